@@ -1,0 +1,27 @@
+// Any byte string as a mark-up line: the layout must neither crash nor touch
+// memory outside the line, and a hidden line must draw nothing.
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <string_view>
+
+#include "formula.h"
+#include "utf.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  const std::string_view line(reinterpret_cast<const char*>(data), size);
+  const std::size_t characters = prolexa::CharacterCount(line);
+  for (const prolexa::FormulaProfile& profile :
+       {prolexa::TrigonaFormulas, prolexa::DromikaFormulas}) {
+    const prolexa::FormulaLayout layout = prolexa::LayoutFormula(line, 12, 230, "2", 85);
+    std::size_t drawn = 0;
+    for (const prolexa::TextItem& item : layout.texts) drawn += prolexa::CharacterCount(item.text);
+    if (drawn > characters) std::abort();
+    if (line.find('%') != std::string_view::npos &&
+        (layout.advance != 0 || !layout.texts.empty() || !layout.roots.empty())) {
+      std::abort();
+    }
+    (void)prolexa::FitsCapacity(layout, profile.capacity);
+  }
+  return 0;
+}

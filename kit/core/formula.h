@@ -1,0 +1,160 @@
+// Layout of formula mark-up lines, and the painter that draws a column of
+// them one under another.
+//
+// A line is plain text with four marks: '^' puts the painter's superscript
+// text after the character before it, a pair of '@' draws a square root over
+// the text between them, four '|' make a fraction (bar, numerator, bar, bar,
+// denominator, bar) and a '%' anywhere hides the whole line. Every character
+// is 8 pixels wide. The layout is pure arithmetic and yields a display list;
+// a FormulaTarget (GDI in the programs, a recorder in the tests) draws it.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace prolexa {
+
+inline constexpr int CharWidth = 8;
+inline constexpr int PlainLineAdvance = 30;
+
+enum class TextSize { Main, Small };
+
+struct TextItem {
+  int x = 0;
+  int y = 0;
+  TextSize size = TextSize::Main;
+  std::string text;
+};
+
+// Drawn as the polyline (x+3, y-7), (x+7, y-12), (x+10, y+12), (x+14, y-12),
+// (x+w+1, y-12), (x+w+1, y-7).
+struct RootSign {
+  int x = 0;
+  int y = 0;
+  int w = 0;
+};
+
+struct FractionBar {
+  int x1 = 0;
+  int y = 0;
+  int x2 = 0;
+};
+
+bool operator==(const TextItem& l, const TextItem& r);
+bool operator==(const RootSign& l, const RootSign& r);
+bool operator==(const FractionBar& l, const FractionBar& r);
+
+// How much one line may hold for the programs' own lines to be laid out as
+// intended. The layout itself never cuts a line and never overruns anything;
+// the solver tests check that every line a program builds stays inside its
+// program's capacity.
+struct FormulaCapacity {
+  std::size_t textItems = 20;
+  std::size_t rootSigns = 12;
+  std::size_t superscripts = 40;
+  std::size_t fractionBars = 12;
+  std::size_t barMarks = 20;
+  std::size_t partChars = 51;  // a part handed to the mark search, '^' removed
+  std::size_t rootMarksPerPart = 12;
+  std::size_t superscriptMarksPerPart = 12;
+  std::size_t textItemChars = 59;
+};
+
+inline constexpr FormulaCapacity StandardCapacity{};
+// The motion calculator writes whole sentences into its lines.
+inline constexpr FormulaCapacity DromikaCapacity{20, 12, 40, 12, 20, 99, 12, 12, 151};
+
+// The one difference between the programs' renderers: how far a line with a
+// fraction moves the next line down, and the capacity.
+struct FormulaProfile {
+  int fractionAdvance = 85;
+  FormulaCapacity capacity = StandardCapacity;
+};
+
+inline constexpr FormulaProfile TrigonaFormulas{85, StandardCapacity};
+inline constexpr FormulaProfile RadixaFormulas{65, StandardCapacity};
+inline constexpr FormulaProfile RezezeFormulas{50, StandardCapacity};
+inline constexpr FormulaProfile DromikaFormulas{85, DromikaCapacity};
+inline constexpr FormulaProfile ZerazFormulas{60, StandardCapacity};
+inline constexpr FormulaProfile ZazozarozovuzFormulas{85, StandardCapacity};
+inline constexpr FormulaProfile MernikaFormulas{85, StandardCapacity};
+
+// What the layout met, measured against a capacity by FitsCapacity.
+struct FormulaUsage {
+  std::size_t barMarks = 0;
+  std::size_t longestPart = 0;
+  std::size_t mostRootMarks = 0;
+  std::size_t mostSuperscriptMarks = 0;
+  std::size_t longestTextItem = 0;
+};
+
+// The display list of one line, in drawing order: main texts, then the
+// superscripts (small texts), root signs and fraction bars.
+struct FormulaLayout {
+  std::vector<TextItem> texts;
+  std::vector<TextItem> superscripts;
+  std::vector<RootSign> roots;
+  std::vector<FractionBar> bars;
+  int advance = 0;  // how far lineY moves after this line
+  FormulaUsage usage;
+};
+
+bool FitsCapacity(const FormulaLayout& layout, const FormulaCapacity& capacity);
+
+// Building blocks of the layout, on code points.
+std::u32string StripMarkup(std::u32string_view source);
+struct RootMarks {
+  std::vector<int> positions;  // of every '@', counted with the '^' marks removed
+  int roots = 0;               // pairs of marks; an odd last mark is a blank
+};
+RootMarks FindRootMarks(std::u32string_view part);
+// For the k-th '^', the position of the character before it once the '^'
+// marks are removed: its index minus k minus 1.
+std::vector<int> FindSuperscriptMarks(std::u32string_view part);
+int FindChar(std::u32string_view text, char32_t c, int start);
+// Characters first to last inclusive; empty when last < first. Positions
+// outside the text are clamped to it.
+std::u32string CopyRange(std::u32string_view source, int first, int last);
+
+// Lays out one UTF-8 mark-up line at column `left` with its baseline row at
+// lineY. Lines with fewer than four '|' are plain lines (a stray '|' is not
+// drawn); '|' marks past the last group of four are dropped from the suffix.
+FormulaLayout LayoutFormula(std::string_view line, int left, int lineY,
+                            std::string_view superscript, int fractionAdvance);
+
+class FormulaTarget {
+ public:
+  virtual void Draw(const FormulaLayout& layout) = 0;
+
+ protected:
+  ~FormulaTarget() = default;
+};
+
+class FormulaPainter {
+ public:
+  FormulaPainter(FormulaTarget& target, const FormulaProfile& profile, int left, int top);
+
+  void SetOrigin(int left, int top);
+  void SetSuperscript(std::string_view text);
+  // Lays out and draws one line, then moves down to the next one.
+  void DrawFormula(std::string_view line);
+  // The rounded text of a number, valid until the next call on this painter.
+  const std::string& RoundText(std::string_view text, int places);
+
+  int Left() const { return left_; }
+  int Top() const { return top_; }
+  int LineY() const { return lineY_; }
+  const std::string& Superscript() const { return superscript_; }
+
+ private:
+  FormulaTarget& target_;
+  FormulaProfile profile_;
+  int left_;
+  int top_;
+  int lineY_;
+  std::string superscript_ = "2";
+  std::string number_;
+};
+
+}  // namespace prolexa

@@ -1,0 +1,72 @@
+// Number texts of the worked solutions: parsing, "%f"-style formatting,
+// upward rounding to a number of places, unit scaling and the places word.
+//
+// Every text is produced here rather than by the C runtime's printf, whose
+// output differs between runtimes: the Linux host and the Windows build must
+// write the same digits.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace prolexa {
+
+// Inputs and intermediate values above this are refused by the solvers with
+// their message about too big numbers. Every value from -99999999999.999999
+// up to it has a six-decimal text of at most 19 characters.
+inline constexpr double BigNumberLimit = 999999999999.999;
+
+// Visible characters of the painter's number buffer.
+inline constexpr std::size_t NumberTextCapacity = 19;
+
+// Reads a number the way atof does, whatever the process locale: leading
+// blanks skipped, an optional sign, the longest decimal prefix ('.' as the
+// point, optional exponent), "inf"/"infinity"/"nan" in any case. No number
+// gives 0; a value too large for a double gives an infinity, too small 0.
+double ParseNumber(std::string_view text);
+
+// Reads an integer the way atoi does (blanks, sign, leading digits, else 0).
+// Values beyond the int range are clamped rather than overflowing.
+int ParseInteger(std::string_view text);
+
+// The "%f" text of a value: six decimals, rounded to nearest.
+std::string FormatValue(double value);
+
+// The "%f" text of a value when it fits the 19-character number buffer,
+// nothing otherwise. Callers that must not show a cut number use this to
+// refuse the value instead.
+std::optional<std::string> FormatRounded(double value);
+
+// The "%e" text the Windows runtime writes: six decimals and a signed
+// exponent of at least three digits, as in 1.500000e+011.
+std::string FormatScientific(double value);
+
+// Rounds the number in `text` up (towards plus infinity) to `places` decimal
+// places and writes it with its trailing zeros cut: "2.341000" at 2 places
+// gives "2.35", "-0.001000" gives "-0". Places outside 0..20 are clamped.
+// Texts that are not numbers round as 0.
+std::string RoundNumberText(std::string_view text, int places);
+
+// Unit lists ordered from the smallest unit: "mm", "cm", "dm", "m" (a factor
+// of 10 per step), "m/s", "km/h" (3.6), and "sek", "min", "hod" (60, 3600).
+double ScaleDecimalUnit(double value, int from, int to);
+double ScaleSpeedUnit(double value, int from, int to);
+double ScaleTimeUnit(double value, int from, int to);
+
+// The count of places the rounding edit holds: its number, 0 for an empty
+// text, kept to the selector's range 0 to 6.
+int PlacesFromText(std::string_view editText);
+
+enum class PlacesLanguage { Czech, Slovak };
+
+// The plural form of "místo" (Slovak "miesto") for a count of places.
+std::string_view PlacesWord(int places, PlacesLanguage language);
+
+// The text the places label takes for the rounding edit's text: the word for
+// the edit's first character read as a number, or nothing for an empty edit
+// (the label then keeps what it shows).
+std::optional<std::string_view> PlacesLabelText(std::string_view editText,
+                                                 PlacesLanguage language);
+
+}  // namespace prolexa

@@ -1,0 +1,80 @@
+#include "utf.h"
+
+namespace prolexa {
+namespace {
+
+constexpr char32_t kReplacement = 0xFFFD;
+
+// Length of the sequence a lead byte starts, 0 for a byte that cannot lead.
+int SequenceLength(unsigned char lead) {
+  if (lead < 0x80) return 1;
+  if (lead >= 0xC2 && lead <= 0xDF) return 2;
+  if (lead >= 0xE0 && lead <= 0xEF) return 3;
+  if (lead >= 0xF0 && lead <= 0xF4) return 4;
+  return 0;
+}
+
+}  // namespace
+
+std::u32string Utf8ToCodePoints(std::string_view text) {
+  std::u32string result;
+  result.reserve(text.size());
+  std::size_t i = 0;
+  while (i < text.size()) {
+    const auto lead = static_cast<unsigned char>(text[i]);
+    const int length = SequenceLength(lead);
+    if (length == 0 || i + length > text.size()) {
+      result.push_back(kReplacement);
+      ++i;
+      continue;
+    }
+    char32_t code = length == 1 ? lead : lead & (0x7F >> length);
+    bool valid = true;
+    for (int k = 1; k < length; ++k) {
+      const auto next = static_cast<unsigned char>(text[i + k]);
+      if ((next & 0xC0) != 0x80) {
+        valid = false;
+        break;
+      }
+      code = (code << 6) | (next & 0x3F);
+    }
+    // Overlong forms, surrogates and values past U+10FFFF are not characters.
+    const bool overlong = (length == 3 && code < 0x800) || (length == 4 && code < 0x10000);
+    if (!valid || overlong || (code >= 0xD800 && code <= 0xDFFF) || code > 0x10FFFF) {
+      result.push_back(kReplacement);
+      ++i;
+      continue;
+    }
+    result.push_back(code);
+    i += length;
+  }
+  return result;
+}
+
+std::string CodePointsToUtf8(std::u32string_view text) {
+  std::string result;
+  result.reserve(text.size());
+  for (char32_t c : text) {
+    if (c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) c = kReplacement;
+    if (c < 0x80) {
+      result.push_back(static_cast<char>(c));
+    } else if (c < 0x800) {
+      result.push_back(static_cast<char>(0xC0 | (c >> 6)));
+      result.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+    } else if (c < 0x10000) {
+      result.push_back(static_cast<char>(0xE0 | (c >> 12)));
+      result.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
+      result.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+    } else {
+      result.push_back(static_cast<char>(0xF0 | (c >> 18)));
+      result.push_back(static_cast<char>(0x80 | ((c >> 12) & 0x3F)));
+      result.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
+      result.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+    }
+  }
+  return result;
+}
+
+std::size_t CharacterCount(std::string_view text) { return Utf8ToCodePoints(text).size(); }
+
+}  // namespace prolexa

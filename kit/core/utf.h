@@ -1,0 +1,18 @@
+// Conversions between UTF-8, the encoding of every text in the code, and
+// code points, in which the formula layout counts its 8-pixel characters.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace prolexa {
+
+// Malformed sequences become U+FFFD, one per offending byte, so that no input
+// can make a conversion read past its end.
+std::u32string Utf8ToCodePoints(std::string_view text);
+std::string CodePointsToUtf8(std::u32string_view text);
+
+// Number of characters (code points) of a UTF-8 text.
+std::size_t CharacterCount(std::string_view text);
+
+}  // namespace prolexa

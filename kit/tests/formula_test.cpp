@@ -1,0 +1,214 @@
+#include "formula.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace prolexa {
+
+std::ostream& operator<<(std::ostream& out, const TextItem& t) {
+  return out << "text(" << t.x << ", " << t.y << ", "
+             << (t.size == TextSize::Main ? "main" : "small") << ", \"" << t.text << "\")";
+}
+std::ostream& operator<<(std::ostream& out, const RootSign& r) {
+  return out << "root(" << r.x << ", " << r.y << ", " << r.w << ")";
+}
+std::ostream& operator<<(std::ostream& out, const FractionBar& b) {
+  return out << "bar(" << b.x1 << ", " << b.y << ", " << b.x2 << ")";
+}
+
+namespace {
+
+TextItem Main(int x, int y, std::string text) { return {x, y, TextSize::Main, std::move(text)}; }
+TextItem Small(int x, int y, std::string text = "2") {
+  return {x, y, TextSize::Small, std::move(text)};
+}
+
+struct LayoutCase {
+  const char* why;
+  const char* line;
+  int advance;  // of a fraction line; plain lines move 30
+  std::vector<TextItem> texts;
+  std::vector<TextItem> superscripts;
+  std::vector<RootSign> roots;
+  std::vector<FractionBar> bars;
+  int expectedAdvance;
+};
+
+// Every case is laid out at left 12 with the line's row at 230.
+TEST(LayoutFormula, PlacesEveryItemToThePixel) {
+  const LayoutCase cases[] = {
+      {"squares of a plain line", "a^ = c^ - b^", 85,
+       {Main(12, 230, "a = c - b")}, {Small(19, 224), Small(51, 224), Small(83, 224)}, {}, {},
+       30},
+      {"a root over four characters: marks at 4 and 9", "x = @abcd@", 85,
+       {Main(12, 230, "x =  abcd ")}, {}, {{39, 230, 50}}, {}, 30},
+      {"three root marks: one sign, three blanks", "@a@b@", 85,
+       {Main(12, 230, " a b ")}, {}, {{7, 230, 26}}, {}, 30},
+      {"the worked example of the quadratic calculator", "x1/2 = | -b +- @D@||2a|", 65,
+       {Main(12, 230, "x1/2 = "), Main(68, 220, " -b +-  D "), Main(68, 246, "2a")}, {},
+       {{119, 220, 26}}, {{68, 237, 148}}, 65},
+      {"a root in the denominator moves its text down", "|1||@2@|", 85,
+       {Main(12, 220, "1"), Main(12, 255, " 2 ")}, {}, {{7, 255, 26}}, {{12, 237, 36}}, 85},
+      {"superscripts in numerator and denominator", "|a^||b^|", 85,
+       {Main(12, 220, "a"), Main(12, 246, "b")}, {Small(19, 212), Small(19, 238)}, {},
+       {{12, 237, 20}}, 85},
+      {"superscript above a rooted denominator", "|1||@b^@|", 85,
+       {Main(12, 220, "1"), Main(12, 255, " b ")}, {Small(27, 247)}, {{7, 255, 26}},
+       {{12, 237, 36}}, 85},
+      {"a suffix stands 50 pixels from the fraction, inside a wide one",
+       "|1||0123456789| = x^", 50,
+       {Main(12, 220, "1"), Main(12, 246, "0123456789"), Main(62, 230, " = x")},
+       {Small(93, 224)}, {}, {{12, 237, 92}}, 50},
+      {"a root in the suffix", "|1||2|@s@", 60,
+       {Main(12, 220, "1"), Main(12, 246, "2"), Main(62, 230, " s ")}, {},
+       {{57, 230, 26}}, {{12, 237, 20}}, 60},
+      {"two fractions with a between-text", "p = |1||2| + |3||45|", 85,
+       {Main(12, 230, "p = "), Main(44, 220, "1"), Main(44, 246, "2"), Main(52, 230, " + "),
+        Main(76, 220, "3"), Main(76, 246, "45")},
+       {}, {}, {{44, 237, 52}, {76, 237, 92}}, 85},
+      {"fractions side by side with nothing between", "|1||2||3||4|", 85,
+       {Main(12, 220, "1"), Main(12, 246, "2"), Main(20, 220, "3"), Main(20, 246, "4")}, {},
+       {}, {{12, 237, 20}, {20, 237, 28}}, 85},
+      {"a root in the prefix of a fraction line", "@v@ = |1||2|", 85,
+       {Main(12, 230, " v  = "), Main(60, 220, "1"), Main(60, 246, "2")}, {},
+       {{7, 230, 26}}, {{60, 237, 68}}, 85},
+      {"every character is 8 pixels, Czech letters too", "š^ = ř^ + č", 85,
+       {Main(12, 230, "š = ř + č")}, {Small(19, 224), Small(51, 224)}, {}, {}, 30},
+      {"a hidden line draws nothing and does not move", "a = |1||2| %", 85, {}, {}, {},
+       {}, 0},
+      {"an empty line only moves down", "", 85, {}, {}, {}, {}, 30},
+  };
+  for (const LayoutCase& c : cases) {
+    SCOPED_TRACE(c.why);
+    const FormulaLayout layout = LayoutFormula(c.line, 12, 230, "2", c.advance);
+    EXPECT_EQ(layout.texts, c.texts);
+    EXPECT_EQ(layout.superscripts, c.superscripts);
+    EXPECT_EQ(layout.roots, c.roots);
+    EXPECT_EQ(layout.bars, c.bars);
+    EXPECT_EQ(layout.advance, c.expectedAdvance);
+  }
+}
+
+TEST(LayoutFormula, DrawsTheWholeSuperscriptTextAtEveryMark) {
+  const FormulaLayout layout = LayoutFormula("n^ = 5", 0, 100, "12", 85);
+  EXPECT_EQ(layout.superscripts, std::vector<TextItem>{Small(7, 94, "12")});
+}
+
+// Mark-up the programs never build must still be laid out without reading or
+// writing outside the line.
+TEST(LayoutFormula, MalformedMarkupIsLaidOutSafely) {
+  struct Malformed {
+    const char* line;
+    std::vector<TextItem> texts;
+    int advance;
+  };
+  const Malformed cases[] = {
+      {"a|b", {Main(0, 50, "ab")}, 30},
+      {"|||", {}, 30},
+      {"|1||2||x", {Main(0, 40, "1"), Main(0, 66, "2"), Main(50, 50, "x")}, 85},
+      {"|1||2|||", {Main(0, 40, "1"), Main(0, 66, "2")}, 85},
+      {"^^^", {}, 30},
+      {"@", {Main(0, 50, " ")}, 30},
+      {"|^||^|", {}, 85},
+      {"\xff\xfe|", {Main(0, 50, "\xef\xbf\xbd\xef\xbf\xbd")}, 30},
+  };
+  for (const Malformed& c : cases) {
+    SCOPED_TRACE(c.line);
+    const FormulaLayout layout = LayoutFormula(c.line, 0, 50, "2", 85);
+    EXPECT_EQ(layout.texts, c.texts);
+    EXPECT_EQ(layout.advance, c.advance);
+  }
+}
+
+TEST(FitsCapacity, DromikaLinesMayBeLonger) {
+  const std::string fits(51, 'x');
+  const std::string tooLong(52, 'x');
+  const std::string sentence(99, 'x');
+  const std::string longSentence(100, 'x');
+  EXPECT_TRUE(FitsCapacity(LayoutFormula(fits, 0, 0, "2", 85), StandardCapacity));
+  EXPECT_FALSE(FitsCapacity(LayoutFormula(tooLong, 0, 0, "2", 85), StandardCapacity));
+  EXPECT_TRUE(FitsCapacity(LayoutFormula(sentence, 0, 0, "2", 85), DromikaCapacity));
+  EXPECT_FALSE(FitsCapacity(LayoutFormula(longSentence, 0, 0, "2", 85), DromikaCapacity));
+  // '^' marks do not count towards a part's length.
+  EXPECT_TRUE(FitsCapacity(LayoutFormula(fits + "^", 0, 0, "2", 85), StandardCapacity));
+  // Beyond the capacity nothing is cut.
+  EXPECT_EQ(LayoutFormula(longSentence, 0, 0, "2", 85).texts[0].text, longSentence);
+}
+
+TEST(FitsCapacity, CountsMarksAndItems) {
+  std::string sixFractions;
+  for (int i = 0; i < 6; ++i) sixFractions += "|1||2|";
+  EXPECT_FALSE(FitsCapacity(LayoutFormula(sixFractions, 0, 0, "2", 85), StandardCapacity));
+  std::string thirteenRoots;
+  for (int i = 0; i < 13; ++i) thirteenRoots += "@1@";
+  EXPECT_FALSE(FitsCapacity(LayoutFormula(thirteenRoots, 0, 0, "2", 85), StandardCapacity));
+  EXPECT_TRUE(FitsCapacity(LayoutFormula("x1/2 = | -b +- @D@||2a|", 0, 0, "2", 65),
+                           RadixaFormulas.capacity));
+}
+
+TEST(BuildingBlocks, StripAndFindMarks) {
+  EXPECT_EQ(StripMarkup(U"a^@b@|c|"), U"a b c");
+  EXPECT_EQ(StripMarkup(U""), U"");
+
+  const RootMarks marks = FindRootMarks(U"x^@y^@@");
+  EXPECT_EQ(marks.positions, (std::vector<int>{1, 3, 4}));
+  EXPECT_EQ(marks.roots, 1);
+
+  EXPECT_EQ(FindSuperscriptMarks(U"a^b^^"), (std::vector<int>{0, 1, 1}));
+  EXPECT_EQ(FindSuperscriptMarks(U"^x"), (std::vector<int>{-1}));
+
+  EXPECT_EQ(FindChar(U"a|b|", U'|', 0), 1);
+  EXPECT_EQ(FindChar(U"a|b|", U'|', 2), 3);
+  EXPECT_EQ(FindChar(U"a|b|", U'|', 4), -1);
+  EXPECT_EQ(FindChar(U"a|b|", U'x', -3), -1);
+
+  EXPECT_EQ(CopyRange(U"abcdef", 1, 3), U"bcd");
+  EXPECT_EQ(CopyRange(U"abcdef", 3, 2), U"");
+  EXPECT_EQ(CopyRange(U"abcdef", -2, 99), U"abcdef");
+  EXPECT_EQ(CopyRange(U"", 0, 0), U"");
+}
+
+class Recorder : public FormulaTarget {
+ public:
+  void Draw(const FormulaLayout& layout) override { drawn.push_back(layout); }
+  std::vector<FormulaLayout> drawn;
+};
+
+TEST(FormulaPainter, DrawsLinesOneUnderAnother) {
+  Recorder recorder;
+  FormulaPainter painter(recorder, RadixaFormulas, 12, 230);
+  EXPECT_EQ(painter.LineY(), 230);
+  EXPECT_EQ(painter.Superscript(), "2");
+
+  painter.DrawFormula("a = 1");
+  painter.DrawFormula("hidden %");
+  painter.DrawFormula("x = |1||2|");
+  EXPECT_EQ(painter.LineY(), 230 + 30 + 65);
+  ASSERT_EQ(recorder.drawn.size(), 3u);
+  EXPECT_EQ(recorder.drawn[1].texts.size(), 0u);
+  EXPECT_EQ(recorder.drawn[2].texts[0], Main(12, 260, "x = "));
+
+  painter.SetOrigin(380, 265);
+  painter.SetSuperscript("3");
+  painter.DrawFormula("V = a^");
+  EXPECT_EQ(painter.Left(), 380);
+  EXPECT_EQ(painter.Top(), 265);
+  EXPECT_EQ(painter.LineY(), 295);
+  EXPECT_EQ(recorder.drawn[3].superscripts, std::vector<TextItem>{Small(419, 259, "3")});
+  EXPECT_EQ(recorder.drawn[3].texts, std::vector<TextItem>{Main(380, 265, "V = a")});
+}
+
+TEST(FormulaPainter, RoundTextFillsTheNumberBufferOnly) {
+  Recorder recorder;
+  FormulaPainter painter(recorder, TrigonaFormulas, 12, 230);
+  const std::string& first = painter.RoundText("2.341000", 2);
+  EXPECT_EQ(first, "2.35");
+  EXPECT_EQ(painter.RoundText("0.070000", 2), "0.08");
+  EXPECT_EQ(painter.LineY(), 230);
+  EXPECT_TRUE(recorder.drawn.empty());
+}
+
+}  // namespace
+}  // namespace prolexa

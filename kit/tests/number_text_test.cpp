@@ -1,0 +1,172 @@
+#include "number_text.h"
+
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <cmath>
+#include <limits>
+
+namespace prolexa {
+namespace {
+
+struct RoundCase {
+  const char* text;
+  int places;
+  const char* expected;
+  const char* why;
+};
+
+TEST(RoundNumberText, RoundsUpAndCutsTrailingZeros) {
+  const RoundCase cases[] = {
+      {"2.000000", 2, "2", "nothing but zeros after the point drops the point"},
+      {"0.000000", 0, "0", "zero stays zero"},
+      {"2.341000", 2, "2.35", "rounding is upward"},
+      {"2.340000", 2, "2.34", "an exact value keeps its digits"},
+      {"-1.239000", 2, "-1.23", "upward means towards plus infinity"},
+      {"0.070000", 2, "0.08", "0.07 * 100 is a little above 7 in double precision"},
+      {"-0.001000", 2, "-0", "a small negative value rounds to minus zero with its sign"},
+      {"4.200000", 0, "5", "no places: the next integer at or above"},
+      {"2.500000", 6, "2.5", "trailing zeros are cut"},
+      {"1.234568", 6, "1.234568", "inner digits stay"},
+      {"0.000255", 6, "0.000256", "a product just above an integer raises the sixth decimal"},
+      {"16.010000", 20, "16.01", "twenty places: the plain six-decimal text"},
+      {"4999.909999", 2, "4999.91", "a long value at two places"},
+      {"100.000000", 0, "100", "zeros before the point stay"},
+      {"abc", 2, "0", "a text that is not a number rounds as 0"},
+      {"", 3, "0", "so does an empty text"},
+      {"  12.5xyz", 0, "13", "the number prefix of a text counts"},
+      {"2.341", -3, "3", "negative places count as none"},
+      {"2.5", 99, "2.5", "more than twenty places count as twenty"},
+      {"999999999999.999000", 2, "1000000000000", "rounding up at the size limit adds a digit"},
+  };
+  for (const RoundCase& c : cases) {
+    EXPECT_EQ(RoundNumberText(c.text, c.places), c.expected) << c.text << ": " << c.why;
+  }
+}
+
+TEST(RoundNumberText, KeepsTextsLongerThanTheBufferWhole) {
+  // Outside the solvers' range the text is complete, never cut.
+  EXPECT_EQ(RoundNumberText("12345678901234567890", 2), "12345678901234567168");
+  EXPECT_EQ(RoundNumberText("1e300", 20).size(), 301u);
+  EXPECT_EQ(RoundNumberText("inf", 2), "inf");
+}
+
+TEST(FormatValue, WritesSixDecimalsRoundedToNearest) {
+  const std::pair<double, const char*> cases[] = {
+      {0.5, "0.500000"},
+      {-0.0, "-0.000000"},
+      {2.0000005, "2.000001"},  // the double is a little above the halfway point
+      {1e12, "1000000000000.000000"},
+      {-3.0, "-3.000000"},
+      {4999.909999199, "4999.909999"},
+  };
+  for (const auto& [value, text] : cases) EXPECT_EQ(FormatValue(value), text) << value;
+}
+
+TEST(FormatRounded, RefusesTextsLongerThanNineteenCharacters) {
+  // The limit's nearest double is a little above 999999999999.999.
+  EXPECT_EQ(FormatRounded(BigNumberLimit).value_or("-"), "999999999999.999023");
+  EXPECT_EQ(FormatRounded(-99999999999.5).value_or("-"), "-99999999999.500000");
+  EXPECT_FALSE(FormatRounded(1e12).has_value());
+  EXPECT_FALSE(FormatRounded(-100000000001.0).has_value());
+  EXPECT_EQ(FormatRounded(0.25).value_or("-"), "0.250000");
+}
+
+TEST(FormatScientific, WritesThreeExponentDigitsAsWindowsDoes) {
+  const std::pair<double, const char*> cases[] = {
+      {1.5e11, "1.500000e+011"},
+      {0.00012345, "1.234500e-004"},
+      {0.0, "0.000000e+000"},
+      {-2.5e300, "-2.500000e+300"},
+      {123456789.0, "1.234568e+008"},
+  };
+  for (const auto& [value, text] : cases) EXPECT_EQ(FormatScientific(value), text) << value;
+}
+
+TEST(ParseNumber, FollowsAtofWhateverTheLocale) {
+  const std::pair<const char*, double> cases[] = {
+      {"", 0.0},          {"  3.5", 3.5},   {"\t\n7", 7.0},     {"3,5", 3.0},
+      {"1e3", 1000.0},    {"1e", 1.0},      {"1e+", 1.0},       {"2E-2", 0.02},
+      {".5", 0.5},        {"5.", 5.0},      {"-.5", -0.5},      {"+2", 2.0},
+      {"abc", 0.0},       {"-", 0.0},       {".", 0.0},         {"12abc", 12.0},
+      {"1.5e2x", 150.0},  {"00012", 12.0},  {"0x10", 0.0},      {"1e-999", 0.0},
+      {"0.1", 0.1},       {"- 3", 0.0},     {"0.000e99999", 0.0},
+  };
+  for (const auto& [text, value] : cases) EXPECT_EQ(ParseNumber(text), value) << text;
+}
+
+TEST(ParseNumber, ReadsInfinitiesAndNotANumberSoThatChecksCanRefuseThem) {
+  const double inf = std::numeric_limits<double>::infinity();
+  EXPECT_EQ(ParseNumber("1e999"), inf);
+  EXPECT_EQ(ParseNumber("-1e999"), -inf);
+  EXPECT_EQ(ParseNumber("123456789e400"), inf);
+  EXPECT_EQ(ParseNumber("inf"), inf);
+  EXPECT_EQ(ParseNumber("-Infinity"), -inf);
+  EXPECT_TRUE(std::isnan(ParseNumber("NaN")));
+  EXPECT_TRUE(std::isnan(ParseNumber(" nan(1)")));
+}
+
+TEST(ParseInteger, FollowsAtoiWithoutOverflow) {
+  const std::pair<const char*, int> cases[] = {
+      {"", 0},   {"4", 4},     {" -12x", -12},           {"x4", 0},
+      {"+7", 7}, {"3.9", 3},   {"99999999999", INT_MAX}, {"-99999999999", INT_MIN},
+  };
+  for (const auto& [text, value] : cases) EXPECT_EQ(ParseInteger(text), value) << text;
+}
+
+struct ScaleCase {
+  double (*scale)(double, int, int);
+  double value;
+  int from;
+  int to;
+  double expected;
+  const char* why;
+};
+
+TEST(ScaleUnits, ConvertsBetweenNeighbouringUnits) {
+  const ScaleCase cases[] = {
+      {ScaleDecimalUnit, 5, 0, 3, 0.005, "mm to m divides by 1000"},
+      {ScaleDecimalUnit, 5, 3, 3, 5, "the same unit"},
+      {ScaleDecimalUnit, 2, 3, 0, 2000, "m to mm"},
+      {ScaleDecimalUnit, 7, 1, 0, 70, "cm to mm"},
+      {ScaleDecimalUnit, 3, 1, 3, 0.03, "cm to m"},
+      {ScaleDecimalUnit, 1, 0, 4, 1, "a difference of four is no conversion"},
+      {ScaleDecimalUnit, 1, 5, 0, 1, "nor is five"},
+      {ScaleSpeedUnit, 10, 0, 1, 36, "m/s to km/h"},
+      {ScaleSpeedUnit, 36, 1, 0, 10, "km/h to m/s"},
+      {ScaleSpeedUnit, 3, 1, 1, 3, "the same unit"},
+      {ScaleTimeUnit, 2, 1, 0, 120, "minutes to seconds"},
+      {ScaleTimeUnit, 1, 2, 0, 3600, "hours to seconds"},
+      {ScaleTimeUnit, 7200, 0, 2, 2, "seconds to hours"},
+      {ScaleTimeUnit, 90, 0, 1, 1.5, "seconds to minutes"},
+      {ScaleTimeUnit, 5, 0, 3, 5, "outside the list"},
+  };
+  for (const ScaleCase& c : cases) {
+    EXPECT_DOUBLE_EQ(c.scale(c.value, c.from, c.to), c.expected) << c.why;
+  }
+}
+
+TEST(PlacesLabelText, GivesThePluralOfTheFirstDigit) {
+  const std::tuple<const char*, PlacesLanguage, const char*> cases[] = {
+      {"1", PlacesLanguage::Czech, "místo"},  {"3", PlacesLanguage::Czech, "místa"},
+      {"0", PlacesLanguage::Czech, "míst"},   {"5", PlacesLanguage::Czech, "míst"},
+      {"2", PlacesLanguage::Czech, "místa"},  {"6", PlacesLanguage::Czech, "míst"},
+      {"9", PlacesLanguage::Czech, "míst"},   {"12", PlacesLanguage::Czech, "místo"},
+      {"x", PlacesLanguage::Czech, "míst"},   {"1", PlacesLanguage::Slovak, "miesto"},
+      {"4", PlacesLanguage::Slovak, "miesta"}, {"0", PlacesLanguage::Slovak, "miest"},
+  };
+  for (const auto& [text, language, word] : cases) {
+    EXPECT_EQ(PlacesLabelText(text, language).value_or("(unchanged)"), word) << text;
+  }
+  EXPECT_FALSE(PlacesLabelText("", PlacesLanguage::Czech).has_value());
+}
+
+TEST(PlacesFromText, KeepsTheSelectorRange) {
+  EXPECT_EQ(PlacesFromText(""), 0);
+  EXPECT_EQ(PlacesFromText("4"), 4);
+  EXPECT_EQ(PlacesFromText("9"), 6);
+  EXPECT_EQ(PlacesFromText("-1"), 0);
+}
+
+}  // namespace
+}  // namespace prolexa

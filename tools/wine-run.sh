@@ -1,0 +1,7 @@
+#!/usr/bin/env bash
+# Runs a Windows program under the build's Wine prefix (the test emulator of
+# the Windows build).
+here=$(cd "$(dirname "$0")" && pwd)
+source "$here/wine-env.sh"
+"$here/wine-prefix.sh" || exit 1
+exec wine "$@"

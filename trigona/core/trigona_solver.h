@@ -1,0 +1,59 @@
+// The missing side of a right triangle (legs a and b, hypotenuse c) from the
+// other two, and the six lines of its worked solution.
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "solution.h"
+
+namespace prolexa::trigona {
+
+inline constexpr std::array<std::string_view, 4> UnitNames = {"mm", "cm", "dm", "m"};
+inline constexpr int DefaultUnit = 3;
+
+// Which side the solution computes; NoSolution while nothing is shown.
+enum SolutionState : int { NoSolution = -1, SideA = 0, SideB = 1, SideC = 2 };
+
+// The texts of the three side edits as captured at the last compute.
+struct SideTexts {
+  std::string a;
+  std::string b;
+  std::string c;
+};
+
+// Selected entries of the unit lists; an index outside the list (a list
+// left without selection) means no unit: no scaling and no unit text.
+struct SideUnits {
+  int a = DefaultUnit;
+  int b = DefaultUnit;
+  int c = DefaultUnit;
+};
+
+struct CheckResult {
+  SolutionState state = NoSolution;
+  std::optional<Refusal> refusal;  // set exactly when state is NoSolution
+};
+
+inline constexpr std::string_view AllSidesMessage =
+    "Zadali jste všechny strany. Můžete zadať jenom dvě strany.";
+inline constexpr std::string_view OneSideMessage =
+    "Zadali jste jenom jednu stranu. Musíte zadat dvě strany.";
+inline constexpr std::string_view NoSideMessage =
+    "Nezadali jste ani jednu stranu. Musíte zadat dvě strany.";
+inline constexpr std::string_view BigNumbersMessage = "Zadali jste velké číslá. Zadejte menší.";
+inline constexpr std::string_view NotRightTriangleMessage = "Toto ne je pravoúhlí trojúhelník.";
+
+// Checks the captured texts: exactly one side must be empty (it is the one
+// sought), the known sides must stay under the size limit, and a sought leg
+// needs a hypotenuse longer than the known leg.
+CheckResult SolveRightTriangle(const SideTexts& sides, const SideUnits& units);
+
+// The worked solution of an accepted state, from the texts, unit selections,
+// show-units option and places as they stand when the solution is drawn.
+DrawSteps DrawRightTriangleSolution(SolutionState state, const SideTexts& sides,
+                                    const SideUnits& units, bool showUnits, int places);
+
+}  // namespace prolexa::trigona
