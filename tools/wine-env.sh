@@ -6,3 +6,5 @@ export WINEARCH=win32
 export WINEDEBUG="${WINEDEBUG:--all}"
 export WINEDLLOVERRIDES="mscoree,mshtml="
 unset _prolexa_root
+# The virtual X display the tests draw on, whatever display the user has.
+export PROLEXA_TEST_DISPLAY="${PROLEXA_TEST_DISPLAY:-77}"
