@@ -13,9 +13,11 @@
 #   102 help.bmp         35 x 31, the "?" help icon, drawn on the header band
 #   103 help_hover.bmp   35 x 31, the same while the mouse is over it
 #   104 band_top.bmp     1 x 65, header band, repeated across the window at y = 0
-#   105 band_bottom.bmp  1 x 72, footer band; 72 rows reach from the band's top
-#                        (y = 403 in Trigona, 453 in Radixa) to the bottom of the
-#                        client area (475 resp. 525 px high under Wine's metrics)
+#   105 band_bottom.bmp  1 x 97, footer band from y = 403 (Trigona) or 453
+#                        (Radixa) down to the window's outer height (500, 550),
+#                        so it fills the client area whatever the frame metrics
+#                        (under Wine the client area ends 72 rows below the band
+#                        top: 519 x 475 and 744 x 525)
 #   106 teach.bmp        88 x 104, Trigona only: picture in the teaching dialog
 # All bitmaps are 24-bit BMP3 without alpha.
 
@@ -35,7 +37,7 @@ TMP=$(mktemp -d)
 trap 'rm -rf "$TMP"' EXIT
 
 HEADER_HEIGHT=65
-FOOTER_HEIGHT=72
+FOOTER_HEIGHT=97
 HELP_W=35
 HELP_H=31
 HELP_Y=10          # the help icon is drawn at y = 10, over the header band
@@ -80,7 +82,7 @@ make_band_bottom() {
         \( -size 1x2 "xc:$accent" \) \
         \( -size 1x1 "xc:$soft" \) \
         \( -size "1x$((50 - lead * 2 / 3))" "gradient:$light-$tint" \) \
-        \( -size "1x$((19 - lead + lead * 2 / 3))" "xc:$tint" \) \
+        \( -size "1x$((FOOTER_HEIGHT - 53 - lead + lead * 2 / 3))" "xc:$tint" \) \
         -append "$TMP/band_bottom.png"
     [[ $(identify -format '%h' "$TMP/band_bottom.png") == "$FOOTER_HEIGHT" ]]
     save_bmp "$TMP/band_bottom.png" "$out"
