@@ -1,0 +1,44 @@
+// Which keys the message loop lets through to an input field.
+//
+// The number fields of the calculators take digits, the editing keys and a
+// decimal point only: anything else (minus signs, letters, clipboard
+// shortcuts) is dropped before it is translated, so it can never reach the
+// field. The comma and the keypad decimal key become the period, since the
+// numbers are read with '.' whatever the keyboard layout.
+#pragma once
+
+#include <optional>
+
+namespace prolexa {
+
+enum class KeyField {
+  Other,         // everything passes
+  Number,        // digits, editing keys, the decimal point
+  Rounding,      // the one-digit places edit: 7, 8 and 9 dropped (range 0 to 6)
+  SignedNumber,  // a number field that also takes the keypad minus
+};
+
+// Virtual-key codes as the keyboard reports them.
+namespace vk {
+inline constexpr unsigned Backspace = 8;
+inline constexpr unsigned End = 35;
+inline constexpr unsigned Home = 36;
+inline constexpr unsigned Left = 37;
+inline constexpr unsigned Right = 39;
+inline constexpr unsigned Delete = 46;
+inline constexpr unsigned Digit0 = 48;
+inline constexpr unsigned Digit9 = 57;
+inline constexpr unsigned Keypad0 = 96;
+inline constexpr unsigned Keypad9 = 105;
+inline constexpr unsigned KeypadMinus = 109;
+inline constexpr unsigned KeypadDecimal = 110;
+inline constexpr unsigned Comma = 188;
+inline constexpr unsigned Minus = 189;
+inline constexpr unsigned Period = 190;
+}  // namespace vk
+
+// The key to hand on for a key pressed in a field of the given kind, possibly
+// rewritten, or nothing when the key is to be dropped.
+std::optional<unsigned> FilterKey(unsigned virtualKey, KeyField field);
+
+}  // namespace prolexa

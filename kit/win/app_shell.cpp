@@ -1,0 +1,177 @@
+#include "app_shell.h"
+
+#include <commctrl.h>
+#include <shellapi.h>
+#include <windowsx.h>
+
+#include <algorithm>
+
+#include "control_factory.h"
+
+namespace prolexa {
+namespace {
+
+constexpr int AppIcon = 101;
+
+bool Contains(const std::vector<HWND>& windows, HWND window) {
+  return std::find(windows.begin(), windows.end(), window) != windows.end();
+}
+
+// The full path of the running program, however long.
+std::wstring ModulePath() {
+  std::wstring path(MAX_PATH, L'\0');
+  for (;;) {
+    const DWORD size = static_cast<DWORD>(path.size());
+    const DWORD length = GetModuleFileNameW(nullptr, path.data(), size);
+    if (length == 0) return {};
+    // A cut path fills the whole buffer: try again with more room.
+    if (length < size) {
+      path.resize(length);
+      return path;
+    }
+    if (path.size() > 32768) return {};
+    path.resize(path.size() * 2);
+  }
+}
+
+void MoveFocusAlongChain(const std::vector<HWND>& chain) {
+  const auto current = std::find(chain.begin(), chain.end(), GetFocus());
+  if (current == chain.end()) return;
+  const auto next = current + 1 == chain.end() ? chain.begin() : current + 1;
+  SetFocus(*next);
+}
+
+}  // namespace
+
+bool InitCommonControlsForSuite() {
+  INITCOMMONCONTROLSEX init{};
+  init.dwSize = sizeof init;
+  init.dwICC = ICC_WIN95_CLASSES;
+  return InitCommonControlsEx(&init) != FALSE;
+}
+
+std::string MainClassName(std::string_view keyName) {
+  std::string name = "Tolvek-00-";
+  name += keyName;
+  return name;
+}
+
+bool RegisterMainClass(HINSTANCE instance, std::string_view keyName, WNDPROC windowProc) {
+  const std::wstring className = Widen(MainClassName(keyName));
+  WNDCLASSEXW windowClass{};
+  windowClass.cbSize = sizeof windowClass;
+  windowClass.style = CS_DBLCLKS;
+  windowClass.lpfnWndProc = windowProc;
+  windowClass.hInstance = instance;
+  windowClass.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(AppIcon));
+  windowClass.hIconSm = windowClass.hIcon;
+  windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+  windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
+  windowClass.lpszClassName = className.c_str();
+  return RegisterClassExW(&windowClass) != 0;
+}
+
+HWND CreateCenteredMainWindow(HINSTANCE instance, std::string_view keyName,
+                              std::string_view caption, int w, int h) {
+  // Integer division truncating towards zero, as the windows have always
+  // been placed (a window larger than the screen gets a negative origin).
+  const int x = (GetSystemMetrics(SM_CXFULLSCREEN) - w) / 2;
+  const int y = (GetSystemMetrics(SM_CYFULLSCREEN) - h) / 2;
+  return CreateWindowExW(0, Widen(MainClassName(keyName)).c_str(), Widen(caption).c_str(),
+                         WS_OVERLAPPED | WS_VISIBLE | WS_SYSMENU | WS_MINIMIZEBOX, x, y, w, h,
+                         nullptr, nullptr, instance, nullptr);
+}
+
+std::wstring FindHelpFile() {
+  const std::wstring name = Widen(HelpFileName);
+  const std::wstring program = ModulePath();
+  const std::size_t slash = program.find_last_of(L"\\/");
+  if (slash != std::wstring::npos) {
+    const std::wstring beside = program.substr(0, slash + 1) + name;
+    const DWORD attributes = GetFileAttributesW(beside.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY)) {
+      return beside;
+    }
+  }
+  return name;
+}
+
+void OpenHelp(HWND owner) {
+  ShellExecuteW(owner, L"open", FindHelpFile().c_str(), L"", L"", SW_SHOW);
+}
+
+KeyField FieldOf(const KeyPolicy& policy, HWND window) {
+  if (window == nullptr) return KeyField::Other;
+  if (Contains(policy.numberEdits, window)) return KeyField::Number;
+  if (Contains(policy.signedEdits, window)) return KeyField::SignedNumber;
+  if (window == policy.roundingEdit) return KeyField::Rounding;
+  return KeyField::Other;
+}
+
+int RunMessageLoop(const KeyPolicy& policy) {
+  MSG message{};
+  // GetMessageW answers -1 on an error; a plain truth test would then spin.
+  while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+    if (message.message == WM_KEYDOWN) {
+      if (message.wParam == VK_TAB) {
+        MoveFocusAlongChain(policy.focusChain);
+      } else if (message.wParam == VK_F1) {
+        if (policy.openHelp != nullptr) policy.openHelp(policy.helpOwner);
+      } else {
+        const std::optional<unsigned> key = FilterKey(
+            static_cast<unsigned>(message.wParam), FieldOf(policy, message.hwnd));
+        if (!key) continue;
+        message.wParam = *key;
+      }
+    }
+    TranslateMessage(&message);
+    DispatchMessageW(&message);
+  }
+  return static_cast<int>(message.wParam);
+}
+
+void InvalidateResult(HWND window, const RECT& rect) {
+  RedrawWindow(window, &rect, nullptr, RDW_INVALIDATE | RDW_ERASE);
+}
+
+void ShowRefusal(HWND owner, const Refusal& refusal) {
+  MessageBoxW(owner, Widen(refusal.text).c_str(), Widen(refusal.caption).c_str(),
+              MB_OK | MB_ICONINFORMATION);
+}
+
+bool HandleCommonMessage(HWND window, UINT message, WPARAM, LPARAM lParam,
+                         CommonWindowState& state, HINSTANCE instance, LRESULT& result) {
+  switch (message) {
+    case WM_CTLCOLORSTATIC:
+      // Before WM_CREATE and after WM_CLOSE there is no brush: the default
+      // colours are better than a null or deleted one.
+      if (state.whiteBrush == nullptr) return false;
+      result = reinterpret_cast<LRESULT>(state.whiteBrush);
+      return true;
+    case WM_MOUSEMOVE: {
+      const RECT& place = state.helpRegion;
+      const POINT mouse{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+      ControlFactory(instance, window)
+          .TrackHover(place, mouse, state.normalShown, state.hoverShown, HelpBitmap,
+                      HelpHoverBitmap, place.left, place.top, place.right - place.left,
+                      place.bottom - place.top);
+      return false;
+    }
+    case WM_LBUTTONDOWN: {
+      const POINT mouse{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+      if (PtInRect(&state.helpRegion, mouse) && state.openHelp != nullptr) state.openHelp(window);
+      return false;
+    }
+    default:
+      return false;
+  }
+}
+
+void DrawHelpIcon(HDC dc, HINSTANCE instance, const CommonWindowState& state) {
+  const RECT& place = state.helpRegion;
+  ControlFactory(instance, nullptr)
+      .DrawBitmap(dc, HelpBitmap, place.left, place.top, place.right - place.left,
+                  place.bottom - place.top);
+}
+
+}  // namespace prolexa

@@ -1,0 +1,120 @@
+// The skeleton every calculator shares: start-up (common controls, window
+// class, centred main window), the message loop with its keyboard filter,
+// the messages all main windows treat alike, help, and refusals.
+//
+// A program's window procedure starts with HandleCommonMessage and then
+// handles its own messages:
+//
+//   LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM w, LPARAM l) {
+//     LRESULT result = 0;
+//     if (HandleCommonMessage(window, message, w, l, app.common, app.instance, result))
+//       return result;
+//     switch (message) { ... }   // WM_CREATE: white brush, settings; WM_PAINT;
+//                                 // WM_CLOSE: delete the brush, PostQuitMessage
+//                                 // (0); WM_DESTROY: write settings ...
+//     return DefWindowProcW(window, message, w, l);
+//   }
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "key_filter.h"
+#include "solution.h"
+#include "wide.h"
+
+namespace prolexa {
+
+// InitCommonControlsEx with the Windows 95 classes (the up-down control).
+bool InitCommonControlsForSuite();
+
+// "Tolvek-00-" followed by the program's key name.
+std::string MainClassName(std::string_view keyName);
+
+// Registers the main window class: double clicks, icon 101 as both icons, the
+// arrow cursor, a white background.
+bool RegisterMainClass(HINSTANCE instance, std::string_view keyName, WNDPROC windowProc);
+
+// A visible, fixed-size main window (caption, system menu and minimize box;
+// no resizing, no maximising) of w x h pixels centred on the work area.
+HWND CreateCenteredMainWindow(HINSTANCE instance, std::string_view keyName,
+                              std::string_view caption, int w, int h);
+
+// The suite's help file, "Pomocník.chm".
+inline constexpr std::string_view HelpFileName = "Pomocník.chm";
+
+// Where the help file is opened from: beside the program's own .exe when it
+// lies there, so that help works whatever the current directory is; else the
+// bare name, which the shell looks up in the current directory (where the
+// launcher starts the calculators).
+std::wstring FindHelpFile();
+
+// Opens the help file through the shell; a missing file is ignored.
+void OpenHelp(HWND owner);
+
+// What the message loop needs to know about the main window's controls.
+struct KeyPolicy {
+  // Tab moves the focus to the next control of this list (after the last
+  // comes the first); a control not in the list keeps the focus. Empty: Tab
+  // is passed on untouched.
+  std::vector<HWND> focusChain;
+  std::vector<HWND> numberEdits;  // digits, editing keys, the decimal point
+  std::vector<HWND> signedEdits;  // the same and the keypad minus
+  HWND roundingEdit = nullptr;    // 7, 8 and 9 dropped
+  HWND helpOwner = nullptr;       // owner of the help window opened by F1
+  // What F1 does; tests put a recorder here.
+  void (*openHelp)(HWND owner) = OpenHelp;
+};
+
+// The kind of field a window is for the keyboard filter.
+KeyField FieldOf(const KeyPolicy& policy, HWND window);
+
+// Runs the thread's message loop until WM_QUIT and returns its exit code.
+// Key presses are filtered for the window they are sent to (the control with
+// the focus): a dropped key is neither translated nor dispatched, a rewritten
+// one (comma to period) goes on as the new key.
+int RunMessageLoop(const KeyPolicy& policy);
+
+// Invalidates a rectangle (with erase) for the next WM_PAINT to redraw;
+// nothing is painted now.
+void InvalidateResult(HWND window, const RECT& rect);
+
+// Shows a refused input as the modal information box owned by the window.
+void ShowRefusal(HWND owner, const Refusal& refusal);
+
+// The help icon: bitmap 102, and 103 while the mouse is over it.
+inline constexpr int HelpBitmap = 102;
+inline constexpr int HelpHoverBitmap = 103;
+
+// State that every main window keeps for the common messages.
+struct CommonWindowState {
+  // Background of the labels and check boxes. The window procedure creates
+  // it on WM_CREATE and deletes it on WM_CLOSE.
+  HBRUSH whiteBrush = nullptr;
+  // The help icon's place, also where its bitmaps are drawn.
+  RECT helpRegion{};
+  bool normalShown = false;
+  bool hoverShown = true;
+  // What a click on the help icon does; tests put a recorder here.
+  void (*openHelp)(HWND owner) = OpenHelp;
+};
+
+// Handles the part of a message that every main window shares:
+// - WM_CTLCOLORSTATIC: answers with the white brush (handled; while there is
+//   no brush the default colours stay);
+// - WM_MOUSEMOVE: swaps the help icon for its hover picture and back;
+// - WM_LBUTTONDOWN: opens help when the click is on the help icon.
+// Returns true when the message is fully handled and `result` is the answer;
+// false when the window procedure goes on with its own handling and then
+// DefWindowProcW (mouse messages still get their default processing).
+bool HandleCommonMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                         CommonWindowState& state, HINSTANCE instance, LRESULT& result);
+
+// Draws the normal help icon at its place; the paint handler calls this on
+// every WM_PAINT, so a repaint under a resting mouse shows the normal icon.
+void DrawHelpIcon(HDC dc, HINSTANCE instance, const CommonWindowState& state);
+
+}  // namespace prolexa

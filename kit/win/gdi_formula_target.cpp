@@ -1,0 +1,49 @@
+#include "gdi_formula_target.h"
+
+#include <string>
+
+#include "control_factory.h"
+#include "wide.h"
+
+namespace prolexa {
+namespace {
+
+void DrawTexts(HDC dc, const std::vector<TextItem>& items) {
+  for (const TextItem& item : items) {
+    const std::wstring text = Widen(item.text);
+    TextOutW(dc, item.x, item.y, text.c_str(), static_cast<int>(text.size()));
+  }
+}
+
+void DrawRootSign(HDC dc, const RootSign& root) {
+  const int x = root.x;
+  const int y = root.y;
+  const POINT points[] = {{x + 3, y - 7},           {x + 7, y - 12},
+                          {x + 10, y + 12},         {x + 14, y - 12},
+                          {x + root.w + 1, y - 12}, {x + root.w + 1, y - 7}};
+  Polyline(dc, points, static_cast<int>(sizeof points / sizeof points[0]));
+}
+
+}  // namespace
+
+GdiFont CreateFormulaFont(int height) {
+  return GdiFont(CreateFontFromDefault(height, 0, "Courier New"));
+}
+
+void GdiFormulaTarget::Draw(const FormulaLayout& layout) {
+  {
+    const GdiFont font = CreateFormulaFont(FormulaMainFontHeight);
+    const ScopedSelectObject select(dc_, font.Get());
+    DrawTexts(dc_, layout.texts);
+  }
+  const GdiFont font = CreateFormulaFont(FormulaSmallFontHeight);
+  const ScopedSelectObject select(dc_, font.Get());
+  DrawTexts(dc_, layout.superscripts);
+  for (const RootSign& root : layout.roots) DrawRootSign(dc_, root);
+  for (const FractionBar& bar : layout.bars) {
+    MoveToEx(dc_, bar.x1, bar.y, nullptr);
+    LineTo(dc_, bar.x2, bar.y);
+  }
+}
+
+}  // namespace prolexa

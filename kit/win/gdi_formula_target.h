@@ -1,0 +1,33 @@
+// Draws the display list of a formula line on a device context: the main
+// texts in a monospaced 14-pixel font, the superscripts in a 10-pixel one,
+// root signs and fraction bars with the context's current pen. Text goes out
+// in the context's current colour and background mode.
+#pragma once
+
+#include <windows.h>
+
+#include "formula.h"
+#include "scoped.h"
+
+namespace prolexa {
+
+// The layout counts 8 pixels per character; "Courier New" at a character
+// height of 14 pixels (height -14, not the cell height +14, which gives 7)
+// advances exactly that, and so does its metric-compatible substitute.
+inline constexpr int FormulaMainFontHeight = -14;
+inline constexpr int FormulaSmallFontHeight = -10;
+
+// A formula font: the default GUI font's attributes with the given height and
+// the face "Courier New".
+GdiFont CreateFormulaFont(int height);
+
+class GdiFormulaTarget : public FormulaTarget {
+ public:
+  explicit GdiFormulaTarget(HDC dc) : dc_(dc) {}
+  void Draw(const FormulaLayout& layout) override;
+
+ private:
+  HDC dc_;
+};
+
+}  // namespace prolexa

@@ -1,0 +1,115 @@
+// Scope classes for the GDI and window handles of the kit: each releases what
+// it holds when it goes out of scope, so no early return can leak a font, a
+// pen, a device context or leave an object selected into a context.
+#pragma once
+
+#include <windows.h>
+
+#include <utility>
+
+namespace prolexa {
+
+// Selects an object into a device context and puts the previous one back.
+class ScopedSelectObject {
+ public:
+  ScopedSelectObject(HDC dc, HGDIOBJ object) : dc_(dc), previous_(SelectObject(dc, object)) {}
+  ~ScopedSelectObject() {
+    if (previous_ != nullptr && previous_ != HGDI_ERROR) SelectObject(dc_, previous_);
+  }
+  ScopedSelectObject(const ScopedSelectObject&) = delete;
+  ScopedSelectObject& operator=(const ScopedSelectObject&) = delete;
+
+ private:
+  HDC dc_;
+  HGDIOBJ previous_;
+};
+
+// Owns a created font, pen, brush or bitmap and deletes it. Declare it before
+// the ScopedSelectObject that selects it, so the selection is undone first.
+template <typename T>
+class GdiObject {
+ public:
+  explicit GdiObject(T handle = nullptr) : handle_(handle) {}
+  ~GdiObject() { Reset(); }
+  GdiObject(GdiObject&& other) noexcept : handle_(other.Release()) {}
+  GdiObject& operator=(GdiObject&& other) noexcept {
+    if (this != &other) {
+      Reset();
+      handle_ = other.Release();
+    }
+    return *this;
+  }
+  GdiObject(const GdiObject&) = delete;
+  GdiObject& operator=(const GdiObject&) = delete;
+
+  T Get() const { return handle_; }
+  explicit operator bool() const { return handle_ != nullptr; }
+  // Hands the object over; it is then the caller's to delete.
+  T Release() { return std::exchange(handle_, nullptr); }
+  void Reset(T handle = nullptr) {
+    if (handle_ != nullptr) DeleteObject(handle_);
+    handle_ = handle;
+  }
+
+ private:
+  T handle_;
+};
+
+using GdiFont = GdiObject<HFONT>;
+using GdiPen = GdiObject<HPEN>;
+using GdiBrush = GdiObject<HBRUSH>;
+using GdiBitmap = GdiObject<HBITMAP>;
+
+// The device context of a window's client area (GetDC / ReleaseDC).
+class WindowDC {
+ public:
+  explicit WindowDC(HWND window) : window_(window), dc_(GetDC(window)) {}
+  ~WindowDC() {
+    if (dc_ != nullptr) ReleaseDC(window_, dc_);
+  }
+  WindowDC(const WindowDC&) = delete;
+  WindowDC& operator=(const WindowDC&) = delete;
+
+  HDC Dc() const { return dc_; }
+  HWND Window() const { return window_; }
+
+ private:
+  HWND window_;
+  HDC dc_;
+};
+
+// A memory device context compatible with another one (null: the screen).
+class MemoryDC {
+ public:
+  explicit MemoryDC(HDC compatibleWith) : dc_(CreateCompatibleDC(compatibleWith)) {}
+  ~MemoryDC() {
+    if (dc_ != nullptr) DeleteDC(dc_);
+  }
+  MemoryDC(const MemoryDC&) = delete;
+  MemoryDC& operator=(const MemoryDC&) = delete;
+
+  HDC Dc() const { return dc_; }
+
+ private:
+  HDC dc_;
+};
+
+// BeginPaint / EndPaint for one WM_PAINT.
+class PaintDC {
+ public:
+  explicit PaintDC(HWND window) : window_(window), ps_{}, dc_(BeginPaint(window, &ps_)) {}
+  ~PaintDC() { EndPaint(window_, &ps_); }
+  PaintDC(const PaintDC&) = delete;
+  PaintDC& operator=(const PaintDC&) = delete;
+
+  HDC Dc() const { return dc_; }
+  const PAINTSTRUCT& PaintStruct() const { return ps_; }
+  HWND Window() const { return window_; }
+
+ private:
+  HWND window_;
+  PAINTSTRUCT ps_;
+  HDC dc_;
+};
+
+}  // namespace prolexa
