@@ -12,7 +12,7 @@ case "${1:-}" in
   start)
     "$here/wine-prefix.sh"
     if ! xdpyinfo >/dev/null 2>&1; then
-      Xvfb "$DISPLAY" -screen 0 1024x768x24 -nolisten tcp </dev/null >/dev/null 2>&1 &
+      setsid Xvfb "$DISPLAY" -screen 0 1024x768x24 -nolisten tcp </dev/null >/dev/null 2>&1 &
       echo $! >"$pidfile"
       for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
       xdpyinfo >/dev/null 2>&1 || { echo "Xvfb did not start on $DISPLAY" >&2; exit 1; }

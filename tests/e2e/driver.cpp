@@ -1,0 +1,328 @@
+#include "driver.h"
+
+#include <algorithm>
+
+namespace prolexa::e2e {
+namespace {
+
+std::wstring Widen(std::string_view text) {
+  if (text.empty()) return {};
+  const int n = MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
+                                    nullptr, 0);
+  std::wstring wide(static_cast<std::size_t>(n), L'\0');
+  MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), wide.data(), n);
+  return wide;
+}
+
+std::string Narrow(std::wstring_view text) {
+  if (text.empty()) return {};
+  const int n = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
+                                    nullptr, 0, nullptr, nullptr);
+  std::string narrow(static_cast<std::size_t>(n), '\0');
+  WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), narrow.data(), n,
+                      nullptr, nullptr);
+  return narrow;
+}
+
+std::wstring ClassOf(HWND window) {
+  wchar_t name[64] = {};
+  GetClassNameW(window, name, 64);
+  return name;
+}
+
+std::string WindowText(HWND window) {
+  // WM_GETTEXT crosses the process boundary; GetWindowTextW would not ask
+  // another process's controls.
+  const LRESULT length = SendMessageW(window, WM_GETTEXTLENGTH, 0, 0);
+  std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+  SendMessageW(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
+  text.resize(wcslen(text.c_str()));
+  return Narrow(text);
+}
+
+struct TopWindowSearch {
+  DWORD processId;
+  const wchar_t* windowClass;
+  HWND found;
+};
+
+BOOL CALLBACK FindTopWindow(HWND window, LPARAM param) {
+  auto* search = reinterpret_cast<TopWindowSearch*>(param);
+  DWORD owner = 0;
+  GetWindowThreadProcessId(window, &owner);
+  if ((search->processId != 0 && owner != search->processId) || !IsWindowVisible(window)) {
+    return TRUE;
+  }
+  if (_wcsicmp(ClassOf(window).c_str(), search->windowClass) != 0) return TRUE;
+  search->found = window;
+  return FALSE;
+}
+
+BOOL CALLBACK CollectChild(HWND window, LPARAM param) {
+  reinterpret_cast<std::vector<HWND>*>(param)->push_back(window);
+  return TRUE;
+}
+
+HWND FindTop(DWORD processId, const wchar_t* windowClass) {
+  TopWindowSearch search{processId, windowClass, nullptr};
+  EnumWindows(FindTopWindow, reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+}  // namespace
+
+std::wstring WindowsPath(std::string_view path) {
+  std::wstring wide = Widen(path);
+  if (!wide.empty() && wide[0] == L'/') {
+    std::replace(wide.begin(), wide.end(), L'/', L'\\');
+    wide = L"Z:" + wide;
+  }
+  return wide;
+}
+
+Program::Program(const std::wstring& exe, const std::wstring& windowClass) {
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  std::wstring commandLine = L"\"" + exe + L"\"";
+  // The programs find their help file beside themselves: start them there.
+  std::wstring folder = exe.substr(0, exe.find_last_of(L"\\/"));
+  if (!CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                      folder.c_str(), &startup, &process_)) {
+    process_ = {};
+    return;
+  }
+  WaitForInputIdle(process_.hProcess, 10000);
+  for (int i = 0; i < 200 && main_ == nullptr; ++i) {
+    main_ = FindTop(process_.dwProcessId, windowClass.c_str());
+    if (main_ == nullptr) Sleep(50);
+  }
+  Settle();
+}
+
+Program::~Program() {
+  if (process_.hProcess == nullptr) return;
+  if (WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT) {
+    TerminateProcess(process_.hProcess, 99);
+    WaitForSingleObject(process_.hProcess, 5000);
+  }
+  CloseHandle(process_.hThread);
+  CloseHandle(process_.hProcess);
+}
+
+std::vector<HWND> Program::Controls() const {
+  std::vector<HWND> children;
+  if (main_ != nullptr) EnumChildWindows(main_, CollectChild, reinterpret_cast<LPARAM>(&children));
+  children.erase(std::remove_if(children.begin(), children.end(),
+                                [this](HWND c) { return GetParent(c) != main_; }),
+                 children.end());
+  return children;
+}
+
+HWND Program::Control(const wchar_t* windowClass, int x, int y) const {
+  for (HWND child : Controls()) {
+    if (_wcsicmp(ClassOf(child).c_str(), windowClass) != 0) continue;
+    RECT r{};
+    GetWindowRect(child, &r);
+    MapWindowPoints(nullptr, main_, reinterpret_cast<POINT*>(&r), 2);
+    if (r.left == x && r.top == y) return child;
+  }
+  return nullptr;
+}
+
+std::string Program::Text(HWND control) const { return WindowText(control); }
+
+HWND Program::FocusedControl() const {
+  GUITHREADINFO info{};
+  info.cbSize = sizeof info;
+  if (!GetGUIThreadInfo(process_.dwThreadId, &info)) return nullptr;
+  return info.hwndFocus;
+}
+
+void Program::SetText(HWND control, std::string_view text) {
+  const std::wstring wide = Widen(text);
+  SendMessageW(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(wide.c_str()));
+  Settle();
+}
+
+void Program::Focus(HWND control) {
+  PostMessageW(control, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(3, 3));
+  PostMessageW(control, WM_LBUTTONUP, 0, MAKELPARAM(3, 3));
+  Settle();
+}
+
+void Program::PressKey(HWND control, UINT virtualKey) {
+  const UINT scan = MapVirtualKeyW(virtualKey, MAPVK_VK_TO_VSC);
+  PostMessageW(control, WM_KEYDOWN, virtualKey, static_cast<LPARAM>(1 | (scan << 16)));
+  PostMessageW(control, WM_KEYUP, virtualKey, static_cast<LPARAM>(1 | (scan << 16) | 0xC0000000u));
+  Settle();
+}
+
+void Program::Type(HWND control, std::string_view text) {
+  Focus(control);
+  PressKey(control, VK_END);
+  for (char c : text) {
+    UINT key = 0;
+    if (c >= '0' && c <= '9') key = static_cast<UINT>(c);
+    else if (c >= 'a' && c <= 'z') key = static_cast<UINT>(c - 'a' + 'A');
+    else if (c >= 'A' && c <= 'Z') key = static_cast<UINT>(c);
+    else if (c == '.') key = VK_OEM_PERIOD;
+    else if (c == ',') key = VK_OEM_COMMA;
+    else if (c == '-') key = VK_OEM_MINUS;
+    else if (c == ' ') key = VK_SPACE;
+    if (key != 0) PressKey(control, key);
+  }
+}
+
+void Program::Click(HWND button) {
+  PostMessageW(button, BM_CLICK, 0, 0);
+  Settle();
+}
+
+void Program::MoveMouse(int x, int y) {
+  PostMessageW(main_, WM_MOUSEMOVE, 0, MAKELPARAM(x, y));
+  Settle();
+}
+
+void Program::ClickAt(int x, int y) {
+  PostMessageW(main_, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
+  PostMessageW(main_, WM_LBUTTONUP, 0, MAKELPARAM(x, y));
+  Settle();
+}
+
+void Program::Settle() const {
+  if (process_.hProcess == nullptr) return;
+  // A typed key comes back as WM_CHAR at the end of the queue, so wait for
+  // idle twice, with a message round trip in between.
+  for (int round = 0; round < 2; ++round) {
+    WaitForInputIdle(process_.hProcess, 2000);
+    DWORD_PTR ignored = 0;
+    if (main_ != nullptr) {
+      SendMessageTimeoutW(main_, WM_NULL, 0, 0, SMTO_NORMAL, 2000, &ignored);
+    }
+    Sleep(15);
+  }
+}
+
+std::optional<HWND> Program::WaitTopWindow(const wchar_t* windowClass, int ms) const {
+  for (int waited = 0; waited <= ms; waited += 50) {
+    if (HWND found = FindTop(process_.dwProcessId, windowClass)) return found;
+    Sleep(50);
+  }
+  return std::nullopt;
+}
+
+std::optional<HWND> Program::WaitAnyTopWindow(const wchar_t* windowClass, int ms) {
+  for (int waited = 0; waited <= ms; waited += 50) {
+    if (HWND found = FindTop(0, windowClass)) return found;
+    Sleep(50);
+  }
+  return std::nullopt;
+}
+
+std::optional<MessageBoxInfo> Program::WaitMessageBox(int ms) const {
+  const std::optional<HWND> box = WaitTopWindow(L"#32770", ms);
+  if (!box) return std::nullopt;
+  MessageBoxInfo info;
+  info.window = *box;
+  info.caption = WindowText(*box);
+  if (HWND text = GetDlgItem(*box, 0xFFFF)) info.text = WindowText(text);
+  return info;
+}
+
+void Program::CloseMessageBox(const MessageBoxInfo& box) {
+  PostMessageW(GetDlgItem(box.window, IDOK), BM_CLICK, 0, 0);
+  for (int i = 0; i < 100 && IsWindow(box.window); ++i) Sleep(20);
+  Settle();
+}
+
+std::vector<COLORREF> Program::Pixels(const RECT& client) const {
+  const int width = client.right - client.left;
+  const int height = client.bottom - client.top;
+  std::vector<COLORREF> pixels;
+  if (width <= 0 || height <= 0 || main_ == nullptr) return pixels;
+  POINT origin{client.left, client.top};
+  ClientToScreen(main_, &origin);
+
+  HDC screen = GetDC(nullptr);
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof info.bmiHeader;
+  info.bmiHeader.biWidth = width;
+  info.bmiHeader.biHeight = -height;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  void* bits = nullptr;
+  HBITMAP dib = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  HDC memory = CreateCompatibleDC(screen);
+  HGDIOBJ old = SelectObject(memory, dib);
+  BitBlt(memory, 0, 0, width, height, screen, origin.x, origin.y, SRCCOPY);
+  GdiFlush();
+  const auto* data = static_cast<const DWORD*>(bits);
+  pixels.assign(data, data + static_cast<std::size_t>(width) * height);
+  SelectObject(memory, old);
+  DeleteDC(memory);
+  DeleteObject(dib);
+  ReleaseDC(nullptr, screen);
+  return pixels;
+}
+
+PixelCount Program::CountPixels(const RECT& client) const {
+  PixelCount count;
+  for (COLORREF p : Pixels(client)) {
+    const int r = (p >> 16) & 0xFF, g = (p >> 8) & 0xFF, b = p & 0xFF;
+    ++count.total;
+    if (r < 128 && g < 128 && b < 128) ++count.dark;
+    if ((p & 0xFFFFFF) != 0xFFFFFF) ++count.notWhite;
+  }
+  return count;
+}
+
+unsigned long long Program::PixelHash(const RECT& client) const {
+  unsigned long long hash = 1469598103934665603ull;
+  for (COLORREF p : Pixels(client)) {
+    hash ^= p & 0xFFFFFF;
+    hash *= 1099511628211ull;
+  }
+  return hash;
+}
+
+bool Program::Exited(int ms, DWORD* exitCode) const {
+  if (process_.hProcess == nullptr) return false;
+  if (WaitForSingleObject(process_.hProcess, static_cast<DWORD>(ms)) != WAIT_OBJECT_0) {
+    return false;
+  }
+  if (exitCode != nullptr) GetExitCodeProcess(process_.hProcess, exitCode);
+  return true;
+}
+
+bool Program::Close(DWORD* exitCode, int ms) {
+  if (main_ != nullptr) PostMessageW(main_, WM_CLOSE, 0, 0);
+  return Exited(ms, exitCode);
+}
+
+void DeleteKey(const std::string& path) {
+  RegDeleteTreeW(HKEY_CURRENT_USER, Widen(path).c_str());
+  RegDeleteKeyW(HKEY_CURRENT_USER, Widen(path).c_str());
+}
+
+std::optional<DWORD> ReadDword(const std::string& path, const std::string& name) {
+  DWORD value = 0;
+  DWORD size = sizeof value;
+  if (RegGetValueW(HKEY_CURRENT_USER, Widen(path).c_str(), Widen(name).c_str(), RRF_RT_DWORD,
+                   nullptr, &value, &size) != ERROR_SUCCESS) {
+    return std::nullopt;
+  }
+  return value;
+}
+
+void WriteDword(const std::string& path, const std::string& name, DWORD value) {
+  HKEY key = nullptr;
+  if (RegCreateKeyExW(HKEY_CURRENT_USER, Widen(path).c_str(), 0, nullptr, 0, KEY_ALL_ACCESS,
+                      nullptr, &key, nullptr) != ERROR_SUCCESS) {
+    return;
+  }
+  RegSetValueExW(key, Widen(name).c_str(), 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value),
+                 sizeof value);
+  RegCloseKey(key);
+}
+
+}  // namespace prolexa::e2e

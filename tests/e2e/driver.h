@@ -1,0 +1,104 @@
+// Drives a real program of the suite as a user would: starts it, finds its
+// controls, types keys through its own message loop, clicks buttons, reads
+// message boxes, the drawn pixels and the registry after it has ended.
+//
+// Keys are posted as WM_KEYDOWN so that they pass the program's keyboard
+// filter and TranslateMessage exactly as typed keys do; buttons are clicked
+// with a posted BM_CLICK, which does not block while the program sits in a
+// modal message box.
+#pragma once
+
+#include <windows.h>
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace prolexa::e2e {
+
+// A path as the test receives it (a Unix path under Wine) made usable by
+// CreateProcessW.
+std::wstring WindowsPath(std::string_view path);
+
+struct MessageBoxInfo {
+  HWND window = nullptr;
+  std::string caption;
+  std::string text;
+};
+
+// Counts of the pixels in a rectangle of a window's client area.
+struct PixelCount {
+  int total = 0;
+  int dark = 0;  // drawn in ink: each channel below 128
+  int notWhite = 0;
+};
+
+class Program {
+ public:
+  // Starts the program and waits for its visible main window of the class.
+  Program(const std::wstring& exe, const std::wstring& windowClass);
+  ~Program();
+  Program(const Program&) = delete;
+  Program& operator=(const Program&) = delete;
+
+  bool Started() const { return main_ != nullptr; }
+  HWND Main() const { return main_; }
+  DWORD ProcessId() const { return process_.dwProcessId; }
+
+  // The child control of a class whose top-left corner stands at (x, y) of
+  // the main window's client area; nullptr when there is none.
+  HWND Control(const wchar_t* windowClass, int x, int y) const;
+  std::vector<HWND> Controls() const;
+
+  std::string Text(HWND control) const;
+  // The control that has the keyboard focus in the program.
+  HWND FocusedControl() const;
+  // Sets a text as a paste would, bypassing the keyboard.
+  void SetText(HWND control, std::string_view text);
+
+  // Clicks into a control (which takes the focus), then types keys.
+  void Focus(HWND control);
+  void PressKey(HWND control, UINT virtualKey);
+  // Types the characters of a text: digits, letters, '.', ',' and '-' of
+  // the main keyboard.
+  void Type(HWND control, std::string_view text);
+  void Click(HWND button);
+  void MoveMouse(int x, int y);
+  void ClickAt(int x, int y);
+
+  // Waits until the program has handled what was sent to it.
+  void Settle() const;
+
+  // The first visible message box of the program, waiting up to `ms`.
+  std::optional<MessageBoxInfo> WaitMessageBox(int ms = 3000) const;
+  std::optional<HWND> WaitTopWindow(const wchar_t* windowClass, int ms = 3000) const;
+  void CloseMessageBox(const MessageBoxInfo& box);
+  // A visible top-level window of a class in any process (the help viewer
+  // runs in its own).
+  static std::optional<HWND> WaitAnyTopWindow(const wchar_t* windowClass, int ms = 5000);
+
+  // Pixels of a rectangle of the main window's client area as shown.
+  PixelCount CountPixels(const RECT& client) const;
+  // A fingerprint of the pixels of a rectangle, to tell two drawings apart.
+  unsigned long long PixelHash(const RECT& client) const;
+
+  // Closes the main window and waits for the process to end.
+  bool Close(DWORD* exitCode = nullptr, int ms = 5000);
+  bool Exited(int ms, DWORD* exitCode = nullptr) const;
+
+ private:
+  std::vector<COLORREF> Pixels(const RECT& client) const;
+
+  PROCESS_INFORMATION process_{};
+  HWND main_ = nullptr;
+  bool closed_ = false;
+};
+
+// Registry helpers on the current user's part, for checking what a program
+// stored and for starting it from a known state.
+void DeleteKey(const std::string& path);
+std::optional<DWORD> ReadDword(const std::string& path, const std::string& name);
+void WriteDword(const std::string& path, const std::string& name, DWORD value);
+
+}  // namespace prolexa::e2e

@@ -1,0 +1,293 @@
+// Trigona used as a pupil uses it: typed keys, clicks, message boxes, the
+// drawn solution and the preferences left in the registry.
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+#include "driver.h"
+
+namespace prolexa::e2e {
+namespace {
+
+std::wstring g_programFolder;
+
+const std::string kKey = "Software\\Tolvek\\Prolexa\\Trigona";
+constexpr RECT kResultArea{11, 220, 370, 395};
+
+struct Ui {
+  HWND editA, editB, editC, rounding, unitA, unitB, unitC, showUnits, compute, clear, teach,
+      places;
+};
+
+class TrigonaTest : public ::testing::Test {
+ protected:
+  void SetUp() override { DeleteKey(kKey); }
+  void TearDown() override { DeleteKey(kKey); }
+
+  void Start() {
+    program = std::make_unique<Program>(g_programFolder + L"\\Trigona.exe", L"Tolvek-00-Trigona");
+    ASSERT_TRUE(program->Started());
+    ui = {program->Control(L"Edit", 78, 77),      program->Control(L"Edit", 78, 104),
+          program->Control(L"Edit", 78, 131),     program->Control(L"Edit", 323, 192),
+          program->Control(L"ComboBox", 182, 77), program->Control(L"ComboBox", 182, 104),
+          program->Control(L"ComboBox", 182, 131), program->Control(L"Button", 24, 163),
+          program->Control(L"Button", 12, 190),   program->Control(L"Button", 93, 190),
+          program->Control(L"Button", 420, 190),  program->Control(L"Static", 356, 195)};
+    for (HWND control : {ui.editA, ui.editB, ui.editC, ui.rounding, ui.unitA, ui.unitB, ui.unitC,
+                         ui.showUnits, ui.compute, ui.clear, ui.teach, ui.places}) {
+      ASSERT_NE(control, nullptr);
+    }
+  }
+
+  void Enter(const std::string& a, const std::string& b, const std::string& c) {
+    program->SetText(ui.editA, "");
+    program->SetText(ui.editB, "");
+    program->SetText(ui.editC, "");
+    if (!a.empty()) program->Type(ui.editA, a);
+    if (!b.empty()) program->Type(ui.editB, b);
+    if (!c.empty()) program->Type(ui.editC, c);
+  }
+
+  int InkInResult() const { return program->CountPixels(kResultArea).dark; }
+
+  std::unique_ptr<Program> program;
+  Ui ui{};
+};
+
+TEST_F(TrigonaTest, OkDrawsTheWorkedSolution) {
+  Start();
+  Enter("", "3", "5");
+  EXPECT_EQ(program->Text(ui.editB), "3");
+  EXPECT_EQ(program->Text(ui.editC), "5");
+  EXPECT_EQ(InkInResult(), 0);
+  program->Click(ui.compute);
+  EXPECT_FALSE(program->WaitMessageBox(300).has_value());
+  // Six lines of 14-pixel text leave a good deal of ink.
+  EXPECT_GT(InkInResult(), 400);
+}
+
+TEST_F(TrigonaTest, EveryRefusalShowsItsMessageAndLeavesTheAreaEmpty) {
+  struct Case {
+    const char *a, *b, *c, *message;
+  };
+  const Case cases[] = {
+      {"3", "4", "5", "Zadali jste všechny strany. Můžete zadať jenom dvě strany."},
+      {"", "4", "", "Zadali jste jenom jednu stranu. Musíte zadat dvě strany."},
+      {"", "", "", "Nezadali jste ani jednu stranu. Musíte zadat dvě strany."},
+      {"1000000", "1", "", "Zadali jste velké číslá. Zadejte menší."},
+      {"5", "", "5", "Toto ne je pravoúhlí trojúhelník."},
+  };
+  Start();
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.message);
+    // A solution first, so that the refusal visibly takes it away.
+    Enter("", "3", "5");
+    program->Click(ui.compute);
+    ASSERT_GT(InkInResult(), 0);
+
+    Enter(c.a, c.b, c.c);
+    program->Click(ui.compute);
+    const auto box = program->WaitMessageBox();
+    ASSERT_TRUE(box.has_value());
+    EXPECT_EQ(box->caption, "Chyba");
+    EXPECT_EQ(box->text, c.message);
+    program->CloseMessageBox(*box);
+    EXPECT_EQ(InkInResult(), 0);
+    EXPECT_EQ(program->Text(ui.editA), c.a);  // the inputs stay for correction
+  }
+}
+
+TEST_F(TrigonaTest, ClearEmptiesTheEditsAndTheArea) {
+  Start();
+  Enter("3", "4", "");
+  program->Click(ui.compute);
+  ASSERT_GT(InkInResult(), 0);
+  program->Click(ui.clear);
+  EXPECT_EQ(program->Text(ui.editA), "");
+  EXPECT_EQ(program->Text(ui.editB), "");
+  EXPECT_EQ(program->Text(ui.editC), "");
+  EXPECT_EQ(InkInResult(), 0);
+}
+
+TEST_F(TrigonaTest, TheSideFieldsTakeOnlyNumbers) {
+  Start();
+  program->Type(ui.editA, "3,5");
+  EXPECT_EQ(program->Text(ui.editA), "3.5");
+  program->Type(ui.editA, "x-");
+  EXPECT_EQ(program->Text(ui.editA), "3.5");
+  program->PressKey(ui.editA, VK_DECIMAL);
+  program->PressKey(ui.editA, '7');
+  EXPECT_EQ(program->Text(ui.editA), "3.5.7");
+}
+
+TEST_F(TrigonaTest, TheRoundingFieldDropsSevenToNine) {
+  Start();
+  EXPECT_EQ(program->Text(ui.rounding), "2");
+  program->Focus(ui.rounding);
+  program->PressKey(ui.rounding, VK_END);
+  program->PressKey(ui.rounding, VK_BACK);
+  program->Type(ui.rounding, "8");
+  EXPECT_EQ(program->Text(ui.rounding), "");
+  program->Type(ui.rounding, "1");
+  EXPECT_EQ(program->Text(ui.rounding), "1");
+  EXPECT_EQ(program->Text(ui.places), "místo");
+}
+
+TEST_F(TrigonaTest, ShowUnitsRedrawsOnlyWhileASolutionIsShown) {
+  Start();
+  ASSERT_EQ(SendMessageW(ui.showUnits, BM_GETCHECK, 0, 0), BST_CHECKED);
+  program->Click(ui.showUnits);
+  EXPECT_EQ(SendMessageW(ui.showUnits, BM_GETCHECK, 0, 0), BST_UNCHECKED);
+  EXPECT_EQ(InkInResult(), 0);
+  program->Click(ui.showUnits);
+
+  Enter("", "3", "5");
+  program->Click(ui.compute);
+  const unsigned long long withUnits = program->PixelHash(kResultArea);
+  program->Click(ui.showUnits);
+  const unsigned long long withoutUnits = program->PixelHash(kResultArea);
+  EXPECT_NE(withUnits, withoutUnits);
+  EXPECT_GT(InkInResult(), 0);
+  program->Click(ui.showUnits);
+  EXPECT_EQ(program->PixelHash(kResultArea), withUnits);
+
+  // The box recomputes from the texts as they are now typed.
+  program->SetText(ui.editB, "4");
+  program->Click(ui.showUnits);
+  program->Click(ui.showUnits);
+  EXPECT_NE(program->PixelHash(kResultArea), withUnits);
+}
+
+TEST_F(TrigonaTest, EditingAfterOkKeepsTheDrawnSolution) {
+  Start();
+  Enter("", "3", "5");
+  program->Click(ui.compute);
+  const unsigned long long drawn = program->PixelHash(kResultArea);
+  program->Type(ui.editB, "9");
+  InvalidateRect(program->Main(), nullptr, TRUE);
+  program->Settle();
+  EXPECT_EQ(program->PixelHash(kResultArea), drawn);
+}
+
+TEST_F(TrigonaTest, PreferencesHaveDefaultsAndSurviveARestart) {
+  Start();
+  EXPECT_EQ(program->Text(ui.rounding), "2");
+  EXPECT_EQ(program->Text(ui.places), "místa");
+  EXPECT_EQ(SendMessageW(ui.showUnits, BM_GETCHECK, 0, 0), BST_CHECKED);
+  for (HWND unit : {ui.unitA, ui.unitB, ui.unitC}) {
+    EXPECT_EQ(SendMessageW(unit, CB_GETCURSEL, 0, 0), 3);
+  }
+  EXPECT_FALSE(ReadDword(kKey, "round").has_value());
+
+  program->Focus(ui.rounding);
+  program->PressKey(ui.rounding, VK_END);
+  program->PressKey(ui.rounding, VK_BACK);
+  program->Type(ui.rounding, "4");
+  DWORD exitCode = 1;
+  ASSERT_TRUE(program->Close(&exitCode));
+  EXPECT_EQ(exitCode, 0u);
+  EXPECT_EQ(ReadDword(kKey, "round").value_or(99), 4u);
+  EXPECT_EQ(ReadDword(kKey, "checked").value_or(99), 1u);
+  EXPECT_FALSE(ReadDword(kKey, "cmb0").has_value());  // units are the launcher's to write
+
+  Start();
+  EXPECT_EQ(program->Text(ui.rounding), "4");
+  EXPECT_EQ(program->Text(ui.places), "místa");
+}
+
+TEST_F(TrigonaTest, StoredChoicesAreShown) {
+  WriteDword(kKey, "checked", 0);
+  WriteDword(kKey, "cmb0", 0);
+  WriteDword(kKey, "cmb1", 7);  // outside the list: no selection
+  WriteDword(kKey, "round", 0);
+  Start();
+  EXPECT_EQ(SendMessageW(ui.showUnits, BM_GETCHECK, 0, 0), BST_UNCHECKED);
+  EXPECT_EQ(program->Text(ui.unitA), "mm");
+  EXPECT_EQ(SendMessageW(ui.unitB, CB_GETCURSEL, 0, 0), CB_ERR);
+  EXPECT_EQ(program->Text(ui.rounding), "0");
+  EXPECT_EQ(program->Text(ui.places), "míst");
+  // A side without unit still gets a solution, only without a unit text.
+  Enter("", "3", "5");
+  program->Click(ui.compute);
+  EXPECT_FALSE(program->WaitMessageBox(300).has_value());
+  EXPECT_GT(InkInResult(), 0);
+  DWORD exitCode = 1;
+  ASSERT_TRUE(program->Close(&exitCode));
+  EXPECT_EQ(ReadDword(kKey, "checked").value_or(99), 0u);
+}
+
+TEST_F(TrigonaTest, TheTeachingDialogShowsTheTheorem) {
+  Start();
+  program->Click(ui.teach);
+  const auto dialog = program->WaitTopWindow(L"#32770");
+  ASSERT_TRUE(dialog.has_value());
+  EXPECT_EQ(program->Text(*dialog), "Výuka - Trigona");
+  EXPECT_EQ(program->Text(GetDlgItem(*dialog, 114)),
+            "Obsah čtverce sestrojeného nad přeponou pravoúhlého trojúhelníka je rovný součtu "
+            "obsahů čtverců sestrojených nad jeho odvěsnami.");
+  EXPECT_EQ(program->Text(GetDlgItem(*dialog, 115)), "Vysvětlení :");
+  PostMessageW(*dialog, WM_COMMAND, IDCANCEL, 0);
+  for (int i = 0; i < 100 && IsWindow(*dialog); ++i) Sleep(20);
+  EXPECT_FALSE(IsWindow(*dialog));
+  DWORD exitCode = 1;
+  EXPECT_TRUE(program->Close(&exitCode));
+}
+
+void CloseHelpViewer(HWND viewer) {
+  PostMessageW(viewer, WM_CLOSE, 0, 0);
+  for (int i = 0; i < 100 && IsWindow(viewer); ++i) Sleep(20);
+}
+
+TEST_F(TrigonaTest, TheHelpIconAndF1OpenTheHelpFile) {
+  Start();
+  program->ClickAt(480, 20);
+  auto viewer = Program::WaitAnyTopWindow(L"HH Parent");
+  ASSERT_TRUE(viewer.has_value());
+  EXPECT_EQ(program->Text(*viewer), "Prolexa 2.0 – Pomocník");
+  CloseHelpViewer(*viewer);
+
+  program->PressKey(ui.editB, VK_F1);
+  viewer = Program::WaitAnyTopWindow(L"HH Parent");
+  ASSERT_TRUE(viewer.has_value());
+  CloseHelpViewer(*viewer);
+}
+
+TEST_F(TrigonaTest, TheHelpIconLightsUpUnderTheMouse) {
+  constexpr RECT icon{470, 10, 505, 41};
+  Start();
+  program->MoveMouse(200, 300);
+  const unsigned long long normal = program->PixelHash(icon);
+  program->MoveMouse(480, 20);
+  program->MoveMouse(485, 25);
+  const unsigned long long hover = program->PixelHash(icon);
+  EXPECT_NE(hover, normal);
+  program->MoveMouse(200, 300);
+  EXPECT_EQ(program->PixelHash(icon), normal);
+}
+
+TEST_F(TrigonaTest, TabFollowsTheFocusChain) {
+  Start();
+  // Each Tab is typed where the focus then is; after the last comes the first.
+  const HWND chain[] = {ui.editA,     ui.unitA,   ui.editB, ui.unitB,    ui.editC, ui.unitC,
+                        ui.showUnits, ui.compute, ui.clear, ui.rounding, ui.teach, ui.editA};
+  program->Focus(ui.editA);
+  for (std::size_t i = 0; i + 1 < std::size(chain); ++i) {
+    ASSERT_EQ(program->FocusedControl(), chain[i]) << "step " << i;
+    program->PressKey(chain[i], VK_TAB);
+  }
+  EXPECT_EQ(program->FocusedControl(), ui.editA);
+}
+
+}  // namespace
+}  // namespace prolexa::e2e
+
+int main(int argc, char** argv) {
+  ::testing::InitGoogleTest(&argc, argv);
+  if (argc < 2) {
+    fprintf(stderr, "usage: %s PROGRAM_FOLDER\n", argv[0]);
+    return 2;
+  }
+  prolexa::e2e::g_programFolder = prolexa::e2e::WindowsPath(argv[1]);
+  return RUN_ALL_TESTS();
+}
