@@ -4,7 +4,7 @@ JOBS ?= 2
 BUILD := build
 FUZZ_SECONDS ?= 10
 
-.PHONY: all deps host windows sanitize fuzz test run clean
+.PHONY: all deps host windows sanitize fuzz test run screenshots clean
 
 all: host windows
 
@@ -35,9 +35,14 @@ test: host windows sanitize fuzz
 	ctest --test-dir $(BUILD)/windows --output-on-failure
 	ctest --test-dir $(BUILD)/fuzz --output-on-failure
 
-run: all
-	@echo "Prolexa: no calculator window exists yet; 'make run' will start the suite once it does."
-	@echo "Meanwhile: $(BUILD)/host/tools/solve/prolexa-solve trigona b=3 c=5 ua=1 ub=1 uc=1"
+# Until the launcher exists, the suite starts with its first calculator;
+# PROGRAM=Radixa starts another one.
+PROGRAM ?= Trigona
+run: windows
+	tools/run-suite.sh $(PROGRAM)
+
+screenshots: windows
+	tools/take-screenshots.sh
 
 clean:
 	rm -rf $(BUILD)

@@ -1,0 +1,48 @@
+#!/usr/bin/env bash
+# Takes the README's screenshots of the programs on a virtual display:
+# starts each program, types an example with xdotool and captures the window.
+set -euo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+root="$here/.."
+out="$root/docs"
+source "$here/wine-env.sh"
+"$here/wine-prefix.sh"
+export DISPLAY=:89
+setsid Xvfb "$DISPLAY" -screen 0 1024x768x24 -nolisten tcp </dev/null >/dev/null 2>&1 &
+xvfb=$!
+trap 'wineserver -k 2>/dev/null || true; kill $xvfb 2>/dev/null || true' EXIT
+sleep 1
+
+# Starts a program, waits for its window, prints "X Y" of its client origin.
+start() {
+  (cd "$root/build/windows/bin" && setsid wine "$1.exe" </dev/null >/dev/null 2>&1 &)
+  local id=""
+  for _ in $(seq 100); do
+    id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -1) && [ -n "$id" ] && break
+    sleep 0.1
+  done
+  sleep 1
+  eval "$(xdotool getwindowgeometry --shell "$id")"
+  # Wine draws the frame itself: a 3-pixel border and a 19-pixel caption.
+  echo "$X $Y $WIDTH $HEIGHT"
+}
+
+click() { xdotool mousemove "$(( ox + $1 ))" "$(( oy + $2 ))" click 1; sleep 0.2; }
+type_into() { click "$1" "$2"; xdotool type --delay 80 "$3"; sleep 0.2; }
+capture() { import -window root -crop "${w}x${h}+${wx}+${wy}" +repage "$out/$1"; }
+
+read -r wx wy w h < <(start Trigona)
+ox=$((wx + 3)); oy=$((wy + 22))
+type_into 120 110 3
+type_into 120 137 5
+click 50 202
+xdotool mousemove 700 700
+sleep 0.5
+capture trigona.png
+
+click 457 202
+sleep 1
+read -r dx dy dw dh < <(eval "$(xdotool getwindowgeometry --shell "$(xdotool search --onlyvisible --name '^Výuka - Trigona$' | head -1)")"; echo "$X $Y $WIDTH $HEIGHT")
+import -window root -crop "${dw}x${dh}+${dx}+${dy}" +repage "$out/trigona-teaching.png"
+wineserver -k || true
+echo "screenshots in $out"
