@@ -129,6 +129,22 @@ HWND Program::Control(const wchar_t* windowClass, int x, int y) const {
   return nullptr;
 }
 
+HWND Program::ControlOfClass(const wchar_t* windowClass) const {
+  for (HWND child : Controls()) {
+    if (_wcsicmp(ClassOf(child).c_str(), windowClass) == 0) return child;
+  }
+  return nullptr;
+}
+
+void Program::ClickSpinner(HWND spinner, bool up) {
+  RECT r{};
+  GetClientRect(spinner, &r);
+  const LPARAM at = MAKELPARAM(r.right / 2, up ? r.bottom / 4 : r.bottom * 3 / 4);
+  PostMessageW(spinner, WM_LBUTTONDOWN, MK_LBUTTON, at);
+  PostMessageW(spinner, WM_LBUTTONUP, 0, at);
+  Settle();
+}
+
 std::string Program::Text(HWND control) const { return WindowText(control); }
 
 HWND Program::FocusedControl() const {

@@ -50,6 +50,10 @@ class Program {
   // the main window's client area; nullptr when there is none.
   HWND Control(const wchar_t* windowClass, int x, int y) const;
   std::vector<HWND> Controls() const;
+  // The first child control of a class, wherever it stands.
+  HWND ControlOfClass(const wchar_t* windowClass) const;
+  // Clicks the upper (up) or lower (down) arrow of an up-down control.
+  void ClickSpinner(HWND spinner, bool up);
 
   std::string Text(HWND control) const;
   // The control that has the keyboard focus in the program.

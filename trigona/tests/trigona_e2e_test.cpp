@@ -134,6 +134,43 @@ TEST_F(TrigonaTest, TheRoundingFieldDropsSevenToNine) {
   EXPECT_EQ(program->Text(ui.places), "místo");
 }
 
+TEST_F(TrigonaTest, TheSpinnerStopsAtZeroAndSix) {
+  Start();
+  const HWND spinner = program->ControlOfClass(L"msctls_updown32");
+  ASSERT_NE(spinner, nullptr);
+  for (int i = 0; i < 6; ++i) program->ClickSpinner(spinner, true);
+  EXPECT_EQ(program->Text(ui.rounding), "6");
+  EXPECT_EQ(program->Text(ui.places), "míst");
+  for (int i = 0; i < 8; ++i) program->ClickSpinner(spinner, false);
+  EXPECT_EQ(program->Text(ui.rounding), "0");
+  program->ClickSpinner(spinner, true);
+  EXPECT_EQ(program->Text(ui.places), "místo");
+}
+
+TEST(TrigonaResources, PicturesHaveTheSizesTheWindowDraws) {
+  const HMODULE exe = LoadLibraryExW((g_programFolder + L"\\Trigona.exe").c_str(), nullptr,
+                                     LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
+  ASSERT_NE(exe, nullptr);
+  const struct {
+    int id, width, height;
+  } pictures[] = {{102, 35, 31}, {103, 35, 31}, {104, 1, 65}, {105, 1, 97}, {106, 88, 104}};
+  for (const auto& p : pictures) {
+    SCOPED_TRACE(p.id);
+    HBITMAP bitmap = LoadBitmapW(exe, MAKEINTRESOURCEW(p.id));
+    ASSERT_NE(bitmap, nullptr);
+    BITMAP info{};
+    GetObjectW(bitmap, sizeof info, &info);
+    EXPECT_EQ(info.bmWidth, p.width);
+    EXPECT_EQ(info.bmHeight, p.height);
+    DeleteObject(bitmap);
+  }
+  EXPECT_NE(LoadImageW(exe, MAKEINTRESOURCEW(101), IMAGE_ICON, 32, 32, 0), nullptr);
+  EXPECT_NE(FindResourceW(exe, MAKEINTRESOURCEW(110), RT_DIALOG), nullptr);
+  EXPECT_NE(FindResourceW(exe, MAKEINTRESOURCEW(1), RT_MANIFEST), nullptr);
+  EXPECT_NE(FindResourceW(exe, MAKEINTRESOURCEW(1), RT_VERSION), nullptr);
+  FreeLibrary(exe);
+}
+
 TEST_F(TrigonaTest, ShowUnitsRedrawsOnlyWhileASolutionIsShown) {
   Start();
   ASSERT_EQ(SendMessageW(ui.showUnits, BM_GETCHECK, 0, 0), BST_CHECKED);
@@ -180,10 +217,11 @@ TEST_F(TrigonaTest, PreferencesHaveDefaultsAndSurviveARestart) {
   }
   EXPECT_FALSE(ReadDword(kKey, "round").has_value());
 
-  program->Focus(ui.rounding);
-  program->PressKey(ui.rounding, VK_END);
-  program->PressKey(ui.rounding, VK_BACK);
-  program->Type(ui.rounding, "4");
+  const HWND spinner = program->ControlOfClass(L"msctls_updown32");
+  ASSERT_NE(spinner, nullptr);
+  program->ClickSpinner(spinner, true);
+  program->ClickSpinner(spinner, true);
+  EXPECT_EQ(program->Text(ui.rounding), "4");
   DWORD exitCode = 1;
   ASSERT_TRUE(program->Close(&exitCode));
   EXPECT_EQ(exitCode, 0u);
