@@ -21,6 +21,7 @@
 
 #include "formula.h"
 #include "number_text.h"
+#include "radixa_solver.h"
 #include "solution.h"
 #include "trigona_solver.h"
 
@@ -141,9 +142,18 @@ int RunTrigona(const Inputs& in, bool withLayout) {
       TrigonaFormulas, withLayout);
 }
 
+int RunRadixa(const Inputs& in, bool withLayout) {
+  const radixa::CoefficientTexts texts{in.Text("a"), in.Text("b"), in.Text("c")};
+  const radixa::CheckResult check = radixa::CheckCoefficients(texts);
+  if (check.refusal) return PrintRefusal(*check.refusal);
+  const int places = PlacesFromText(in.Text("places", "2"));
+  return PrintSteps(radixa::DrawQuadraticSolution(texts, places), RadixaFormulas, withLayout);
+}
+
 const std::vector<Program>& Programs() {
   static const std::vector<Program> programs = {
       {"trigona", {"a", "b", "c", "ua", "ub", "uc", "units", "places"}, RunTrigona},
+      {"radixa", {"a", "b", "c", "places"}, RunRadixa},
   };
   return programs;
 }

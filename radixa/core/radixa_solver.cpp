@@ -1,0 +1,245 @@
+#include "radixa_solver.h"
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+
+#include "formula.h"
+#include "number_text.h"
+
+namespace prolexa::radixa {
+namespace {
+
+// Where the blocks of the solution stand in the window. The second root's
+// column starts one fraction line below the first row, so that from the
+// second line on the x2 lines stand level with the x1 lines.
+constexpr int kDiscriminantLeft = 420;
+constexpr int kDiscriminantTop = 80;
+constexpr int kRootsLeft = 12;
+constexpr int kRootsTop = 200;
+constexpr int kSecondRootLeft = 380;
+constexpr int kSecondRootTop = 265;
+// The closing sentence of the complex case stands under the solution, its
+// second half beside the first and its last word on the row below.
+constexpr int kSentenceTop = 430;
+constexpr int kSentenceSecondLeft = 425;
+constexpr int kSentenceEndTop = 450;
+
+constexpr int kIntermediatePlaces = 6;
+constexpr int kMostPlaces = 6;  // the rounding selector's range is 0 to 6
+
+constexpr std::string_view kNoRealRoots = "Tato rovnica nemá v obore reálnych čísel řešení.";
+constexpr std::string_view kComplexRoots = "Možné ji vypočítat v obore komplexních";
+constexpr std::string_view kComplexRootsEnd = "čísel.";
+
+// A text as a field of CoefficientLimit characters would hold it. Counted in
+// characters, not bytes, as the edit control counts; a continuation byte
+// never starts a character.
+std::string FieldText(std::string_view text) {
+  std::size_t characters = 0;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const auto byte = static_cast<unsigned char>(text[i]);
+    if ((byte & 0xC0) == 0x80) continue;
+    if (characters == CoefficientLimit) return std::string(text.substr(0, i));
+    ++characters;
+  }
+  return std::string(text);
+}
+
+CoefficientTexts FieldTexts(const CoefficientTexts& texts) {
+  return {FieldText(texts.a), FieldText(texts.b), FieldText(texts.c)};
+}
+
+// Written as "not at most" so that a text that reads as not-a-number, which
+// compares false with everything, is refused too.
+bool TooBig(double value) { return !(value <= BigNumberLimit); }
+
+CheckResult Refuse(std::string_view text) {
+  return {false, Refusal{std::string(ErrorCaption), std::string(text)}};
+}
+
+std::string Enclosed(const std::string& text, bool negative) {
+  return negative ? "(" + text + ")" : text;
+}
+
+// Writes the numbers of one solution and remembers whether every one of them
+// could be written whole: finite, and with a six-decimal text that fits the
+// 19-character number text. A solution with a number that cannot is refused
+// as a whole rather than shown cut or as "inf".
+class NumberWriter {
+ public:
+  explicit NumberWriter(int places) : places_(places) {}
+
+  bool AllWhole() const { return allWhole_; }
+
+  // The six-decimal text of a computed value.
+  std::string Fixed(double value) {
+    // An exact zero is written 0. Negating b = 0 or multiplying by c = -0
+    // gives a negative zero, which would show as a puzzling "-0".
+    if (value == 0) value = 0.0;
+    std::optional<std::string> text;
+    if (std::isfinite(value)) text = FormatRounded(value);
+    if (!text) {
+      allWhole_ = false;
+      return "0";
+    }
+    return *text;
+  }
+
+  // An intermediate value, rounded up to six places.
+  std::string Six(double value) { return RoundNumberText(Fixed(value), kIntermediatePlaces); }
+
+  // A real root, rounded up to the user's places.
+  std::string Result(double value) { return RoundNumberText(Fixed(value), places_); }
+
+  // A typed coefficient: its own text rounded up to six places, so that
+  // digits beyond the sixth decimal raise the last one.
+  std::string Typed(std::string_view text) {
+    const double value = ParseNumber(text);
+    Fixed(value);
+    // "-0" or "-0.0" typed with the keypad minus is zero; written with its
+    // sign it would make the numerator of a root "--0".
+    if (value == 0) return "0";
+    return RoundNumberText(text, kIntermediatePlaces);
+  }
+
+ private:
+  int places_;
+  bool allWhole_ = true;
+};
+
+// The drawing steps of the solution at `places`, or nothing when one of its
+// numbers cannot be written whole. Texts are taken as the fields hold them.
+std::optional<DrawSteps> Compose(const CoefficientTexts& texts, int places) {
+  const double a = ParseNumber(texts.a);
+  const double b = ParseNumber(texts.b);
+  const double c = ParseNumber(texts.c);
+  NumberWriter n(places);
+  DrawSteps steps;
+
+  // Discriminant. The product is signed: a negative 4ac is subtracted in
+  // parentheses.
+  const double bb = b * b;
+  const double q = (a * 4) * c;
+  steps.Origin(kDiscriminantLeft, kDiscriminantTop);
+  steps.Line("D = b^ - 4ac");
+  steps.Line("D = " + n.Typed(texts.b) + "^ - 4 * " + Enclosed(n.Typed(texts.a), a < 0) +
+             " * " + Enclosed(n.Typed(texts.c), c < 0));
+  steps.Line("D = " + n.Six(bb) + " - " + Enclosed(n.Six(q), q < 0));
+  // Everything below uses the discriminant as written with six decimals, so
+  // that a value too small to show (4e-7) counts as zero: the pupil sees
+  // D = 0 and gets the double root.
+  const std::string dt = n.Fixed(bb - q);
+  const std::string shownD = RoundNumberText(dt, kIntermediatePlaces);
+  steps.Line("D = " + shownD);
+  const double d = ParseNumber(dt);
+
+  const double twoA = a + a;
+  const double minusB = -b;
+  const std::string shownTwoA = n.Six(twoA);
+  const std::string typedA = n.Typed(texts.a);
+  // Every numerator begins with -b: the positive value when b is negative,
+  // else a minus before b as typed (so b = 0 gives -0).
+  const std::string numerator = b < 0 ? n.Six(minusB) : "-" + n.Typed(texts.b);
+  const std::string rootOfD = "@" + shownD + "@||2 * " + typedA + "|";
+
+  steps.Origin(kRootsLeft, kRootsTop);
+  if (d > 0) {
+    const double r = std::sqrt(d);
+    const std::string shownR = n.Six(r);
+    steps.Line("x1/2 = | -b +- @D@||2a|");
+    steps.Line("x1 = |" + numerator + " + " + rootOfD);
+    steps.Line("x1 = |" + numerator + " + " + shownR + "||" + shownTwoA + "|");
+    steps.Line("x1 = |" + n.Six(r - b) + "||" + shownTwoA + "|");
+    steps.Line("x1 = " + n.Result((r + minusB) / twoA));
+    steps.Origin(kSecondRootLeft, kSecondRootTop);
+    steps.Line("x2 = |" + numerator + " - " + rootOfD);
+    steps.Line("x2 = |" + numerator + " - " + shownR + "||" + shownTwoA + "|");
+    steps.Line("x2 = |" + n.Six(minusB - r) + "||" + shownTwoA + "|");
+    steps.Line("x2 = " + n.Result((minusB - r) / twoA));
+  } else if (d == 0) {
+    steps.Line("x = | -b ||2a|");
+    steps.Line("x = |" + numerator + "||2 * " + typedA + "|");
+    steps.Line("x = |" + numerator + "||" + shownTwoA + "|");
+    steps.Line("x = " + n.Result(minusB / twoA));
+  } else {
+    // The complex roots keep six places whatever the rounding; the
+    // imaginary part takes the sign of a.
+    const double s = std::sqrt(-d);
+    const std::string shownS = n.Six(s);
+    const double re = minusB / twoA;
+    const double im = s / twoA;
+    const std::string shownRe = n.Six(re);
+    const std::string plusIm = im >= 0 ? " + " + n.Six(im) : " - " + n.Six(-im);
+    const std::string minusIm = im >= 0 ? " - " + n.Six(im) : " + " + n.Six(-im);
+    steps.Line("x1/2 = | -b +- @-D@||2a|");
+    steps.Line("x1 = |" + numerator + " + " + rootOfD);
+    steps.Line("x1 = |" + numerator + " + " + shownS + "||" + shownTwoA + "|");
+    steps.Line("x1 = " + shownRe + plusIm + "i");
+    steps.Origin(kSecondRootLeft, kSecondRootTop);
+    steps.Line("x2 = |" + numerator + " - " + rootOfD);
+    steps.Line("x2 = |" + numerator + " - " + shownS + "||" + shownTwoA + "|");
+    steps.Line("x2 = " + shownRe + minusIm + "i");
+    steps.Origin(kRootsLeft, kSentenceTop);
+    steps.Line(std::string(kNoRealRoots));
+    steps.Origin(kSentenceSecondLeft, kSentenceTop);
+    steps.Line(std::string(kComplexRoots));
+    steps.Origin(kRootsLeft, kSentenceEndTop);
+    steps.Line(std::string(kComplexRootsEnd));
+  }
+  if (!n.AllWhole()) return std::nullopt;
+  return steps;
+}
+
+// Whether the renderer can lay out every line as intended: long coefficient
+// texts in the discriminant's second line could otherwise exceed what one
+// part of a line may hold.
+bool FitsLayout(const DrawSteps& steps) {
+  for (const std::string& line : steps.Lines()) {
+    const FormulaLayout layout =
+        LayoutFormula(line, 0, 0, "2", RadixaFormulas.fractionAdvance);
+    if (!FitsCapacity(layout, RadixaFormulas.capacity)) return false;
+  }
+  return true;
+}
+
+// Zero once written with six decimals: twice such an a would stand as 0 in
+// the denominators, and the roots divide by it.
+bool ZeroInSixDecimals(double value) {
+  if (!std::isfinite(value)) return false;
+  const std::optional<std::string> text = FormatRounded(value);
+  return text && ParseNumber(*text) == 0;
+}
+
+}  // namespace
+
+CheckResult CheckCoefficients(const CoefficientTexts& typed) {
+  const CoefficientTexts texts = FieldTexts(typed);
+  const int empty = static_cast<int>(texts.a.empty()) + static_cast<int>(texts.b.empty()) +
+                    static_cast<int>(texts.c.empty());
+  if (empty == 3) return Refuse(NoValueMessage);
+  if (empty > 0) return Refuse(SomeValuesMissingMessage);
+
+  const double a = ParseNumber(texts.a);
+  const double b = ParseNumber(texts.b);
+  const double c = ParseNumber(texts.c);
+  if (TooBig(b * b)) return Refuse(BigNumbersMessage);
+  if (TooBig((a * 4) * c)) return Refuse(BigNumbersMessage);
+  if (ZeroInSixDecimals(a + a)) return Refuse(NotQuadraticMessage);
+  // The rounding may change after this check without a new one. One count
+  // of places stands for all: a root is checked by its six-decimal text
+  // before it is rounded, and rounding up to fewer places never makes that
+  // text longer.
+  const std::optional<DrawSteps> steps = Compose(texts, kMostPlaces);
+  if (!steps || !FitsLayout(*steps)) return Refuse(BigNumbersMessage);
+  return {true, std::nullopt};
+}
+
+DrawSteps DrawQuadraticSolution(const CoefficientTexts& typed, int places) {
+  if (!CheckCoefficients(typed).valid) return DrawSteps();
+  const std::optional<DrawSteps> steps =
+      Compose(FieldTexts(typed), std::clamp(places, 0, kMostPlaces));
+  return steps ? *steps : DrawSteps();
+}
+
+}  // namespace prolexa::radixa

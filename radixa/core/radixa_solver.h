@@ -1,0 +1,56 @@
+// The roots of a·x² + b·x + c = 0 from the three coefficient texts: the check
+// made when the user computes, and the worked solution drawn on every repaint
+// (the discriminant, then two real roots, one double root or two complex
+// roots).
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "solution.h"
+
+namespace prolexa::radixa {
+
+// Characters a coefficient field holds; the window limits its three fields to
+// this. The solver reads no more than this of a longer text, as the field
+// would have kept it.
+inline constexpr std::size_t CoefficientLimit = 11;
+
+// The texts of the fields "hodnota a", "hodnota b" and "hodnota c" as captured
+// at the last compute.
+struct CoefficientTexts {
+  std::string a;
+  std::string b;
+  std::string c;
+};
+
+struct CheckResult {
+  bool valid = false;
+  std::optional<Refusal> refusal;  // set exactly when not valid
+};
+
+inline constexpr std::string_view SomeValuesMissingMessage =
+    "Nezadali jste všechny hodnoty. Musíte zadat všechny hodnoty.";
+inline constexpr std::string_view NoValueMessage =
+    "Nezadali jste ani jednu hodnotu. Musíte zadat všechny hodnoty.";
+inline constexpr std::string_view BigNumbersMessage = "Zadali jste velké číslá. Zadejte menší.";
+inline constexpr std::string_view NotQuadraticMessage =
+    "Hodnota a nesmí být nula. Toto není kvadratická rovnice.";
+
+// Checks the captured texts, first message that applies: a value missing, no
+// value at all, b·b or the signed product (a·4)·c above BigNumberLimit, a
+// coefficient a that is zero in six decimals, and lastly a worked solution
+// that could not be written whole: a number that is not finite or whose
+// six-decimal text exceeds 19 characters, or a line beyond what the layout
+// holds; the program has no message of its own for these, and the one about
+// big numbers fits them.
+CheckResult CheckCoefficients(const CoefficientTexts& texts);
+
+// The worked solution of accepted texts with the real roots rounded to
+// `places` (0 to 6, the rounding edit's count at drawing time). Texts the
+// check refuses give no steps.
+DrawSteps DrawQuadraticSolution(const CoefficientTexts& texts, int places);
+
+}  // namespace prolexa::radixa
