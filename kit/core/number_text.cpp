@@ -168,9 +168,14 @@ std::string RoundNumberText(std::string_view text, int places) {
   for (int i = 0; i < places; ++i) p *= 10.0;
   const double value = ParseNumber(text);
   const double scaled = value * p;
-  // The ceiling of a product beyond the double range means nothing; such a
-  // value already has no digits left to round.
-  const double rounded = std::isfinite(scaled) ? std::ceil(scaled) / p : value;
+  // From 2^53 on every double is an integer: the product has already lost
+  // the digits the ceiling would round, and dividing it back would show that
+  // loss (999998000001 at six places would come out as 999998000000.999878).
+  // Such a value is written as it is, which at twenty places is the intended
+  // plain six-decimal text anyway.
+  constexpr double kExactIntegers = 9007199254740992.0;  // 2^53
+  const double rounded =
+      std::fabs(scaled) < kExactIntegers ? std::ceil(scaled) / p : value;
   std::string result = FormatValue(rounded);
   CutTrailingZeros(result);
   return result;

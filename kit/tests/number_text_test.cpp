@@ -38,6 +38,9 @@ TEST(RoundNumberText, RoundsUpAndCutsTrailingZeros) {
       {"2.341", -3, "3", "negative places count as none"},
       {"2.5", 99, "2.5", "more than twenty places count as twenty"},
       {"999999999999.999000", 2, "1000000000000", "rounding up at the size limit adds a digit"},
+      {"999998000001.000000", 6, "999998000001", "a product past 2^53 is not divided back"},
+      {"123456789.123456", 6, "123456789.123456", "six places of a large value stay"},
+      {"0.000123", 20, "0.000123", "twenty places write the text as it is"},
   };
   for (const RoundCase& c : cases) {
     EXPECT_EQ(RoundNumberText(c.text, c.places), c.expected) << c.text << ": " << c.why;
