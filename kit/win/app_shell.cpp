@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include "control_factory.h"
+#include "utf.h"
 
 namespace prolexa {
 namespace {
@@ -172,6 +173,19 @@ void DrawHelpIcon(HDC dc, HINSTANCE instance, const CommonWindowState& state) {
   ControlFactory(instance, nullptr)
       .DrawBitmap(dc, HelpBitmap, place.left, place.top, place.right - place.left,
                   place.bottom - place.top);
+}
+
+void PaintFrame(HDC dc, HINSTANCE instance, const CalculatorFrame& frame,
+                const CommonWindowState& state) {
+  const ControlFactory factory(instance, nullptr);
+  // The bands cover every column up to and including the window's width.
+  factory.DrawBand(dc, HeaderBandBitmap, 0, frame.width + 1, 0, HeaderBandHeight);
+  factory.DrawBand(dc, FooterBandBitmap, 0, frame.width + 1, frame.footerY,
+                   frame.height - frame.footerY);
+  factory.DrawTitleBanner(dc, frame.title, frame.titleX,
+                          static_cast<int>(CharacterCount(frame.title)), frame.address.x,
+                          frame.address.y);
+  DrawHelpIcon(dc, instance, state);
 }
 
 }  // namespace prolexa

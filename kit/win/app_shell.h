@@ -117,4 +117,24 @@ bool HandleCommonMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam
 // every WM_PAINT, so a repaint under a resting mouse shows the normal icon.
 void DrawHelpIcon(HDC dc, HINSTANCE instance, const CommonWindowState& state);
 
+// What every calculator window draws around its own content: the header band
+// (bitmap 104, 65 rows) and the footer band (105) across the whole width,
+// the title with the maker's address, and the help icon.
+struct CalculatorFrame {
+  int width = 0;
+  int height = 0;
+  int footerY = 0;
+  std::string_view title;
+  int titleX = 0;
+  POINT address{};
+};
+
+inline constexpr int HeaderBandBitmap = 104;
+inline constexpr int FooterBandBitmap = 105;
+inline constexpr int HeaderBandHeight = 65;
+
+// Leaves the context's background mode transparent for what follows.
+void PaintFrame(HDC dc, HINSTANCE instance, const CalculatorFrame& frame,
+                const CommonWindowState& state);
+
 }  // namespace prolexa

@@ -11,6 +11,7 @@
 #include "resource.h"
 #include "scoped.h"
 #include "settings_key.h"
+#include "teaching_dialog.h"
 #include "trigona_solver.h"
 #include "wide.h"
 
@@ -22,7 +23,7 @@ constexpr int kWidth = 525;
 constexpr int kHeight = 500;
 constexpr RECT kResultArea{11, 220, 370, 395};
 constexpr RECT kHelpRegion{470, 10, 505, 41};
-constexpr int kFooterY = 403;
+const CalculatorFrame kFrame{kWidth, kHeight, 403, "Trigona", 143, {445, 440}};
 constexpr const char* kUnitTexts[] = {"mm", "cm", "dm", "m"};
 
 struct Preferences {
@@ -142,11 +143,7 @@ void DrawTriangleFigure(HDC dc) {
 void OnPaint() {
   PaintDC paint(g.main);
   const HDC dc = paint.Dc();
-  ControlFactory f(g.instance, g.main);
-  f.DrawBand(dc, IDB_BAND_TOP, 0, kWidth, 0, 65);
-  f.DrawBand(dc, IDB_BAND_BOTTOM, 0, kWidth, kFooterY, kHeight - kFooterY);
-  f.DrawTitleBanner(dc, "Trigona", 143, 7, 445, 440);
-  f.DrawBitmap(dc, IDB_HELP, 470, 10, 35, 31);
+  PaintFrame(dc, g.instance, kFrame, g.common);
   DrawTriangleFigure(dc);
   if (g.solution != NoSolution) {
     const DrawSteps steps =
@@ -172,41 +169,6 @@ void Clear() {
   InvalidateResult(g.main, kResultArea);
 }
 
-INT_PTR CALLBACK TeachingProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
-  // The brush and the statement's font live as long as the dialog.
-  static HBRUSH white = nullptr;
-  static HFONT statementFont = nullptr;
-  switch (message) {
-    case WM_INITDIALOG: {
-      white = CreateSolidBrush(RGB(255, 255, 255));
-      statementFont = CreateFontFromDefault(-12, 8, "Times New Roman");
-      SendDlgItemMessageW(dialog, IDC_TEACH_STATEMENT, WM_SETFONT,
-                          reinterpret_cast<WPARAM>(statementFont), TRUE);
-      return TRUE;
-    }
-    case WM_PAINT: {
-      PaintDC paint(dialog);
-      ControlFactory(g.instance, dialog).DrawBitmap(paint.Dc(), IDB_TEACHING, 10, 10, 88, 104);
-      return TRUE;
-    }
-    case WM_CTLCOLORDLG:
-    case WM_CTLCOLORSTATIC:
-      return reinterpret_cast<INT_PTR>(white);
-    case WM_COMMAND:
-      if (LOWORD(wParam) == IDCANCEL) {
-        DeleteObject(white);
-        DeleteObject(statementFont);
-        white = nullptr;
-        statementFont = nullptr;
-        EndDialog(dialog, 2);
-        return TRUE;
-      }
-      return FALSE;
-    default:
-      return FALSE;
-  }
-}
-
 void OnCommand(HWND sender) {
   if (sender == g.compute || (sender == g.showUnits && g.solution != NoSolution)) {
     Compute();
@@ -215,7 +177,16 @@ void OnCommand(HWND sender) {
   } else if (sender == g.roundingEdit) {
     UpdatePlacesLabel(g.roundingEdit, g.placesLabel, PlacesLanguage::Czech);
   } else if (sender == g.teach) {
-    DialogBoxParamW(g.instance, MAKEINTRESOURCEW(IDD_TEACHING), g.main, TeachingProc, 0);
+    TeachingDialogLook look;
+    look.templateId = IDD_TEACHING;
+    look.pictureId = IDB_TEACHING;
+    look.picture = {10, 10, 10 + 88, 10 + 104};
+    // The statement of the theorem stands out in a book face.
+    look.emphasisTextId = IDC_TEACH_STATEMENT;
+    look.emphasisHeight = -12;
+    look.emphasisWidth = 8;
+    look.emphasisFace = "Times New Roman";
+    ShowTeachingDialog(g.instance, g.main, look);
   }
 }
 
