@@ -44,11 +44,13 @@ HWND ControlFactory::CreateLabel(std::string_view text, int x, int y, int w, int
 }
 
 HWND ControlFactory::CreateEdit(std::string_view text, int x, int y, int w, int h) const {
-  return CreateControl(WS_EX_CLIENTEDGE, L"EDIT", text, 0, x, y, w, h);
+  // Without horizontal scrolling an edit refuses every character past its
+  // visible width: a narrow field would silently drop the end of a number.
+  return CreateControl(WS_EX_CLIENTEDGE, L"EDIT", text, ES_AUTOHSCROLL, x, y, w, h);
 }
 
 HWND ControlFactory::CreateNumberEdit(std::string_view text, int x, int y, int w, int h) const {
-  return CreateControl(WS_EX_CLIENTEDGE, L"EDIT", text, ES_NUMBER, x, y, w, h);
+  return CreateControl(WS_EX_CLIENTEDGE, L"EDIT", text, ES_NUMBER | ES_AUTOHSCROLL, x, y, w, h);
 }
 
 HWND ControlFactory::CreateButton(std::string_view text, int x, int y, int w, int h) const {

@@ -69,7 +69,12 @@ HWND FindTop(DWORD processId, const wchar_t* windowClass) {
   return search.found;
 }
 
+std::wstring g_programFolder;
+
 }  // namespace
+
+const std::wstring& ProgramFolder() { return g_programFolder; }
+void SetProgramFolder(std::wstring folder) { g_programFolder = std::move(folder); }
 
 std::wstring WindowsPath(std::string_view path) {
   std::wstring wide = Widen(path);
@@ -199,6 +204,11 @@ void Program::MoveMouse(int x, int y) {
   Settle();
 }
 
+void Program::Invalidate() {
+  InvalidateRect(main_, nullptr, TRUE);
+  Settle();
+}
+
 void Program::ClickAt(int x, int y) {
   PostMessageW(main_, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
   PostMessageW(main_, WM_LBUTTONUP, 0, MAKELPARAM(x, y));
@@ -313,6 +323,43 @@ bool Program::Exited(int ms, DWORD* exitCode) const {
 bool Program::Close(DWORD* exitCode, int ms) {
   if (main_ != nullptr) PostMessageW(main_, WM_CLOSE, 0, 0);
   return Exited(ms, exitCode);
+}
+
+namespace {
+
+// A program file loaded for its resources only.
+class ResourceFile {
+ public:
+  explicit ResourceFile(const std::wstring& exe)
+      : module_(LoadLibraryExW(exe.c_str(), nullptr,
+                               LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE)) {}
+  ~ResourceFile() {
+    if (module_ != nullptr) FreeLibrary(module_);
+  }
+  ResourceFile(const ResourceFile&) = delete;
+  ResourceFile& operator=(const ResourceFile&) = delete;
+  HMODULE Get() const { return module_; }
+
+ private:
+  HMODULE module_;
+};
+
+}  // namespace
+
+std::optional<SIZE> BitmapResourceSize(const std::wstring& exe, int id) {
+  ResourceFile file(exe);
+  if (file.Get() == nullptr) return std::nullopt;
+  HBITMAP bitmap = LoadBitmapW(file.Get(), MAKEINTRESOURCEW(id));
+  if (bitmap == nullptr) return std::nullopt;
+  BITMAP info{};
+  GetObjectW(bitmap, sizeof info, &info);
+  DeleteObject(bitmap);
+  return SIZE{info.bmWidth, info.bmHeight};
+}
+
+bool HasResource(const std::wstring& exe, int id, const wchar_t* type) {
+  ResourceFile file(exe);
+  return file.Get() != nullptr && FindResourceW(file.Get(), MAKEINTRESOURCEW(id), type) != nullptr;
 }
 
 void DeleteKey(const std::string& path) {

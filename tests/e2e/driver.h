@@ -17,6 +17,11 @@
 
 namespace prolexa::e2e {
 
+// The folder of the programs under test, given to the test program as its
+// first argument.
+const std::wstring& ProgramFolder();
+void SetProgramFolder(std::wstring folder);
+
 // A path as the test receives it (a Unix path under Wine) made usable by
 // CreateProcessW.
 std::wstring WindowsPath(std::string_view path);
@@ -69,6 +74,10 @@ class Program {
   void Type(HWND control, std::string_view text);
   void Click(HWND button);
   void MoveMouse(int x, int y);
+  // Marks the whole main window for repainting, as the system does when a
+  // covered window is uncovered (Wine keeps a copy of the window's pixels and
+  // shows it again without asking the program, so covering it does not).
+  void Invalidate();
   void ClickAt(int x, int y);
 
   // Waits until the program has handled what was sent to it.
@@ -98,6 +107,11 @@ class Program {
   HWND main_ = nullptr;
   bool closed_ = false;
 };
+
+// What a program file carries: the size of a bitmap resource, and whether a
+// resource of a type is there.
+std::optional<SIZE> BitmapResourceSize(const std::wstring& exe, int id);
+bool HasResource(const std::wstring& exe, int id, const wchar_t* type);
 
 // Registry helpers on the current user's part, for checking what a program
 // stored and for starting it from a known state.

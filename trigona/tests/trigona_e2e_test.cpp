@@ -10,8 +10,6 @@
 namespace prolexa::e2e {
 namespace {
 
-std::wstring g_programFolder;
-
 const std::string kKey = "Software\\Tolvek\\Prolexa\\Trigona";
 constexpr RECT kResultArea{11, 220, 370, 395};
 
@@ -26,7 +24,7 @@ class TrigonaTest : public ::testing::Test {
   void TearDown() override { DeleteKey(kKey); }
 
   void Start() {
-    program = std::make_unique<Program>(g_programFolder + L"\\Trigona.exe", L"Tolvek-00-Trigona");
+    program = std::make_unique<Program>(ProgramFolder() + L"\\Trigona.exe", L"Tolvek-00-Trigona");
     ASSERT_TRUE(program->Started());
     ui = {program->Control(L"Edit", 78, 77),      program->Control(L"Edit", 78, 104),
           program->Control(L"Edit", 78, 131),     program->Control(L"Edit", 323, 192),
@@ -148,27 +146,21 @@ TEST_F(TrigonaTest, TheSpinnerStopsAtZeroAndSix) {
 }
 
 TEST(TrigonaResources, PicturesHaveTheSizesTheWindowDraws) {
-  const HMODULE exe = LoadLibraryExW((g_programFolder + L"\\Trigona.exe").c_str(), nullptr,
-                                     LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
-  ASSERT_NE(exe, nullptr);
+  const std::wstring exe = ProgramFolder() + L"\\Trigona.exe";
   const struct {
-    int id, width, height;
+    int id;
+    LONG width, height;
   } pictures[] = {{102, 35, 31}, {103, 35, 31}, {104, 1, 65}, {105, 1, 97}, {106, 88, 104}};
   for (const auto& p : pictures) {
-    SCOPED_TRACE(p.id);
-    HBITMAP bitmap = LoadBitmapW(exe, MAKEINTRESOURCEW(p.id));
-    ASSERT_NE(bitmap, nullptr);
-    BITMAP info{};
-    GetObjectW(bitmap, sizeof info, &info);
-    EXPECT_EQ(info.bmWidth, p.width);
-    EXPECT_EQ(info.bmHeight, p.height);
-    DeleteObject(bitmap);
+    const std::optional<SIZE> size = BitmapResourceSize(exe, p.id);
+    ASSERT_TRUE(size.has_value()) << p.id;
+    EXPECT_EQ(size->cx, p.width) << p.id;
+    EXPECT_EQ(size->cy, p.height) << p.id;
   }
-  EXPECT_NE(LoadImageW(exe, MAKEINTRESOURCEW(101), IMAGE_ICON, 32, 32, 0), nullptr);
-  EXPECT_NE(FindResourceW(exe, MAKEINTRESOURCEW(110), RT_DIALOG), nullptr);
-  EXPECT_NE(FindResourceW(exe, MAKEINTRESOURCEW(1), RT_MANIFEST), nullptr);
-  EXPECT_NE(FindResourceW(exe, MAKEINTRESOURCEW(1), RT_VERSION), nullptr);
-  FreeLibrary(exe);
+  EXPECT_TRUE(HasResource(exe, 101, RT_GROUP_ICON));
+  EXPECT_TRUE(HasResource(exe, 110, RT_DIALOG));
+  EXPECT_TRUE(HasResource(exe, 1, RT_MANIFEST));
+  EXPECT_TRUE(HasResource(exe, 1, RT_VERSION));
 }
 
 TEST_F(TrigonaTest, ShowUnitsRedrawsOnlyWhileASolutionIsShown) {
@@ -202,8 +194,7 @@ TEST_F(TrigonaTest, EditingAfterOkKeepsTheDrawnSolution) {
   program->Click(ui.compute);
   const unsigned long long drawn = program->PixelHash(kResultArea);
   program->Type(ui.editB, "9");
-  InvalidateRect(program->Main(), nullptr, TRUE);
-  program->Settle();
+  program->Invalidate();
   EXPECT_EQ(program->PixelHash(kResultArea), drawn);
 }
 
@@ -319,13 +310,3 @@ TEST_F(TrigonaTest, TabFollowsTheFocusChain) {
 
 }  // namespace
 }  // namespace prolexa::e2e
-
-int main(int argc, char** argv) {
-  ::testing::InitGoogleTest(&argc, argv);
-  if (argc < 2) {
-    fprintf(stderr, "usage: %s PROGRAM_FOLDER\n", argv[0]);
-    return 2;
-  }
-  prolexa::e2e::g_programFolder = prolexa::e2e::WindowsPath(argv[1]);
-  return RUN_ALL_TESTS();
-}

@@ -1,0 +1,237 @@
+// Radixa used as a pupil uses it: coefficients typed with the keypad minus,
+// clicks, message boxes, the drawn solution and the rounding kept in the
+// registry.
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+#include "driver.h"
+
+namespace prolexa::e2e {
+namespace {
+
+const std::string kKey = "Software\\Tolvek\\Prolexa\\Radixa";
+// The roots (their last lines stand on the footer band; the maker's address
+// at its right is left out) and the discriminant block.
+constexpr RECT kRootsArea{11, 175, 660, 540};
+constexpr RECT kDiscriminantArea{419, 75, 739, 175};
+constexpr RECT kClosingTexts{11, 428, 739, 452};
+
+struct Ui {
+  HWND a, b, c, rounding, compute, clear, teach, places;
+};
+
+class RadixaTest : public ::testing::Test {
+ protected:
+  void SetUp() override { DeleteKey(kKey); }
+  void TearDown() override { DeleteKey(kKey); }
+
+  void Start() {
+    program = std::make_unique<Program>(ProgramFolder() + L"\\Radixa.exe", L"Tolvek-00-Radixa");
+    ASSERT_TRUE(program->Started());
+    ui = {program->Control(L"Edit", 78, 77),    program->Control(L"Edit", 78, 104),
+          program->Control(L"Edit", 78, 131),   program->Control(L"Edit", 233, 127),
+          program->Control(L"Button", 150, 90), program->Control(L"Button", 231, 90),
+          program->Control(L"Button", 312, 90), program->Control(L"Static", 266, 130)};
+    for (HWND control :
+         {ui.a, ui.b, ui.c, ui.rounding, ui.compute, ui.clear, ui.teach, ui.places}) {
+      ASSERT_NE(control, nullptr);
+    }
+    // The roots' area reaches into the footer band, which has ink of its own.
+    emptyRoots = program->PixelHash(kRootsArea);
+    bandInk = Ink(kRootsArea);
+  }
+
+  // Ink of the solution in the roots' area, the band's own left out.
+  int RootsInk() const { return Ink(kRootsArea) - bandInk; }
+  bool RootsEmpty() const { return program->PixelHash(kRootsArea) == emptyRoots; }
+
+  // Types a coefficient as a pupil does: the minus from the keypad.
+  void TypeCoefficient(HWND field, const std::string& text) {
+    program->SetText(field, "");
+    program->Focus(field);
+    for (char ch : text) {
+      program->PressKey(field, ch == '-' ? VK_SUBTRACT : ch == '.' ? VK_OEM_PERIOD
+                                                                   : static_cast<UINT>(ch));
+    }
+  }
+
+  void Enter(const std::string& a, const std::string& b, const std::string& c) {
+    TypeCoefficient(ui.a, a);
+    TypeCoefficient(ui.b, b);
+    TypeCoefficient(ui.c, c);
+  }
+
+  int Ink(const RECT& area) const { return program->CountPixels(area).dark; }
+
+  std::unique_ptr<Program> program;
+  Ui ui{};
+  unsigned long long emptyRoots = 0;
+  int bandInk = 0;
+};
+
+TEST_F(RadixaTest, TwoRealRootsAreDrawnInBothAreas) {
+  Start();
+  Enter("1", "-3", "2");
+  EXPECT_EQ(program->Text(ui.b), "-3");
+  EXPECT_TRUE(RootsEmpty());
+  EXPECT_EQ(Ink(kDiscriminantArea), 0);
+  program->Click(ui.compute);
+  EXPECT_FALSE(program->WaitMessageBox(300).has_value());
+  EXPECT_GT(Ink(kDiscriminantArea), 200);
+  EXPECT_GT(RootsInk(), 600);
+  EXPECT_EQ(Ink(kClosingTexts), 0);  // only complex roots end with sentences
+}
+
+TEST_F(RadixaTest, ComplexRootsEndWithTheClosingTexts) {
+  Start();
+  Enter("1", "2", "5");
+  program->Click(ui.compute);
+  EXPECT_FALSE(program->WaitMessageBox(300).has_value());
+  EXPECT_GT(Ink(kDiscriminantArea), 200);
+  EXPECT_GT(Ink(kClosingTexts), 200);
+}
+
+TEST_F(RadixaTest, EveryRefusalShowsItsMessageAndLeavesTheAreasEmpty) {
+  struct Case {
+    const char *a, *b, *c, *message;
+  };
+  const Case cases[] = {
+      {"1", "2", "", "Nezadali jste všechny hodnoty. Musíte zadat všechny hodnoty."},
+      {"", "", "", "Nezadali jste ani jednu hodnotu. Musíte zadat všechny hodnoty."},
+      {"1", "10000000", "1", "Zadali jste velké číslá. Zadejte menší."},
+      {"0", "2", "1", "Hodnota a nesmí být nula. Toto není kvadratická rovnice."},
+  };
+  Start();
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.message);
+    Enter("1", "-3", "2");
+    program->Click(ui.compute);
+    ASSERT_GT(RootsInk(), 0);
+
+    Enter(c.a, c.b, c.c);
+    program->Click(ui.compute);
+    const auto box = program->WaitMessageBox();
+    ASSERT_TRUE(box.has_value());
+    EXPECT_EQ(box->caption, "Chyba");
+    EXPECT_EQ(box->text, c.message);
+    program->CloseMessageBox(*box);
+    EXPECT_TRUE(RootsEmpty());
+    EXPECT_EQ(Ink(kDiscriminantArea), 0);
+    EXPECT_EQ(program->Text(ui.b), c.b);
+  }
+}
+
+TEST_F(RadixaTest, ClearEmptiesTheFieldsAndBothAreas) {
+  Start();
+  Enter("1", "-3", "2");
+  program->Click(ui.compute);
+  ASSERT_GT(RootsInk(), 0);
+  program->Click(ui.clear);
+  for (HWND field : {ui.a, ui.b, ui.c}) EXPECT_EQ(program->Text(field), "");
+  EXPECT_TRUE(RootsEmpty());
+  EXPECT_EQ(Ink(kDiscriminantArea), 0);
+}
+
+TEST_F(RadixaTest, OnlyTheKeypadMinusTypesASign) {
+  Start();
+  program->Type(ui.a, "-2,5x");
+  EXPECT_EQ(program->Text(ui.a), "2.5");
+  program->SetText(ui.a, "");
+  program->Focus(ui.a);
+  program->PressKey(ui.a, VK_SUBTRACT);
+  program->PressKey(ui.a, '4');
+  program->PressKey(ui.a, VK_DECIMAL);
+  program->PressKey(ui.a, '5');
+  EXPECT_EQ(program->Text(ui.a), "-4.5");
+}
+
+TEST_F(RadixaTest, CoefficientFieldsHoldElevenCharacters) {
+  Start();
+  program->Type(ui.a, "1234567890123");
+  EXPECT_EQ(program->Text(ui.a), "12345678901");
+}
+
+TEST_F(RadixaTest, ANewRoundingShowsAtTheNextRepaint) {
+  Start();
+  Enter("1", "0", "-2");  // the roots are plus and minus the root of 2
+  program->Click(ui.compute);
+  const unsigned long long twoPlaces = program->PixelHash(kRootsArea);
+  program->Focus(ui.rounding);
+  program->PressKey(ui.rounding, VK_END);
+  program->PressKey(ui.rounding, VK_BACK);
+  program->Type(ui.rounding, "5");
+  EXPECT_EQ(program->Text(ui.places), "míst");
+  EXPECT_EQ(program->PixelHash(kRootsArea), twoPlaces);  // not repainted yet
+  program->Invalidate();
+  EXPECT_NE(program->PixelHash(kRootsArea), twoPlaces);
+}
+
+TEST_F(RadixaTest, RoundingFieldDropsEightAndTheRoundingSurvivesARestart) {
+  Start();
+  EXPECT_EQ(program->Text(ui.rounding), "2");
+  program->Focus(ui.rounding);
+  program->PressKey(ui.rounding, VK_END);
+  program->PressKey(ui.rounding, VK_BACK);
+  program->Type(ui.rounding, "8");
+  EXPECT_EQ(program->Text(ui.rounding), "");
+  program->Type(ui.rounding, "3");
+  const HWND spinner = program->ControlOfClass(L"msctls_updown32");
+  ASSERT_NE(spinner, nullptr);
+  program->ClickSpinner(spinner, true);
+  EXPECT_EQ(program->Text(ui.rounding), "4");
+  DWORD exitCode = 1;
+  ASSERT_TRUE(program->Close(&exitCode));
+  EXPECT_EQ(exitCode, 0u);
+  EXPECT_EQ(ReadDword(kKey, "round").value_or(99), 4u);
+
+  Start();
+  EXPECT_EQ(program->Text(ui.rounding), "4");
+  EXPECT_EQ(program->Text(ui.places), "místa");
+}
+
+TEST_F(RadixaTest, TabCyclesThroughFieldsButtonsAndRounding) {
+  Start();
+  const HWND chain[] = {ui.a, ui.b, ui.c, ui.compute, ui.clear, ui.rounding, ui.a};
+  program->Focus(ui.a);
+  for (std::size_t i = 0; i + 1 < std::size(chain); ++i) {
+    ASSERT_EQ(program->FocusedControl(), chain[i]) << "step " << i;
+    program->PressKey(chain[i], VK_TAB);
+  }
+  EXPECT_EQ(program->FocusedControl(), ui.a);
+}
+
+TEST_F(RadixaTest, TheTeachingDialogExplainsTheEquation) {
+  Start();
+  program->Click(ui.teach);
+  const auto dialog = program->WaitTopWindow(L"#32770");
+  ASSERT_TRUE(dialog.has_value());
+  EXPECT_EQ(program->Text(*dialog), "Výuka - Radixa");
+  for (int id = 111; id <= 118; ++id) {
+    EXPECT_FALSE(program->Text(GetDlgItem(*dialog, id)).empty()) << id;
+  }
+  EXPECT_NE(program->Text(GetDlgItem(*dialog, 117)).find("diskriminant"), std::string::npos);
+  PostMessageW(*dialog, WM_COMMAND, IDCANCEL, 0);
+  for (int i = 0; i < 100 && IsWindow(*dialog); ++i) Sleep(20);
+  EXPECT_FALSE(IsWindow(*dialog));
+}
+
+TEST(RadixaResources, PicturesHaveTheSizesTheWindowDraws) {
+  const std::wstring exe = ProgramFolder() + L"\\Radixa.exe";
+  const struct {
+    int id;
+    LONG width, height;
+  } pictures[] = {{102, 35, 31}, {103, 35, 31}, {104, 1, 65}, {105, 1, 97}};
+  for (const auto& p : pictures) {
+    const std::optional<SIZE> size = BitmapResourceSize(exe, p.id);
+    ASSERT_TRUE(size.has_value()) << p.id;
+    EXPECT_EQ(size->cx, p.width) << p.id;
+    EXPECT_EQ(size->cy, p.height) << p.id;
+  }
+  EXPECT_TRUE(HasResource(exe, 101, RT_GROUP_ICON));
+  EXPECT_TRUE(HasResource(exe, 110, RT_DIALOG));
+}
+
+}  // namespace
+}  // namespace prolexa::e2e
