@@ -242,9 +242,9 @@ make_radixa() {
 
     make_band_top "$tint" "$light" "$soft" "$accent" "$res/band_top.bmp"
     cp "$TMP/band_top.png" "$TMP/radixa_band.png"
-    # the last line of a complex solution is written at y = 450, 3 rows above
-    # the footer band (y = 453), so the band's accent line starts below it
-    make_band_bottom "$tint" "$light" "$soft" "$accent" 16 "$res/band_bottom.bmp"
+    # the roots' last lines are written at y = 460 and reach y = 474, over
+    # the footer band (y = 453), so the band's accent line starts below them
+    make_band_bottom "$tint" "$light" "$soft" "$accent" 24 "$res/band_bottom.bmp"
     make_help "$TMP/radixa_band.png" "$accent" none '#1d6136' "$res/help.bmp"
     make_help "$TMP/radixa_band.png" "$HOVER_FILL" "$HOVER_RING" '#c96f00' "$res/help_hover.bmp"
 

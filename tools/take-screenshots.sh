@@ -44,5 +44,19 @@ click 457 202
 sleep 1
 read -r dx dy dw dh < <(eval "$(xdotool getwindowgeometry --shell "$(xdotool search --onlyvisible --name '^Výuka - Trigona$' | head -1)")"; echo "$X $Y $WIDTH $HEIGHT")
 import -window root -crop "${dw}x${dh}+${dx}+${dy}" +repage "$out/trigona-teaching.png"
+xdotool key Escape
+sleep 0.5
+wineserver -k || true
+sleep 0.5
+
+read -r wx wy w h < <(start Radixa)
+ox=$((wx + 3)); oy=$((wy + 22))
+type_into 100 87 1
+type_into 100 114 2
+type_into 100 141 5
+click 187 102
+xdotool mousemove 20 20
+sleep 0.5
+capture radixa.png
 wineserver -k || true
 echo "screenshots in $out"
