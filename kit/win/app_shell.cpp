@@ -168,6 +168,45 @@ bool HandleCommonMessage(HWND window, UINT message, WPARAM, LPARAM lParam,
   }
 }
 
+LRESULT CalculatorWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                             CommonWindowState& state, HINSTANCE instance,
+                             const CalculatorHandlers& handlers) {
+  LRESULT handled = 0;
+  if (HandleCommonMessage(window, message, wParam, lParam, state, instance, handled)) {
+    return handled;
+  }
+  switch (message) {
+    case WM_CREATE:
+      state.whiteBrush = CreateSolidBrush(RGB(255, 255, 255));
+      handlers.readPreferences();
+      break;
+    case WM_PAINT:
+      handlers.paint();
+      return 0;
+    case WM_COMMAND:
+      handlers.command(reinterpret_cast<HWND>(lParam));
+      break;
+    case WM_CLOSE:
+      DeleteObject(state.whiteBrush);
+      state.whiteBrush = nullptr;
+      PostQuitMessage(0);
+      break;
+    case WM_DESTROY:
+      handlers.writePreferences();
+      break;
+    default:
+      break;
+  }
+  return DefWindowProcW(window, message, wParam, lParam);
+}
+
+HWND StartCalculator(HINSTANCE instance, std::string_view keyName, std::string_view caption,
+                     int w, int h, WNDPROC windowProc) {
+  if (!InitCommonControlsForSuite()) return nullptr;
+  if (!RegisterMainClass(instance, keyName, windowProc)) return nullptr;
+  return CreateCenteredMainWindow(instance, keyName, caption, w, h);
+}
+
 void DrawHelpIcon(HDC dc, HINSTANCE instance, const CommonWindowState& state) {
   const RECT& place = state.helpRegion;
   ControlFactory(instance, nullptr)

@@ -1,13 +1,9 @@
-// Resource numbers of Radixa: the kit draws 101 to 105 in every calculator.
+// Resource numbers of Radixa beyond those of every calculator.
 #pragma once
 
-#define IDI_APP 101
-#define IDB_HELP 102
-#define IDB_HELP_HOVER 103
-#define IDB_BAND_TOP 104
-#define IDB_BAND_BOTTOM 105
+#include "../../kit/res/calculator_resources.h"
 
-#define IDD_TEACHING 110
+
 #define IDC_TEACH_EQUATION 111
 #define IDC_TEACH_TERMS 112
 #define IDC_TEACH_SPECIAL 113

@@ -147,42 +147,14 @@ void OnCommand(HWND sender) {
 }
 
 LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  LRESULT handled = 0;
-  if (HandleCommonMessage(window, message, wParam, lParam, g.common, g.instance, handled)) {
-    return handled;
-  }
-  switch (message) {
-    case WM_CREATE:
-      g.common.whiteBrush = CreateSolidBrush(RGB(255, 255, 255));
-      ReadPreferences();
-      break;
-    case WM_PAINT:
-      OnPaint();
-      return 0;
-    case WM_COMMAND:
-      OnCommand(reinterpret_cast<HWND>(lParam));
-      break;
-    case WM_CLOSE:
-      DeleteObject(g.common.whiteBrush);
-      g.common.whiteBrush = nullptr;
-      PostQuitMessage(0);
-      break;
-    case WM_DESTROY:
-      WritePreferences();
-      break;
-    default:
-      break;
-  }
-  return DefWindowProcW(window, message, wParam, lParam);
+  static const CalculatorHandlers handlers{ReadPreferences, WritePreferences, OnPaint, OnCommand};
+  return CalculatorWindowProc(window, message, wParam, lParam, g.common, g.instance, handlers);
 }
 
 bool Initialise(HINSTANCE instance) {
-  if (!InitCommonControlsForSuite()) return false;
-  if (!RegisterMainClass(instance, kKeyName, WindowProc)) return false;
   g.instance = instance;
-  g.main = CreateCenteredMainWindow(instance, kKeyName, "Radixa", kWidth, kHeight);
-  if (!g.main) return false;
-  return CreateControls();
+  g.main = StartCalculator(instance, kKeyName, "Radixa", kWidth, kHeight, WindowProc);
+  return g.main != nullptr && CreateControls();
 }
 
 }  // namespace
