@@ -6,5 +6,8 @@ export WINEARCH=win32
 export WINEDEBUG="${WINEDEBUG:--all}"
 export WINEDLLOVERRIDES="mscoree,mshtml="
 unset _prolexa_root
-# The virtual X display the tests draw on, whatever display the user has.
+# The virtual X display the tests draw on, whatever display the user has:
+# this one if it runs, else the one the test run started, whose number it
+# writes into the file.
 export PROLEXA_TEST_DISPLAY="${PROLEXA_TEST_DISPLAY:-77}"
+export PROLEXA_TEST_DISPLAY_FILE="$(dirname "$WINEPREFIX")/test-display"

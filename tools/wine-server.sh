@@ -6,17 +6,26 @@
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/wine-env.sh"
-export DISPLAY=":$PROLEXA_TEST_DISPLAY"
-pidfile="$(dirname "$WINEPREFIX")/xvfb-$PROLEXA_TEST_DISPLAY.pid"
+state="$(dirname "$WINEPREFIX")"
+pidfile="$state/xvfb.pid"
 case "${1:-}" in
   start)
     "$here/wine-prefix.sh"
-    if ! xdpyinfo >/dev/null 2>&1; then
-      setsid Xvfb "$DISPLAY" -screen 0 1024x768x24 -nolisten tcp </dev/null >/dev/null 2>&1 &
+    display=$PROLEXA_TEST_DISPLAY
+    if ! DISPLAY=":$display" xdpyinfo >/dev/null 2>&1; then
+      # Let the server pick a free display: a display number left locked by
+      # a server that was killed must not stop the tests.
+      fifo=$(mktemp -u)
+      mkfifo "$fifo"
+      setsid Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$fifo" \
+        </dev/null >/dev/null 2>&1 &
       echo $! >"$pidfile"
-      for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
-      xdpyinfo >/dev/null 2>&1 || { echo "Xvfb did not start on $DISPLAY" >&2; exit 1; }
+      display=$(timeout 10 head -n1 "$fifo" || true)
+      rm -f "$fifo"
+      [ -n "$display" ] || { echo "Xvfb did not start" >&2; exit 1; }
     fi
+    echo "$display" >"$PROLEXA_TEST_DISPLAY_FILE"
+    export DISPLAY=":$display"
     wineserver -p </dev/null >/dev/null 2>&1
     wine cmd /c exit </dev/null >/dev/null 2>&1
     ;;
@@ -26,6 +35,7 @@ case "${1:-}" in
       kill "$(cat "$pidfile")" 2>/dev/null || true
       rm -f "$pidfile"
     fi
+    rm -f "$PROLEXA_TEST_DISPLAY_FILE"
     ;;
   *)
     echo "usage: $0 start|stop" >&2
