@@ -168,23 +168,29 @@ bool HandleCommonMessage(HWND window, UINT message, WPARAM, LPARAM lParam,
   }
 }
 
-LRESULT CalculatorWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
-                             CommonWindowState& state, HINSTANCE instance,
-                             const CalculatorHandlers& handlers) {
+namespace {
+
+// The calculator this process runs, for its window procedure.
+const Calculator* g_calculator = nullptr;
+HINSTANCE g_instance = nullptr;
+
+LRESULT CALLBACK CalculatorWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  const Calculator& calculator = *g_calculator;
+  CommonWindowState& state = *calculator.common;
   LRESULT handled = 0;
-  if (HandleCommonMessage(window, message, wParam, lParam, state, instance, handled)) {
+  if (HandleCommonMessage(window, message, wParam, lParam, state, g_instance, handled)) {
     return handled;
   }
   switch (message) {
     case WM_CREATE:
       state.whiteBrush = CreateSolidBrush(RGB(255, 255, 255));
-      handlers.readPreferences();
+      calculator.readPreferences();
       break;
     case WM_PAINT:
-      handlers.paint();
+      calculator.paint();
       return 0;
     case WM_COMMAND:
-      handlers.command(reinterpret_cast<HWND>(lParam));
+      calculator.command(reinterpret_cast<HWND>(lParam));
       break;
     case WM_CLOSE:
       DeleteObject(state.whiteBrush);
@@ -192,7 +198,7 @@ LRESULT CalculatorWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
       PostQuitMessage(0);
       break;
     case WM_DESTROY:
-      handlers.writePreferences();
+      calculator.writePreferences();
       break;
     default:
       break;
@@ -200,11 +206,17 @@ LRESULT CalculatorWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
   return DefWindowProcW(window, message, wParam, lParam);
 }
 
-HWND StartCalculator(HINSTANCE instance, std::string_view keyName, std::string_view caption,
-                     int w, int h, WNDPROC windowProc) {
-  if (!InitCommonControlsForSuite()) return nullptr;
-  if (!RegisterMainClass(instance, keyName, windowProc)) return nullptr;
-  return CreateCenteredMainWindow(instance, keyName, caption, w, h);
+}  // namespace
+
+int RunCalculator(HINSTANCE instance, const Calculator& calculator, HWND* main) {
+  g_calculator = &calculator;
+  g_instance = instance;
+  if (!InitCommonControlsForSuite()) return 0;
+  if (!RegisterMainClass(instance, calculator.keyName, CalculatorWindowProc)) return 0;
+  *main = CreateCenteredMainWindow(instance, calculator.keyName, calculator.caption,
+                                   calculator.width, calculator.height);
+  if (*main == nullptr || !calculator.createControls()) return 0;
+  return RunMessageLoop(calculator.keys());
 }
 
 void DrawHelpIcon(HDC dc, HINSTANCE instance, const CommonWindowState& state) {

@@ -117,26 +117,28 @@ bool HandleCommonMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam
 // every WM_PAINT, so a repaint under a resting mouse shows the normal icon.
 void DrawHelpIcon(HDC dc, HINSTANCE instance, const CommonWindowState& state);
 
-// What a calculator's window does of its own; CalculatorWindowProc does the
-// rest.
-struct CalculatorHandlers {
-  void (*readPreferences)();   // while the window is created, before any control
-  void (*writePreferences)();  // while it is destroyed, the controls still there
-  void (*paint)();             // WM_PAINT, with BeginPaint and EndPaint of its own
-  void (*command)(HWND sender);
+// A calculator as the kit runs it: its window, and what the program does of
+// its own; the kit does the rest (the common messages, the white brush from
+// WM_CREATE to WM_CLOSE, the quit message on close, the message loop).
+struct Calculator {
+  std::string_view keyName;
+  std::string_view caption;
+  int width = 0;
+  int height = 0;
+  CommonWindowState* common = nullptr;
+  void (*readPreferences)() = nullptr;   // while the window is created, before any control
+  void (*writePreferences)() = nullptr;  // while it is destroyed, the controls still there
+  void (*paint)() = nullptr;             // WM_PAINT, with BeginPaint and EndPaint of its own
+  void (*command)(HWND sender) = nullptr;
+  bool (*createControls)() = nullptr;    // after the window exists; false ends the start
+  KeyPolicy (*keys)() = nullptr;         // the message loop's keyboard handling
 };
 
-// The window procedure of every calculator: the common messages, the white
-// brush from WM_CREATE to WM_CLOSE, the quit message on close, and the
-// program's handlers.
-LRESULT CalculatorWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
-                             CommonWindowState& state, HINSTANCE instance,
-                             const CalculatorHandlers& handlers);
-
-// The start-up common to the calculators: the common controls, the window
-// class and the centred main window. Returns nullptr on any failure.
-HWND StartCalculator(HINSTANCE instance, std::string_view keyName, std::string_view caption,
-                     int w, int h, WNDPROC windowProc);
+// Starts the calculator (common controls, window class, centred window,
+// controls), stores the main window through `main` as soon as it exists and
+// runs the message loop. Returns the quit code, or 0 when the start fails.
+// One calculator runs per process.
+int RunCalculator(HINSTANCE instance, const Calculator& calculator, HWND* main);
 
 // What every calculator window draws around its own content: the header band
 // (bitmap 104, 65 rows) and the footer band (105) across the whole width,

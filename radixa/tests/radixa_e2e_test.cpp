@@ -77,8 +77,7 @@ TEST_F(RadixaTest, TwoRealRootsAreDrawnInBothAreas) {
   EXPECT_EQ(program->Text(ui.b), "-3");
   EXPECT_TRUE(RootsEmpty());
   EXPECT_EQ(Ink(kDiscriminantArea), 0);
-  program->Click(ui.compute);
-  EXPECT_FALSE(program->WaitMessageBox(300).has_value());
+  EXPECT_FALSE(program->ClickForMessageBox(ui.compute, 300).has_value());
   EXPECT_GT(Ink(kDiscriminantArea), 200);
   EXPECT_GT(RootsInk(), 600);
   EXPECT_EQ(Ink(kClosingTexts), 0);  // only complex roots end with sentences
@@ -87,8 +86,7 @@ TEST_F(RadixaTest, TwoRealRootsAreDrawnInBothAreas) {
 TEST_F(RadixaTest, ComplexRootsEndWithTheClosingTexts) {
   Start();
   Enter("1", "2", "5");
-  program->Click(ui.compute);
-  EXPECT_FALSE(program->WaitMessageBox(300).has_value());
+  EXPECT_FALSE(program->ClickForMessageBox(ui.compute, 300).has_value());
   EXPECT_GT(Ink(kDiscriminantArea), 200);
   EXPECT_GT(Ink(kClosingTexts), 200);
 }
@@ -111,12 +109,10 @@ TEST_F(RadixaTest, EveryRefusalShowsItsMessageAndLeavesTheAreasEmpty) {
     ASSERT_GT(RootsInk(), 0);
 
     Enter(c.a, c.b, c.c);
-    program->Click(ui.compute);
-    const auto box = program->WaitMessageBox();
+    const auto box = program->ClickForMessageBox(ui.compute);
     ASSERT_TRUE(box.has_value());
     EXPECT_EQ(box->caption, "Chyba");
     EXPECT_EQ(box->text, c.message);
-    program->CloseMessageBox(*box);
     EXPECT_TRUE(RootsEmpty());
     EXPECT_EQ(Ink(kDiscriminantArea), 0);
     EXPECT_EQ(program->Text(ui.b), c.b);
@@ -212,9 +208,7 @@ TEST_F(RadixaTest, TheTeachingDialogExplainsTheEquation) {
     EXPECT_FALSE(program->Text(GetDlgItem(*dialog, id)).empty()) << id;
   }
   EXPECT_NE(program->Text(GetDlgItem(*dialog, 117)).find("diskriminant"), std::string::npos);
-  PostMessageW(*dialog, WM_COMMAND, IDCANCEL, 0);
-  for (int i = 0; i < 100 && IsWindow(*dialog); ++i) Sleep(20);
-  EXPECT_FALSE(IsWindow(*dialog));
+  EXPECT_TRUE(program->CancelDialog(*dialog));
 }
 
 TEST(RadixaResources, PicturesHaveTheSizesTheWindowDraws) {

@@ -146,24 +146,7 @@ void OnCommand(HWND sender) {
   }
 }
 
-LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  static const CalculatorHandlers handlers{ReadPreferences, WritePreferences, OnPaint, OnCommand};
-  return CalculatorWindowProc(window, message, wParam, lParam, g.common, g.instance, handlers);
-}
-
-bool Initialise(HINSTANCE instance) {
-  g.instance = instance;
-  g.main = StartCalculator(instance, kKeyName, "Radixa", kWidth, kHeight, WindowProc);
-  return g.main != nullptr && CreateControls();
-}
-
-}  // namespace
-}  // namespace prolexa::radixa
-
-int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
-  using namespace prolexa;
-  using namespace prolexa::radixa;
-  if (!Initialise(instance)) return 0;
+KeyPolicy Keys() {
   KeyPolicy keys;
   keys.focusChain = {g.fieldA, g.fieldB, g.fieldC, g.compute, g.clear, g.roundingEdit};
   // The keypad minus types a sign into the coefficients; the main-row minus
@@ -171,5 +154,18 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   keys.signedEdits = {g.fieldA, g.fieldB, g.fieldC};
   keys.roundingEdit = g.roundingEdit;
   keys.helpOwner = g.main;
-  return RunMessageLoop(keys);
+  return keys;
+}
+
+const Calculator kCalculator{kKeyName, "Radixa", kWidth, kHeight, &g.common,
+                             ReadPreferences, WritePreferences, OnPaint, OnCommand,
+                             CreateControls, Keys};
+
+}  // namespace
+}  // namespace prolexa::radixa
+
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
+  using prolexa::radixa::g;
+  g.instance = instance;
+  return prolexa::RunCalculator(instance, prolexa::radixa::kCalculator, &g.main);
 }

@@ -261,6 +261,20 @@ void Program::CloseMessageBox(const MessageBoxInfo& box) {
   Settle();
 }
 
+std::optional<MessageBoxInfo> Program::ClickForMessageBox(HWND button, int ms) {
+  Click(button);
+  std::optional<MessageBoxInfo> box = WaitMessageBox(ms);
+  if (box) CloseMessageBox(*box);
+  return box;
+}
+
+bool Program::CancelDialog(HWND dialog) {
+  PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
+  for (int i = 0; i < 100 && IsWindow(dialog); ++i) Sleep(20);
+  Settle();
+  return !IsWindow(dialog);
+}
+
 std::vector<COLORREF> Program::Pixels(const RECT& client) const {
   const int width = client.right - client.left;
   const int height = client.bottom - client.top;

@@ -87,6 +87,12 @@ class Program {
   std::optional<MessageBoxInfo> WaitMessageBox(int ms = 3000) const;
   std::optional<HWND> WaitTopWindow(const wchar_t* windowClass, int ms = 3000) const;
   void CloseMessageBox(const MessageBoxInfo& box);
+  // Clicks a button and takes the message box it brings up within `ms`:
+  // reads it, closes it with OK and returns what it said; nothing when no
+  // box came.
+  std::optional<MessageBoxInfo> ClickForMessageBox(HWND button, int ms = 3000);
+  // Closes a dialog as its close box or Esc does; true once it is gone.
+  bool CancelDialog(HWND dialog);
   // A visible top-level window of a class in any process (the help viewer
   // runs in its own).
   static std::optional<HWND> WaitAnyTopWindow(const wchar_t* windowClass, int ms = 5000);

@@ -59,8 +59,7 @@ TEST_F(TrigonaTest, OkDrawsTheWorkedSolution) {
   EXPECT_EQ(program->Text(ui.editB), "3");
   EXPECT_EQ(program->Text(ui.editC), "5");
   EXPECT_EQ(InkInResult(), 0);
-  program->Click(ui.compute);
-  EXPECT_FALSE(program->WaitMessageBox(300).has_value());
+  EXPECT_FALSE(program->ClickForMessageBox(ui.compute, 300).has_value());
   // Six lines of 14-pixel text leave a good deal of ink.
   EXPECT_GT(InkInResult(), 400);
 }
@@ -85,12 +84,10 @@ TEST_F(TrigonaTest, EveryRefusalShowsItsMessageAndLeavesTheAreaEmpty) {
     ASSERT_GT(InkInResult(), 0);
 
     Enter(c.a, c.b, c.c);
-    program->Click(ui.compute);
-    const auto box = program->WaitMessageBox();
+    const auto box = program->ClickForMessageBox(ui.compute);
     ASSERT_TRUE(box.has_value());
     EXPECT_EQ(box->caption, "Chyba");
     EXPECT_EQ(box->text, c.message);
-    program->CloseMessageBox(*box);
     EXPECT_EQ(InkInResult(), 0);
     EXPECT_EQ(program->Text(ui.editA), c.a);  // the inputs stay for correction
   }
@@ -238,8 +235,7 @@ TEST_F(TrigonaTest, StoredChoicesAreShown) {
   EXPECT_EQ(program->Text(ui.places), "míst");
   // A side without unit still gets a solution, only without a unit text.
   Enter("", "3", "5");
-  program->Click(ui.compute);
-  EXPECT_FALSE(program->WaitMessageBox(300).has_value());
+  EXPECT_FALSE(program->ClickForMessageBox(ui.compute, 300).has_value());
   EXPECT_GT(InkInResult(), 0);
   DWORD exitCode = 1;
   ASSERT_TRUE(program->Close(&exitCode));
@@ -256,9 +252,7 @@ TEST_F(TrigonaTest, TheTeachingDialogShowsTheTheorem) {
             "Obsah čtverce sestrojeného nad přeponou pravoúhlého trojúhelníka je rovný součtu "
             "obsahů čtverců sestrojených nad jeho odvěsnami.");
   EXPECT_EQ(program->Text(GetDlgItem(*dialog, 115)), "Vysvětlení :");
-  PostMessageW(*dialog, WM_COMMAND, IDCANCEL, 0);
-  for (int i = 0; i < 100 && IsWindow(*dialog); ++i) Sleep(20);
-  EXPECT_FALSE(IsWindow(*dialog));
+  EXPECT_TRUE(program->CancelDialog(*dialog));
   DWORD exitCode = 1;
   EXPECT_TRUE(program->Close(&exitCode));
 }

@@ -190,29 +190,25 @@ void OnCommand(HWND sender) {
   }
 }
 
-LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  static const CalculatorHandlers handlers{ReadPreferences, WritePreferences, OnPaint, OnCommand};
-  return CalculatorWindowProc(window, message, wParam, lParam, g.common, g.instance, handlers);
-}
-
-bool Initialise(HINSTANCE instance) {
-  g.instance = instance;
-  g.main = StartCalculator(instance, kKeyName, "Trigona", kWidth, kHeight, WindowProc);
-  return g.main != nullptr && CreateControls();
-}
-
-}  // namespace
-}  // namespace prolexa::trigona
-
-int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
-  using namespace prolexa;
-  using namespace prolexa::trigona;
-  if (!Initialise(instance)) return 0;
+KeyPolicy Keys() {
   KeyPolicy keys;
   keys.focusChain = {g.editA,     g.unitA,   g.editB, g.unitB,        g.editC, g.unitC,
                      g.showUnits, g.compute, g.clear, g.roundingEdit, g.teach};
   keys.numberEdits = {g.editA, g.editB, g.editC};
   keys.roundingEdit = g.roundingEdit;
   keys.helpOwner = g.main;
-  return RunMessageLoop(keys);
+  return keys;
+}
+
+const Calculator kCalculator{kKeyName, "Trigona", kWidth, kHeight, &g.common,
+                             ReadPreferences, WritePreferences, OnPaint, OnCommand,
+                             CreateControls, Keys};
+
+}  // namespace
+}  // namespace prolexa::trigona
+
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
+  using prolexa::trigona::g;
+  g.instance = instance;
+  return prolexa::RunCalculator(instance, prolexa::trigona::kCalculator, &g.main);
 }

@@ -219,37 +219,7 @@ TEST(FillCombos, FillsTheRangeFromFirstWithItsOwnSelections) {
   }
 }
 
-// A white picture to draw into and read back.
-class Canvas {
- public:
-  Canvas(int w, int h) : dc_(nullptr) {
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = w;
-    info.bmiHeader.biHeight = -h;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
-    bitmap_.Reset(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-    select_ = std::make_unique<ScopedSelectObject>(dc_.Dc(), bitmap_.Get());
-    RECT all{0, 0, w, h};
-    FillRect(dc_.Dc(), &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-  }
-  HDC Dc() const { return dc_.Dc(); }
-  COLORREF At(int x, int y) const { return GetPixel(dc_.Dc(), x, y); }
-  int InkIn(int left, int top, int right, int bottom) const {
-    int ink = 0;
-    for (int y = top; y < bottom; ++y)
-      for (int x = left; x < right; ++x) ink += At(x, y) != White;
-    return ink;
-  }
-
- private:
-  MemoryDC dc_;
-  GdiBitmap bitmap_;
-  std::unique_ptr<ScopedSelectObject> select_;
-};
+using test::Canvas;
 
 TEST(ControlFactory, DrawsTheTopLeftPartOfABitmap) {
   const ControlFactory factory(Instance(), nullptr);

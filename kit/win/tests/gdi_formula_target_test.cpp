@@ -6,41 +6,20 @@
 #include <string>
 #include <vector>
 
+#include "test_window.h"
 #include "utf.h"
 #include "wide.h"
 
 namespace prolexa {
 namespace {
 
-constexpr COLORREF White = RGB(255, 255, 255);
 constexpr int CanvasWidth = 420;
 constexpr int CanvasHeight = 160;
 
-class Canvas {
+// A canvas of the size every test here draws on.
+class FormulaCanvas : public test::Canvas {
  public:
-  Canvas() : dc_(nullptr) {
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = CanvasWidth;
-    info.bmiHeader.biHeight = -CanvasHeight;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
-    bitmap_.Reset(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-    previous_ = SelectObject(dc_.Dc(), bitmap_.Get());
-    RECT all{0, 0, CanvasWidth, CanvasHeight};
-    FillRect(dc_.Dc(), &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-    SetBkMode(dc_.Dc(), TRANSPARENT);
-  }
-  ~Canvas() { SelectObject(dc_.Dc(), previous_); }
-  HDC Dc() const { return dc_.Dc(); }
-  bool Ink(int x, int y) const { return GetPixel(dc_.Dc(), x, y) != White; }
-
- private:
-  MemoryDC dc_;
-  GdiBitmap bitmap_;
-  HGDIOBJ previous_ = nullptr;
+  FormulaCanvas() : Canvas(CanvasWidth, CanvasHeight) {}
 };
 
 int TextWidth(HDC dc, const GdiFont& font, const std::wstring& text) {
@@ -133,7 +112,7 @@ TEST(GdiFormulaTarget, DrawsEveryItemAtItsPlaceAndNothingElsewhere) {
   };
   for (const char* line : lines) {
     const FormulaLayout layout = LayoutFormula(line, 12, 60, "2", 85);
-    Canvas canvas;
+    FormulaCanvas canvas;
     GdiFormulaTarget target(canvas.Dc());
     target.Draw(layout);
     const std::vector<Box> boxes = ItemBoxes(layout, "2");
@@ -161,7 +140,7 @@ TEST(GdiFormulaTarget, DrawsRootsAndBarsExactly) {
   FormulaLayout layout;
   layout.roots.push_back({20, 50, 40});
   layout.bars.push_back({100, 80, 180});
-  Canvas canvas;
+  FormulaCanvas canvas;
   GdiFormulaTarget(canvas.Dc()).Draw(layout);
   const struct {
     int x, y;
@@ -184,7 +163,7 @@ TEST(GdiFormulaTarget, DrawsRootsAndBarsExactly) {
 }
 
 TEST(GdiFormulaTarget, LeavesTheContextsSelectionsAsTheyWere) {
-  Canvas canvas;
+  FormulaCanvas canvas;
   const HGDIOBJ font = GetCurrentObject(canvas.Dc(), OBJ_FONT);
   const HGDIOBJ pen = GetCurrentObject(canvas.Dc(), OBJ_PEN);
   GdiFormulaTarget(canvas.Dc()).Draw(LayoutFormula("a^ = @|1||2|@", 12, 60, "2", 85));
@@ -193,7 +172,7 @@ TEST(GdiFormulaTarget, LeavesTheContextsSelectionsAsTheyWere) {
 }
 
 TEST(GdiFormulaTarget, PaintsAWholeSolutionThroughThePainter) {
-  Canvas canvas;
+  FormulaCanvas canvas;
   GdiFormulaTarget target(canvas.Dc());
   FormulaPainter painter(target, TrigonaFormulas, 12, 20);
   painter.DrawFormula("a^ = c^ - b^");

@@ -53,4 +53,30 @@ bool HasClass(HWND window, const wchar_t* className) {
   return lstrcmpiW(name, className) == 0;
 }
 
+Canvas::Canvas(int w, int h) : dc_(nullptr) {
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof info.bmiHeader;
+  info.bmiHeader.biWidth = w;
+  info.bmiHeader.biHeight = -h;  // rows from the top, as the window counts them
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  info.bmiHeader.biCompression = BI_RGB;
+  void* bits = nullptr;
+  bitmap_.Reset(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+  previous_ = SelectObject(dc_.Dc(), bitmap_.Get());
+  RECT all{0, 0, w, h};
+  FillRect(dc_.Dc(), &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+  SetBkMode(dc_.Dc(), TRANSPARENT);
+}
+
+Canvas::~Canvas() { SelectObject(dc_.Dc(), previous_); }
+
+int Canvas::InkIn(int left, int top, int right, int bottom) const {
+  int ink = 0;
+  for (int y = top; y < bottom; ++y) {
+    for (int x = left; x < right; ++x) ink += Ink(x, y) ? 1 : 0;
+  }
+  return ink;
+}
+
 }  // namespace prolexa::test
