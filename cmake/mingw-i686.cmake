@@ -17,4 +17,6 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")
 
 # Tests of the Windows build run under Wine, in the build's own prefix.
-set(CMAKE_CROSSCOMPILING_EMULATOR "${CMAKE_CURRENT_LIST_DIR}/../tools/wine-run.sh")
+set(PROLEXA_WINE_ARCH win32)
+set(CMAKE_CROSSCOMPILING_EMULATOR env PROLEXA_WINE_ARCH=win32
+    "${CMAKE_CURRENT_LIST_DIR}/../tools/wine-run.sh")

@@ -11,8 +11,9 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string_view line(reinterpret_cast<const char*>(data), size);
   const std::size_t characters = prolexa::CharacterCount(line);
-  for (const prolexa::FormulaProfile& profile :
-       {prolexa::TrigonaFormulas, prolexa::DromikaFormulas}) {
+  // The standard capacity, and one for whole sentences in a line.
+  const prolexa::FormulaCapacity sentences{20, 12, 40, 12, 20, 99, 12, 12, 151};
+  for (const prolexa::FormulaCapacity& capacity : {prolexa::StandardCapacity, sentences}) {
     const prolexa::FormulaLayout layout = prolexa::LayoutFormula(line, 12, 230, "2", 85);
     std::size_t drawn = 0;
     for (const prolexa::TextItem& item : layout.texts) drawn += prolexa::CharacterCount(item.text);
@@ -21,7 +22,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         (layout.advance != 0 || !layout.texts.empty() || !layout.roots.empty())) {
       std::abort();
     }
-    (void)prolexa::FitsCapacity(layout, profile.capacity);
+    (void)prolexa::FitsCapacity(layout, capacity);
+    (void)prolexa::RightEdge(layout);
   }
   return 0;
 }

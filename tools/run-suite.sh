@@ -4,8 +4,8 @@
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 program=${1:-Trigona}
-bin="$here/../build/windows/bin"
 source "$here/wine-env.sh"
+bin="$here/../build/windows$([ "$PROLEXA_WINE_ARCH" != win64 ] || echo 64)/bin"
 "$here/wine-prefix.sh"
 
 if [ -z "${DISPLAY:-}" ]; then
@@ -18,4 +18,4 @@ if [ -z "${DISPLAY:-}" ]; then
        "(see it with: DISPLAY=$DISPLAY import -window root shot.png)."
 fi
 cd "$bin"
-exec wine "$program.exe"
+exec "$PROLEXA_WINE" "$program.exe"

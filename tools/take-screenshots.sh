@@ -7,6 +7,7 @@ root="$here/.."
 out="$root/docs"
 source "$here/wine-env.sh"
 "$here/wine-prefix.sh"
+bin="$root/build/windows$([ "$PROLEXA_WINE_ARCH" != win64 ] || echo 64)/bin"
 export DISPLAY=:89
 setsid Xvfb "$DISPLAY" -screen 0 1024x768x24 -nolisten tcp </dev/null >/dev/null 2>&1 &
 xvfb=$!
@@ -15,7 +16,7 @@ sleep 1
 
 # Starts a program, waits for its window, prints "X Y" of its client origin.
 start() {
-  (cd "$root/build/windows/bin" && setsid wine "$1.exe" </dev/null >/dev/null 2>&1 &)
+  (cd "$bin" && setsid "$PROLEXA_WINE" "$1.exe" </dev/null >/dev/null 2>&1 &)
   local id=""
   for _ in $(seq 100); do
     id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -1) && [ -n "$id" ] && break

@@ -11,7 +11,7 @@ ready="$WINEPREFIX/.prolexa-ready"
 
 rm -rf "$WINEPREFIX"
 mkdir -p "$(dirname "$WINEPREFIX")"
-wineboot -i >/dev/null 2>&1
+"$PROLEXA_WINE" wineboot -i >/dev/null 2>&1
 wineserver -w
 
 reg=$(mktemp --suffix=.reg)
@@ -32,7 +32,7 @@ REGEDIT4
 "Arial"="Liberation Sans"
 "Microsoft Sans Serif"="Liberation Sans"
 REG
-wine regedit /S "Z:${reg//\//\\}" >/dev/null 2>&1
+"$PROLEXA_WINE" regedit /S "Z:${reg//\//\\}" >/dev/null 2>&1
 fonts="$WINEPREFIX/drive_c/windows/Fonts"
 mkdir -p "$fonts"
 cp -n /usr/share/wine/fonts/* "$fonts/" 2>/dev/null || true

@@ -9,4 +9,4 @@ else
   export DISPLAY=":$PROLEXA_TEST_DISPLAY"
 fi
 "$here/wine-prefix.sh" || exit 1
-exec wine "$@"
+exec "$PROLEXA_WINE" "$@"

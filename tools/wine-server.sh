@@ -6,8 +6,7 @@
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/wine-env.sh"
-state="$(dirname "$WINEPREFIX")"
-pidfile="$state/xvfb.pid"
+pidfile="$WINEPREFIX.xvfb.pid"
 case "${1:-}" in
   start)
     "$here/wine-prefix.sh"
@@ -27,7 +26,7 @@ case "${1:-}" in
     echo "$display" >"$PROLEXA_TEST_DISPLAY_FILE"
     export DISPLAY=":$display"
     wineserver -p </dev/null >/dev/null 2>&1
-    wine cmd /c exit </dev/null >/dev/null 2>&1
+    "$PROLEXA_WINE" cmd /c exit </dev/null >/dev/null 2>&1
     ;;
   stop)
     wineserver -k </dev/null >/dev/null 2>&1 || true

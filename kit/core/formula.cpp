@@ -70,6 +70,66 @@ class LineLayout {
 
 }  // namespace
 
+SketchItem SketchItem::Polyline(std::vector<Point> corners) {
+  SketchItem item;
+  item.kind = Kind::Polyline;
+  item.points = std::move(corners);
+  return item;
+}
+
+SketchItem SketchItem::Arc(Box box, Point from, Point to) {
+  SketchItem item;
+  item.kind = Kind::Arc;
+  item.box = box;
+  item.from = from;
+  item.to = to;
+  return item;
+}
+
+SketchItem SketchItem::Ellipse(Box box) {
+  SketchItem item;
+  item.kind = Kind::Ellipse;
+  item.box = box;
+  return item;
+}
+
+SketchItem SketchItem::Label(Point at, std::string text) {
+  SketchItem item;
+  item.kind = Kind::Label;
+  item.at = at;
+  item.text = std::move(text);
+  return item;
+}
+
+bool operator==(const Point& l, const Point& r) { return l.x == r.x && l.y == r.y; }
+bool operator==(const Box& l, const Box& r) {
+  return l.left == r.left && l.top == r.top && l.right == r.right && l.bottom == r.bottom;
+}
+bool operator==(const SketchItem& l, const SketchItem& r) {
+  return l.kind == r.kind && l.points == r.points && l.box == r.box && l.from == r.from &&
+         l.to == r.to && l.at == r.at && l.text == r.text;
+}
+
+int RightEdge(const FormulaLayout& layout) {
+  int right = 0;
+  const auto reach = [&right](int x) { right = std::max(right, x); };
+  const auto textWidth = [](const std::string& text) {
+    return CharWidth * static_cast<int>(Utf8ToCodePoints(text).size());
+  };
+  for (const auto* items : {&layout.texts, &layout.superscripts}) {
+    for (const TextItem& t : *items) reach(t.x + textWidth(t.text));
+  }
+  // The root sign's polyline ends on column x + w + 1.
+  for (const RootSign& r : layout.roots) reach(r.x + r.w + 2);
+  for (const FractionBar& b : layout.bars) reach(std::max(b.x1, b.x2));
+  for (const SketchItem& s : layout.sketches) {
+    for (const Point& p : s.points) reach(p.x + 1);
+    if (s.kind == SketchItem::Kind::Arc || s.kind == SketchItem::Kind::Ellipse) reach(s.box.right);
+    if (s.kind == SketchItem::Kind::Label) reach(s.at.x + textWidth(s.text));
+  }
+  return right;
+}
+
 bool operator==(const TextItem& l, const TextItem& r) {
   return l.x == r.x && l.y == r.y && l.size == r.size && l.text == r.text;
 }

@@ -41,6 +41,41 @@ struct FractionBar {
   int x2 = 0;
 };
 
+struct Point {
+  int x = 0;
+  int y = 0;
+};
+
+// A box by its corners, right and bottom excluded as GDI takes them.
+struct Box {
+  int left = 0;
+  int top = 0;
+  int right = 0;
+  int bottom = 0;
+};
+
+// A piece of a figure drawn beside or under the formulas: lines, arcs and
+// ellipses in the context's pen, labels in the default GUI font.
+struct SketchItem {
+  enum class Kind { Polyline, Arc, Ellipse, Label };
+  Kind kind = Kind::Polyline;
+  std::vector<Point> points;  // Polyline: its corners in order
+  Box box;                    // Arc, Ellipse: the bounding box
+  Point from;                 // Arc: drawn counter-clockwise from the ray
+  Point to;                   // through `from` to the ray through `to`
+  Point at;                   // Label: its top-left corner
+  std::string text;           // Label
+
+  static SketchItem Polyline(std::vector<Point> corners);
+  static SketchItem Line(Point a, Point b) { return Polyline({a, b}); }
+  static SketchItem Arc(Box box, Point from, Point to);
+  static SketchItem Ellipse(Box box);
+  static SketchItem Label(Point at, std::string text);
+};
+
+bool operator==(const Point& l, const Point& r);
+bool operator==(const Box& l, const Box& r);
+bool operator==(const SketchItem& l, const SketchItem& r);
 bool operator==(const TextItem& l, const TextItem& r);
 bool operator==(const RootSign& l, const RootSign& r);
 bool operator==(const FractionBar& l, const FractionBar& r);
@@ -62,23 +97,14 @@ struct FormulaCapacity {
 };
 
 inline constexpr FormulaCapacity StandardCapacity{};
-// The motion calculator writes whole sentences into its lines.
-inline constexpr FormulaCapacity DromikaCapacity{20, 12, 40, 12, 20, 99, 12, 12, 151};
 
 // The one difference between the programs' renderers: how far a line with a
-// fraction moves the next line down, and the capacity.
+// fraction moves the next line down, and the capacity. Each program names
+// its own next to its solver.
 struct FormulaProfile {
   int fractionAdvance = 85;
   FormulaCapacity capacity = StandardCapacity;
 };
-
-inline constexpr FormulaProfile TrigonaFormulas{85, StandardCapacity};
-inline constexpr FormulaProfile RadixaFormulas{65, StandardCapacity};
-inline constexpr FormulaProfile RezezeFormulas{50, StandardCapacity};
-inline constexpr FormulaProfile DromikaFormulas{85, DromikaCapacity};
-inline constexpr FormulaProfile ZerazFormulas{60, StandardCapacity};
-inline constexpr FormulaProfile ZazozarozovuzFormulas{85, StandardCapacity};
-inline constexpr FormulaProfile MernikaFormulas{85, StandardCapacity};
 
 // What the layout met, measured against a capacity by FitsCapacity.
 struct FormulaUsage {
@@ -90,15 +116,21 @@ struct FormulaUsage {
 };
 
 // The display list of one line, in drawing order: main texts, then the
-// superscripts (small texts), root signs and fraction bars.
+// superscripts (small texts), root signs and fraction bars; or of one piece
+// of a figure.
 struct FormulaLayout {
   std::vector<TextItem> texts;
   std::vector<TextItem> superscripts;
   std::vector<RootSign> roots;
   std::vector<FractionBar> bars;
+  std::vector<SketchItem> sketches;  // a figure's items, drawn last
   int advance = 0;  // how far lineY moves after this line
   FormulaUsage usage;
 };
+
+// The column just past the rightmost pixel the items reach (a text counts
+// 8 pixels a character); the left edge when there is nothing.
+int RightEdge(const FormulaLayout& layout);
 
 bool FitsCapacity(const FormulaLayout& layout, const FormulaCapacity& capacity);
 

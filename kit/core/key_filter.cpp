@@ -44,4 +44,22 @@ std::optional<unsigned> FilterKey(unsigned virtualKey, KeyField field) {
   return virtualKey;
 }
 
+std::string FilterPastedText(std::string_view text, KeyField field) {
+  if (field == KeyField::Other) return std::string(text);
+  std::string kept;
+  for (char c : text) {
+    const bool digit = c >= '0' && c <= '9';
+    if (field == KeyField::Rounding) {
+      if (digit && c <= '6') kept += c;
+    } else if (digit || c == '.') {
+      kept += c;
+    } else if (c == ',') {
+      kept += '.';
+    } else if (c == '-' && field == KeyField::SignedNumber) {
+      kept += c;
+    }
+  }
+  return kept;
+}
+
 }  // namespace prolexa

@@ -8,6 +8,8 @@
 #pragma once
 
 #include <optional>
+#include <string>
+#include <string_view>
 
 namespace prolexa {
 
@@ -40,5 +42,10 @@ inline constexpr unsigned Period = 190;
 // The key to hand on for a key pressed in a field of the given kind, possibly
 // rewritten, or nothing when the key is to be dropped.
 std::optional<unsigned> FilterKey(unsigned virtualKey, KeyField field);
+
+// What a pasted text leaves in a field of the given kind: the characters the
+// keys of that field could type, the comma turned into the period, all else
+// (blanks, letters, a minus the field takes no sign for) dropped.
+std::string FilterPastedText(std::string_view text, KeyField field);
 
 }  // namespace prolexa

@@ -1,5 +1,5 @@
 // Number texts of the worked solutions: parsing, "%f"-style formatting,
-// upward rounding to a number of places, unit scaling and the places word.
+// upward rounding to a number of places and the places word.
 //
 // Every text is produced here rather than by the C runtime's printf, whose
 // output differs between runtimes: the Linux host and the Windows build must
@@ -47,12 +47,6 @@ std::string FormatScientific(double value);
 // gives "2.35", "-0.001000" gives "-0". Places outside 0..20 are clamped.
 // Texts that are not numbers round as 0.
 std::string RoundNumberText(std::string_view text, int places);
-
-// Unit lists ordered from the smallest unit: "mm", "cm", "dm", "m" (a factor
-// of 10 per step), "m/s", "km/h" (3.6), and "sek", "min", "hod" (60, 3600).
-double ScaleDecimalUnit(double value, int from, int to);
-double ScaleSpeedUnit(double value, int from, int to);
-double ScaleTimeUnit(double value, int from, int to);
 
 // The count of places the rounding edit holds: its number, 0 for an empty
 // text, kept to the selector's range 0 to 6.

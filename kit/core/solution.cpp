@@ -25,9 +25,17 @@ void PaintSteps(const DrawSteps& steps, FormulaTarget& target, const FormulaProf
       case DrawStep::Kind::Line:
         painter.DrawFormula(step.text);
         break;
+      case DrawStep::Kind::Sketch: {
+        FormulaLayout figure;
+        figure.sketches.push_back(step.sketch);
+        target.Draw(figure);
+        break;
+      }
     }
   }
 }
+
+bool TooBig(double value) { return !(value <= BigNumberLimit); }
 
 std::string Rounded(double value, int places) {
   return RoundNumberText(FormatValue(value), places);

@@ -13,33 +13,51 @@ namespace prolexa {
 // The caption every calculator uses for refused input.
 inline constexpr std::string_view ErrorCaption = "Chyba";
 
+// The message about too big numbers that most calculators share; a program
+// whose own wording differs names its own beside its solver.
+inline constexpr std::string_view BigNumbersMessage = "Zadali jste velké číslá. Zadejte menší.";
+
 struct Refusal {
   std::string caption;
   std::string text;
 };
 
+// A refusal under the caption "Chyba".
+inline Refusal ErrorRefusal(std::string_view text) {
+  return {std::string(ErrorCaption), std::string(text)};
+}
+
+// Whether a value is beyond what the calculators take (BigNumberLimit).
+// Written as "not at most" so that a text that reads as not-a-number, which
+// compares false with everything, is refused too.
+bool TooBig(double value);
+
 struct DrawStep {
-  enum class Kind { Origin, Superscript, Line };
+  enum class Kind { Origin, Superscript, Line, Sketch };
   Kind kind = Kind::Line;
   int x = 0;          // Origin
   int y = 0;          // Origin
   std::string text;   // Superscript text or mark-up line
+  SketchItem sketch;  // Sketch
 };
 
 inline bool operator==(const Refusal& l, const Refusal& r) {
   return l.caption == r.caption && l.text == r.text;
 }
 
-// A worked solution as the painter is to receive it. The first step sets the
-// column origin.
+// A worked solution or a figure as the painter is to receive it. The first
+// step of a solution sets the column origin.
 class DrawSteps {
  public:
-  void Origin(int x, int y) { steps_.push_back({DrawStep::Kind::Origin, x, y, {}}); }
+  void Origin(int x, int y) { steps_.push_back({DrawStep::Kind::Origin, x, y, {}, {}}); }
   void Superscript(std::string text) {
-    steps_.push_back({DrawStep::Kind::Superscript, 0, 0, std::move(text)});
+    steps_.push_back({DrawStep::Kind::Superscript, 0, 0, std::move(text), {}});
   }
   void Line(std::string markup) {
-    steps_.push_back({DrawStep::Kind::Line, 0, 0, std::move(markup)});
+    steps_.push_back({DrawStep::Kind::Line, 0, 0, std::move(markup), {}});
+  }
+  void Sketch(SketchItem item) {
+    steps_.push_back({DrawStep::Kind::Sketch, 0, 0, {}, std::move(item)});
   }
   const std::vector<DrawStep>& Steps() const { return steps_; }
   std::vector<std::string> Lines() const;
@@ -48,8 +66,9 @@ class DrawSteps {
   std::vector<DrawStep> steps_;
 };
 
-// Hands the steps to a painter in order. A painter is made at the first
-// origin step; steps before it are drawn at (0, 0).
+// Hands the steps to a painter in order, from (0, 0) until the first
+// origin step. A sketch step goes to the target as a display list of that
+// one item.
 void PaintSteps(const DrawSteps& steps, FormulaTarget& target, const FormulaProfile& profile);
 
 // The "%f" text of a value rounded up to `places` (6 for intermediate values,

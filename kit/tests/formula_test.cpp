@@ -122,15 +122,20 @@ TEST(LayoutFormula, MalformedMarkupIsLaidOutSafely) {
   }
 }
 
-TEST(FitsCapacity, DromikaLinesMayBeLonger) {
+// A capacity for whole sentences in one line.
+constexpr FormulaCapacity kSentences{20, 12, 40, 12, 20, 99, 12, 12, 151};
+constexpr FormulaProfile kTrigonaLike{85, StandardCapacity};
+constexpr FormulaProfile kRadixaLike{65, StandardCapacity};
+
+TEST(FitsCapacity, SentenceLinesMayBeLonger) {
   const std::string fits(51, 'x');
   const std::string tooLong(52, 'x');
   const std::string sentence(99, 'x');
   const std::string longSentence(100, 'x');
   EXPECT_TRUE(FitsCapacity(LayoutFormula(fits, 0, 0, "2", 85), StandardCapacity));
   EXPECT_FALSE(FitsCapacity(LayoutFormula(tooLong, 0, 0, "2", 85), StandardCapacity));
-  EXPECT_TRUE(FitsCapacity(LayoutFormula(sentence, 0, 0, "2", 85), DromikaCapacity));
-  EXPECT_FALSE(FitsCapacity(LayoutFormula(longSentence, 0, 0, "2", 85), DromikaCapacity));
+  EXPECT_TRUE(FitsCapacity(LayoutFormula(sentence, 0, 0, "2", 85), kSentences));
+  EXPECT_FALSE(FitsCapacity(LayoutFormula(longSentence, 0, 0, "2", 85), kSentences));
   // '^' marks do not count towards a part's length.
   EXPECT_TRUE(FitsCapacity(LayoutFormula(fits + "^", 0, 0, "2", 85), StandardCapacity));
   // Beyond the capacity nothing is cut.
@@ -145,7 +150,7 @@ TEST(FitsCapacity, CountsMarksAndItems) {
   for (int i = 0; i < 13; ++i) thirteenRoots += "@1@";
   EXPECT_FALSE(FitsCapacity(LayoutFormula(thirteenRoots, 0, 0, "2", 85), StandardCapacity));
   EXPECT_TRUE(FitsCapacity(LayoutFormula("x1/2 = | -b +- @D@||2a|", 0, 0, "2", 65),
-                           RadixaFormulas.capacity));
+                           kRadixaLike.capacity));
 }
 
 TEST(BuildingBlocks, StripAndFindMarks) {
@@ -178,7 +183,7 @@ class Recorder : public FormulaTarget {
 
 TEST(FormulaPainter, DrawsLinesOneUnderAnother) {
   Recorder recorder;
-  FormulaPainter painter(recorder, RadixaFormulas, 12, 230);
+  FormulaPainter painter(recorder, kRadixaLike, 12, 230);
   EXPECT_EQ(painter.LineY(), 230);
   EXPECT_EQ(painter.Superscript(), "2");
 
@@ -202,7 +207,7 @@ TEST(FormulaPainter, DrawsLinesOneUnderAnother) {
 
 TEST(FormulaPainter, RoundTextFillsTheNumberBufferOnly) {
   Recorder recorder;
-  FormulaPainter painter(recorder, TrigonaFormulas, 12, 230);
+  FormulaPainter painter(recorder, kTrigonaLike, 12, 230);
   const std::string& first = painter.RoundText("2.341000", 2);
   EXPECT_EQ(first, "2.35");
   EXPECT_EQ(painter.RoundText("0.070000", 2), "0.08");

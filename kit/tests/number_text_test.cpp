@@ -1,4 +1,5 @@
 #include "number_text.h"
+#include "units.h"
 
 #include <gtest/gtest.h>
 

@@ -12,8 +12,6 @@
 namespace prolexa {
 namespace {
 
-constexpr int AppIcon = 101;
-
 bool Contains(const std::vector<HWND>& windows, HWND window) {
   return std::find(windows.begin(), windows.end(), window) != windows.end();
 }
@@ -64,7 +62,7 @@ bool RegisterMainClass(HINSTANCE instance, std::string_view keyName, WNDPROC win
   windowClass.style = CS_DBLCLKS;
   windowClass.lpfnWndProc = windowProc;
   windowClass.hInstance = instance;
-  windowClass.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(AppIcon));
+  windowClass.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(IDI_APP));
   windowClass.hIconSm = windowClass.hIcon;
   windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
   windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
@@ -114,13 +112,21 @@ int RunMessageLoop(const KeyPolicy& policy) {
   // GetMessageW answers -1 on an error; a plain truth test would then spin.
   while (GetMessageW(&message, nullptr, 0, 0) > 0) {
     if (message.message == WM_KEYDOWN) {
+      const KeyField field = FieldOf(policy, message.hwnd);
       if (message.wParam == VK_TAB) {
         MoveFocusAlongChain(policy.focusChain);
+      } else if (message.wParam == VK_RETURN && field != KeyField::Other &&
+                 policy.enterButton != nullptr) {
+        // As the button's own click would, but without taking the focus
+        // from the field.
+        SendMessageW(GetParent(policy.enterButton), WM_COMMAND, MAKEWPARAM(0, BN_CLICKED),
+                     reinterpret_cast<LPARAM>(policy.enterButton));
+        continue;
       } else if (message.wParam == VK_F1) {
         if (policy.openHelp != nullptr) policy.openHelp(policy.helpOwner);
       } else {
-        const std::optional<unsigned> key = FilterKey(
-            static_cast<unsigned>(message.wParam), FieldOf(policy, message.hwnd));
+        const std::optional<unsigned> key =
+            FilterKey(static_cast<unsigned>(message.wParam), field);
         if (!key) continue;
         message.wParam = *key;
       }
@@ -146,15 +152,15 @@ bool HandleCommonMessage(HWND window, UINT message, WPARAM, LPARAM lParam,
     case WM_CTLCOLORSTATIC:
       // Before WM_CREATE and after WM_CLOSE there is no brush: the default
       // colours are better than a null or deleted one.
-      if (state.whiteBrush == nullptr) return false;
-      result = reinterpret_cast<LRESULT>(state.whiteBrush);
+      if (!state.whiteBrush) return false;
+      result = reinterpret_cast<LRESULT>(state.whiteBrush.Get());
       return true;
     case WM_MOUSEMOVE: {
       const RECT& place = state.helpRegion;
       const POINT mouse{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
       ControlFactory(instance, window)
-          .TrackHover(place, mouse, state.normalShown, state.hoverShown, HelpBitmap,
-                      HelpHoverBitmap, place.left, place.top, place.right - place.left,
+          .TrackHover(place, mouse, state.normalShown, state.hoverShown, IDB_HELP,
+                      IDB_HELP_HOVER, place.left, place.top, place.right - place.left,
                       place.bottom - place.top);
       return false;
     }
@@ -168,61 +174,10 @@ bool HandleCommonMessage(HWND window, UINT message, WPARAM, LPARAM lParam,
   }
 }
 
-namespace {
-
-// The calculator this process runs, for its window procedure.
-const Calculator* g_calculator = nullptr;
-HINSTANCE g_instance = nullptr;
-
-LRESULT CALLBACK CalculatorWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  const Calculator& calculator = *g_calculator;
-  CommonWindowState& state = *calculator.common;
-  LRESULT handled = 0;
-  if (HandleCommonMessage(window, message, wParam, lParam, state, g_instance, handled)) {
-    return handled;
-  }
-  switch (message) {
-    case WM_CREATE:
-      state.whiteBrush = CreateSolidBrush(RGB(255, 255, 255));
-      calculator.readPreferences();
-      break;
-    case WM_PAINT:
-      calculator.paint();
-      return 0;
-    case WM_COMMAND:
-      calculator.command(reinterpret_cast<HWND>(lParam));
-      break;
-    case WM_CLOSE:
-      DeleteObject(state.whiteBrush);
-      state.whiteBrush = nullptr;
-      PostQuitMessage(0);
-      break;
-    case WM_DESTROY:
-      calculator.writePreferences();
-      break;
-    default:
-      break;
-  }
-  return DefWindowProcW(window, message, wParam, lParam);
-}
-
-}  // namespace
-
-int RunCalculator(HINSTANCE instance, const Calculator& calculator, HWND* main) {
-  g_calculator = &calculator;
-  g_instance = instance;
-  if (!InitCommonControlsForSuite()) return 0;
-  if (!RegisterMainClass(instance, calculator.keyName, CalculatorWindowProc)) return 0;
-  *main = CreateCenteredMainWindow(instance, calculator.keyName, calculator.caption,
-                                   calculator.width, calculator.height);
-  if (*main == nullptr || !calculator.createControls()) return 0;
-  return RunMessageLoop(calculator.keys());
-}
-
 void DrawHelpIcon(HDC dc, HINSTANCE instance, const CommonWindowState& state) {
   const RECT& place = state.helpRegion;
   ControlFactory(instance, nullptr)
-      .DrawBitmap(dc, HelpBitmap, place.left, place.top, place.right - place.left,
+      .DrawBitmap(dc, IDB_HELP, place.left, place.top, place.right - place.left,
                   place.bottom - place.top);
 }
 
@@ -230,8 +185,8 @@ void PaintFrame(HDC dc, HINSTANCE instance, const CalculatorFrame& frame,
                 const CommonWindowState& state) {
   const ControlFactory factory(instance, nullptr);
   // The bands cover every column up to and including the window's width.
-  factory.DrawBand(dc, HeaderBandBitmap, 0, frame.width + 1, 0, HeaderBandHeight);
-  factory.DrawBand(dc, FooterBandBitmap, 0, frame.width + 1, frame.footerY,
+  factory.DrawBand(dc, IDB_BAND_TOP, 0, frame.width + 1, 0, HeaderBandHeight);
+  factory.DrawBand(dc, IDB_BAND_BOTTOM, 0, frame.width + 1, frame.footerY,
                    frame.height - frame.footerY);
   factory.DrawTitleBanner(dc, frame.title, frame.titleX,
                           static_cast<int>(CharacterCount(frame.title)), frame.address.x,

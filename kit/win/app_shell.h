@@ -2,18 +2,8 @@
 // class, centred main window), the message loop with its keyboard filter,
 // the messages all main windows treat alike, help, and refusals.
 //
-// A program's window procedure starts with HandleCommonMessage and then
-// handles its own messages:
-//
-//   LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM w, LPARAM l) {
-//     LRESULT result = 0;
-//     if (HandleCommonMessage(window, message, w, l, app.common, app.instance, result))
-//       return result;
-//     switch (message) { ... }   // WM_CREATE: white brush, settings; WM_PAINT;
-//                                 // WM_CLOSE: delete the brush, PostQuitMessage
-//                                 // (0); WM_DESTROY: write settings ...
-//     return DefWindowProcW(window, message, w, l);
-//   }
+// The calculator form (calculator_form.h) builds on these; the launcher
+// uses them directly.
 #pragma once
 
 #include <windows.h>
@@ -22,7 +12,9 @@
 #include <string_view>
 #include <vector>
 
+#include "../res/calculator_resources.h"
 #include "key_filter.h"
+#include "scoped.h"
 #include "solution.h"
 #include "wide.h"
 
@@ -34,7 +26,7 @@ bool InitCommonControlsForSuite();
 // "Tolvek-00-" followed by the program's key name.
 std::string MainClassName(std::string_view keyName);
 
-// Registers the main window class: double clicks, icon 101 as both icons, the
+// Registers the main window class: double clicks, icon IDI_APP as both icons, the
 // arrow cursor, a white background.
 bool RegisterMainClass(HINSTANCE instance, std::string_view keyName, WNDPROC windowProc);
 
@@ -65,6 +57,9 @@ struct KeyPolicy {
   std::vector<HWND> signedEdits;  // the same and the keypad minus
   HWND roundingEdit = nullptr;    // 7, 8 and 9 dropped
   HWND helpOwner = nullptr;       // owner of the help window opened by F1
+  // Enter in any of the edits above clicks this button, as a pupil expects
+  // of "OK"; the focus stays in the field.
+  HWND enterButton = nullptr;
   // What F1 does; tests put a recorder here.
   void (*openHelp)(HWND owner) = OpenHelp;
 };
@@ -85,15 +80,11 @@ void InvalidateResult(HWND window, const RECT& rect);
 // Shows a refused input as the modal information box owned by the window.
 void ShowRefusal(HWND owner, const Refusal& refusal);
 
-// The help icon: bitmap 102, and 103 while the mouse is over it.
-inline constexpr int HelpBitmap = 102;
-inline constexpr int HelpHoverBitmap = 103;
-
 // State that every main window keeps for the common messages.
 struct CommonWindowState {
   // Background of the labels and check boxes. The window procedure creates
   // it on WM_CREATE and deletes it on WM_CLOSE.
-  HBRUSH whiteBrush = nullptr;
+  GdiBrush whiteBrush;
   // The help icon's place, also where its bitmaps are drawn.
   RECT helpRegion{};
   bool normalShown = false;
@@ -117,32 +108,10 @@ bool HandleCommonMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam
 // every WM_PAINT, so a repaint under a resting mouse shows the normal icon.
 void DrawHelpIcon(HDC dc, HINSTANCE instance, const CommonWindowState& state);
 
-// A calculator as the kit runs it: its window, and what the program does of
-// its own; the kit does the rest (the common messages, the white brush from
-// WM_CREATE to WM_CLOSE, the quit message on close, the message loop).
-struct Calculator {
-  std::string_view keyName;
-  std::string_view caption;
-  int width = 0;
-  int height = 0;
-  CommonWindowState* common = nullptr;
-  void (*readPreferences)() = nullptr;   // while the window is created, before any control
-  void (*writePreferences)() = nullptr;  // while it is destroyed, the controls still there
-  void (*paint)() = nullptr;             // WM_PAINT, with BeginPaint and EndPaint of its own
-  void (*command)(HWND sender) = nullptr;
-  bool (*createControls)() = nullptr;    // after the window exists; false ends the start
-  KeyPolicy (*keys)() = nullptr;         // the message loop's keyboard handling
-};
-
-// Starts the calculator (common controls, window class, centred window,
-// controls), stores the main window through `main` as soon as it exists and
-// runs the message loop. Returns the quit code, or 0 when the start fails.
-// One calculator runs per process.
-int RunCalculator(HINSTANCE instance, const Calculator& calculator, HWND* main);
-
 // What every calculator window draws around its own content: the header band
-// (bitmap 104, 65 rows) and the footer band (105) across the whole width,
-// the title with the maker's address, and the help icon.
+// (IDB_BAND_TOP, 65 rows) and the footer band (IDB_BAND_BOTTOM) across the
+// whole width, the title with the maker's address, and the help icon
+// (IDB_HELP, IDB_HELP_HOVER under the mouse).
 struct CalculatorFrame {
   int width = 0;
   int height = 0;
@@ -152,8 +121,6 @@ struct CalculatorFrame {
   POINT address{};
 };
 
-inline constexpr int HeaderBandBitmap = 104;
-inline constexpr int FooterBandBitmap = 105;
 inline constexpr int HeaderBandHeight = 65;
 
 // Leaves the context's background mode transparent for what follows.

@@ -94,14 +94,12 @@ void ControlFactory::LimitTexts(const HWND* edits, int count, const int* limits)
   }
 }
 
-void ControlFactory::FillCombos(const HWND* combos, int first, int n, const char* const* strings,
-                                int stringCount, const DWORD* selections) const {
+void ControlFactory::FillCombos(const HWND* combos, int first, int n, UnitList entries,
+                                const DWORD* selections) const {
   if (combos == nullptr || selections == nullptr || first < 0 || n <= 0) return;
-  if (strings == nullptr) stringCount = 0;
   for (int i = first; i < first + n; ++i) {
-    for (int s = 0; s < stringCount; ++s) {
-      SendMessageW(combos[i], CB_ADDSTRING, 0,
-                   reinterpret_cast<LPARAM>(Widen(strings[s]).c_str()));
+    for (std::string_view entry : entries) {
+      SendMessageW(combos[i], CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Widen(entry).c_str()));
     }
     // CB_SETCURSEL takes a signed index; a stored value that is out of the
     // list (or would read as -1) clears the selection rather than picking

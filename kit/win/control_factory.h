@@ -13,6 +13,7 @@
 #include <string_view>
 
 #include "number_text.h"
+#include "units.h"
 
 namespace prolexa {
 
@@ -50,11 +51,11 @@ class ControlFactory {
   void ApplyDefaultFont(const HWND* controls, int count) const;
   // limits[i] characters for edits[i].
   void LimitTexts(const HWND* edits, int count, const int* limits) const;
-  // Fills combos[first] .. combos[first + n - 1] with the same strings and
+  // Fills combos[first] .. combos[first + n - 1] with the same entries and
   // selects selections[i] in combos[i]; a selection outside the list leaves
   // that combo without selection (the stored value may be anything).
-  void FillCombos(const HWND* combos, int first, int n, const char* const* strings,
-                  int stringCount, const DWORD* selections) const;
+  void FillCombos(const HWND* combos, int first, int n, UnitList entries,
+                  const DWORD* selections) const;
 
   // Copies the top-left w x h pixels of a bitmap resource to (x, y).
   void DrawBitmap(HDC dc, int resourceId, int x, int y, int w, int h) const;

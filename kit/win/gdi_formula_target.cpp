@@ -1,6 +1,7 @@
 #include "gdi_formula_target.h"
 
 #include <string>
+#include <vector>
 
 #include "control_factory.h"
 #include "wide.h"
@@ -24,6 +25,33 @@ void DrawRootSign(HDC dc, const RootSign& root) {
   Polyline(dc, points, static_cast<int>(sizeof points / sizeof points[0]));
 }
 
+void DrawSketch(HDC dc, const SketchItem& item) {
+  const Box& b = item.box;
+  switch (item.kind) {
+    case SketchItem::Kind::Polyline: {
+      std::vector<POINT> corners;
+      for (const Point& p : item.points) corners.push_back({p.x, p.y});
+      Polyline(dc, corners.data(), static_cast<int>(corners.size()));
+      break;
+    }
+    case SketchItem::Kind::Arc:
+      Arc(dc, b.left, b.top, b.right, b.bottom, item.from.x, item.from.y, item.to.x, item.to.y);
+      break;
+    case SketchItem::Kind::Ellipse: {
+      // An outline only: what lies inside the figure stays visible.
+      const ScopedSelectObject hollow(dc, GetStockObject(NULL_BRUSH));
+      Ellipse(dc, b.left, b.top, b.right, b.bottom);
+      break;
+    }
+    case SketchItem::Kind::Label: {
+      const ScopedSelectObject font(dc, GetStockObject(DEFAULT_GUI_FONT));
+      const std::wstring text = Widen(item.text);
+      TextOutW(dc, item.at.x, item.at.y, text.c_str(), static_cast<int>(text.size()));
+      break;
+    }
+  }
+}
+
 }  // namespace
 
 GdiFont CreateFormulaFont(int height) {
@@ -44,6 +72,7 @@ void GdiFormulaTarget::Draw(const FormulaLayout& layout) {
     MoveToEx(dc_, bar.x1, bar.y, nullptr);
     LineTo(dc_, bar.x2, bar.y);
   }
+  for (const SketchItem& item : layout.sketches) DrawSketch(dc_, item);
 }
 
 }  // namespace prolexa

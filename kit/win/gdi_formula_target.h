@@ -1,7 +1,8 @@
-// Draws the display list of a formula line on a device context: the main
-// texts in a monospaced 14-pixel font, the superscripts in a 10-pixel one,
-// root signs and fraction bars with the context's current pen. Text goes out
-// in the context's current colour and background mode.
+// Draws a display list on a device context: the main texts in a monospaced
+// 14-pixel font, the superscripts in a 10-pixel one, root signs, fraction
+// bars and a figure's lines, arcs and ellipses with the context's current
+// pen, a figure's labels in the default GUI font. Text goes out in the
+// context's current colour and background mode.
 #pragma once
 
 #include <windows.h>

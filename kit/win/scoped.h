@@ -29,7 +29,8 @@ class ScopedSelectObject {
 template <typename T>
 class GdiObject {
  public:
-  explicit GdiObject(T handle = nullptr) : handle_(handle) {}
+  GdiObject() = default;
+  explicit GdiObject(T handle) : handle_(handle) {}
   ~GdiObject() { Reset(); }
   GdiObject(GdiObject&& other) noexcept : handle_(other.Release()) {}
   GdiObject& operator=(GdiObject&& other) noexcept {
@@ -52,7 +53,7 @@ class GdiObject {
   }
 
  private:
-  T handle_;
+  T handle_ = nullptr;
 };
 
 using GdiFont = GdiObject<HFONT>;

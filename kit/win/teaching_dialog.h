@@ -5,10 +5,12 @@
 
 #include <windows.h>
 
+#include "../res/calculator_resources.h"
+
 namespace prolexa {
 
 struct TeachingDialogLook {
-  int templateId = 110;
+  int templateId = IDD_TEACHING;
   int pictureId = 0;  // no picture when 0
   RECT picture{};     // where the picture is copied, in client pixels
   int emphasisTextId = 0;  // no font of its own when 0

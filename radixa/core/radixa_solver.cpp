@@ -50,13 +50,7 @@ CoefficientTexts FieldTexts(const CoefficientTexts& texts) {
   return {FieldText(texts.a), FieldText(texts.b), FieldText(texts.c)};
 }
 
-// Written as "not at most" so that a text that reads as not-a-number, which
-// compares false with everything, is refused too.
-bool TooBig(double value) { return !(value <= BigNumberLimit); }
-
-CheckResult Refuse(std::string_view text) {
-  return {false, Refusal{std::string(ErrorCaption), std::string(text)}};
-}
+CheckResult Refuse(std::string_view text) { return {false, ErrorRefusal(text)}; }
 
 std::string Enclosed(const std::string& text, bool negative) {
   return negative ? "(" + text + ")" : text;
@@ -174,11 +168,12 @@ std::optional<DrawSteps> Compose(const CoefficientTexts& texts, int places) {
     const std::string minusIm = im >= 0 ? " - " + n.Six(im) : " + " + n.Six(-im);
     steps.Line("x1/2 = | -b +- @-D@||2a|");
     steps.Line("x1 = |" + numerator + " + " + rootOfD);
-    steps.Line("x1 = |" + numerator + " + " + shownS + "||" + shownTwoA + "|");
+    // The root of -D is the imaginary part's numerator: it carries its i.
+    steps.Line("x1 = |" + numerator + " + " + shownS + "i||" + shownTwoA + "|");
     steps.Line("x1 = " + shownRe + plusIm + "i");
     steps.Origin(kSecondRootLeft, kSecondRootTop);
     steps.Line("x2 = |" + numerator + " - " + rootOfD);
-    steps.Line("x2 = |" + numerator + " - " + shownS + "||" + shownTwoA + "|");
+    steps.Line("x2 = |" + numerator + " - " + shownS + "i||" + shownTwoA + "|");
     steps.Line("x2 = " + shownRe + minusIm + "i");
     steps.Origin(kRootsLeft, kSentenceTop);
     steps.Line(std::string(kNoRealRoots));
@@ -189,18 +184,6 @@ std::optional<DrawSteps> Compose(const CoefficientTexts& texts, int places) {
   }
   if (!n.AllWhole()) return std::nullopt;
   return steps;
-}
-
-// Whether the renderer can lay out every line as intended: long coefficient
-// texts in the discriminant's second line could otherwise exceed what one
-// part of a line may hold.
-bool FitsLayout(const DrawSteps& steps) {
-  for (const std::string& line : steps.Lines()) {
-    const FormulaLayout layout =
-        LayoutFormula(line, 0, 0, "2", RadixaFormulas.fractionAdvance);
-    if (!FitsCapacity(layout, RadixaFormulas.capacity)) return false;
-  }
-  return true;
 }
 
 // Zero once written with six decimals: twice such an a would stand as 0 in
@@ -231,7 +214,7 @@ CheckResult CheckCoefficients(const CoefficientTexts& typed) {
   // before it is rounded, and rounding up to fewer places never makes that
   // text longer.
   const std::optional<DrawSteps> steps = Compose(texts, kMostPlaces);
-  if (!steps || !FitsLayout(*steps)) return Refuse(BigNumbersMessage);
+  if (!steps) return Refuse(BigNumbersMessage);
   return {true, std::nullopt};
 }
 
@@ -241,5 +224,34 @@ DrawSteps DrawQuadraticSolution(const CoefficientTexts& typed, int places) {
       Compose(FieldTexts(typed), std::clamp(places, 0, kMostPlaces));
   return steps ? *steps : DrawSteps();
 }
+
+DrawSteps DrawGeneralForm() {
+  DrawSteps steps;
+  steps.Origin(150, 60);
+  steps.Line("Všeobecný tvar: ax^ + bx + c = 0");
+  return steps;
+}
+
+namespace {
+
+CoefficientTexts TextsOf(const FormInputs& in) {
+  return {in.Text(FieldA), in.Text(FieldB), in.Text(FieldC)};
+}
+
+Verdict Check(const FormInputs& in) { return {CheckCoefficients(TextsOf(in)).refusal, 0}; }
+
+DrawSteps Draw(const FormInputs& in, int, int places) {
+  return DrawQuadraticSolution(TextsOf(in), places);
+}
+
+}  // namespace
+
+// The client area of the 750-pixel window, with room for the widest frame
+// any Windows draws around it.
+const CalculatorCore Core{.check = Check,
+                          .draw = Draw,
+                          .profile = Formulas,
+                          .solutionRight = 734,
+                          .tooBigText = BigNumbersMessage};
 
 }  // namespace prolexa::radixa

@@ -9,9 +9,13 @@
 #include <string>
 #include <string_view>
 
+#include "calculator.h"
 #include "solution.h"
 
 namespace prolexa::radixa {
+
+// A line with a fraction moves the next one 65 pixels down.
+inline constexpr FormulaProfile Formulas{65, StandardCapacity};
 
 // Characters a coefficient field holds; the window limits its three fields to
 // this. The solver reads no more than this of a longer text, as the field
@@ -35,7 +39,6 @@ inline constexpr std::string_view SomeValuesMissingMessage =
     "Nezadali jste všechny hodnoty. Musíte zadat všechny hodnoty.";
 inline constexpr std::string_view NoValueMessage =
     "Nezadali jste ani jednu hodnotu. Musíte zadat všechny hodnoty.";
-inline constexpr std::string_view BigNumbersMessage = "Zadali jste velké číslá. Zadejte menší.";
 inline constexpr std::string_view NotQuadraticMessage =
     "Hodnota a nesmí být nula. Toto není kvadratická rovnice.";
 
@@ -43,14 +46,23 @@ inline constexpr std::string_view NotQuadraticMessage =
 // value at all, b·b or the signed product (a·4)·c above BigNumberLimit, a
 // coefficient a that is zero in six decimals, and lastly a worked solution
 // that could not be written whole: a number that is not finite or whose
-// six-decimal text exceeds 19 characters, or a line beyond what the layout
-// holds; the program has no message of its own for these, and the one about
-// big numbers fits them.
+// six-decimal text exceeds 19 characters; the program has no message of its
+// own for these, and the one about big numbers fits them. (Lines that would
+// not fit the window are refused the same way by Compute.)
 CheckResult CheckCoefficients(const CoefficientTexts& texts);
 
 // The worked solution of accepted texts with the real roots rounded to
 // `places` (0 to 6, the rounding edit's count at drawing time). Texts the
 // check refuses give no steps.
 DrawSteps DrawQuadraticSolution(const CoefficientTexts& texts, int places);
+
+// "Všeobecný tvar: ax^ + bx + c = 0" over the foot of the header band.
+DrawSteps DrawGeneralForm();
+
+// The form's inputs in order: the texts of a, b and c.
+enum Field { FieldA, FieldB, FieldC };
+
+// The calculator as the kit runs it, on a window 750 pixels wide.
+extern const CalculatorCore Core;
 
 }  // namespace prolexa::radixa

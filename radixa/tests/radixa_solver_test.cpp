@@ -23,11 +23,6 @@ std::vector<std::string> Written(const DrawSteps& steps) {
   return out;
 }
 
-bool FitsRadixaLayout(const std::string& line) {
-  return FitsCapacity(LayoutFormula(line, 0, 0, "2", RadixaFormulas.fractionAdvance),
-                      RadixaFormulas.capacity);
-}
-
 struct RefusalCase {
   const char* why;
   CoefficientTexts texts;
@@ -71,8 +66,6 @@ TEST(CheckCoefficients, RefusesWithTheFirstMessageThatApplies) {
       {"twice a too long to write", {"1e15", "1", "0"}, BigNumbersMessage},
       {"roots of 10^12 and more: a tiny a and a big b", {"0.0000003", "999999", "0"},
        BigNumbersMessage},
-      {"long texts make the discriminant's second line longer than a line holds",
-       {"-99999.9999", "67918.77860", "-99999.9999"}, BigNumbersMessage},
   };
   for (const RefusalCase& c : cases) {
     SCOPED_TRACE(c.why);
@@ -83,6 +76,29 @@ TEST(CheckCoefficients, RefusesWithTheFirstMessageThatApplies) {
     EXPECT_EQ(result.refusal->text, c.message);
     EXPECT_TRUE(DrawQuadraticSolution(c.texts, 2).Steps().empty());
   }
+}
+
+FormInputs Typed(const CoefficientTexts& texts) { return {{texts.a, texts.b, texts.c}, {}, {}}; }
+
+TEST(Compute, RefusesSolutionsThatWouldNotFitTheWindow) {
+  const std::pair<const char*, CoefficientTexts> refused[] = {
+      {"long texts make the discriminant's second line longer than a line holds",
+       {"-99999.9999", "67918.77860", "-99999.9999"}},
+      {"the widest coefficients run the discriminant past the window's edge",
+       {"-999.999999", "-999.999999", "-999.999999"}},
+      {"so do a long square and product in its third line",
+       {"0.3", "-999999.91", "-99999.991"}},
+  };
+  for (const auto& [why, texts] : refused) {
+    SCOPED_TRACE(why);
+    EXPECT_TRUE(CheckCoefficients(texts).valid) << "every number can be written";
+    const Verdict verdict = Compute(Core, Typed(texts));
+    ASSERT_TRUE(verdict.refusal.has_value());
+    EXPECT_EQ(*verdict.refusal, (Refusal{"Chyba", std::string(BigNumbersMessage)}));
+  }
+  // The widest line that still fits ends inside the window.
+  EXPECT_TRUE(Compute(Core, Typed({"-9.999", "-99.999", "-9.999"})).Accepted());
+  EXPECT_TRUE(Compute(Core, Typed({"0.3", "-999999.91", "-9999.991"})).Accepted());
 }
 
 TEST(CheckCoefficients, AcceptsValuesAtTheLimits) {
@@ -121,19 +137,19 @@ TEST(DrawQuadraticSolution, WritesTheWorkedSolution) {
       {"a double root with a = 2", {"2", "4", "2"}, 2,
        {"origin 420 80", "D = b^ - 4ac", "D = 4^ - 4 * 2 * 2", "D = 16 - 16", "D = 0",
         "origin 12 200", "x = | -b ||2a|", "x = |-4||2 * 2|", "x = |-4||4|", "x = -1"}},
-      {"complex roots and the closing sentence", {"1", "2", "5"}, 2,
+      {"complex roots, their imaginary parts with i, and the closing sentence", {"1", "2", "5"}, 2,
        {"origin 420 80", "D = b^ - 4ac", "D = 2^ - 4 * 1 * 5", "D = 4 - 20", "D = -16",
         "origin 12 200", "x1/2 = | -b +- @-D@||2a|", "x1 = |-2 + @-16@||2 * 1|",
-        "x1 = |-2 + 4||2|", "x1 = -1 + 2i", "origin 380 265", "x2 = |-2 - @-16@||2 * 1|",
-        "x2 = |-2 - 4||2|", "x2 = -1 - 2i", "origin 12 430",
+        "x1 = |-2 + 4i||2|", "x1 = -1 + 2i", "origin 380 265", "x2 = |-2 - @-16@||2 * 1|",
+        "x2 = |-2 - 4i||2|", "x2 = -1 - 2i", "origin 12 430",
         "Tato rovnica nemá v obore reálnych čísel řešení.", "origin 425 430",
         "Možné ji vypočítat v obore komplexních", "origin 12 450", "čísel."}},
       {"negative a and c in parentheses, b = 0 as -0, the imaginary part takes a's sign",
        {"-1", "0", "-4"}, 2,
        {"origin 420 80", "D = b^ - 4ac", "D = 0^ - 4 * (-1) * (-4)", "D = 0 - 16", "D = -16",
         "origin 12 200", "x1/2 = | -b +- @-D@||2a|", "x1 = |-0 + @-16@||2 * -1|",
-        "x1 = |-0 + 4||-2|", "x1 = 0 - 2i", "origin 380 265", "x2 = |-0 - @-16@||2 * -1|",
-        "x2 = |-0 - 4||-2|", "x2 = 0 + 2i", "origin 12 430",
+        "x1 = |-0 + 4i||-2|", "x1 = 0 - 2i", "origin 380 265", "x2 = |-0 - @-16@||2 * -1|",
+        "x2 = |-0 - 4i||-2|", "x2 = 0 + 2i", "origin 12 430",
         "Tato rovnica nemá v obore reálnych čísel řešení.", "origin 425 430",
         "Možné ji vypočítat v obore komplexních", "origin 12 450", "čísel."}},
       {"a negative product is subtracted in parentheses", {"1", "1", "-2"}, 2,
@@ -170,7 +186,7 @@ TEST(DrawQuadraticSolution, WritesTheWorkedSolution) {
     ASSERT_TRUE(CheckCoefficients(c.texts).valid);
     const DrawSteps steps = DrawQuadraticSolution(c.texts, c.places);
     EXPECT_EQ(Written(steps), c.steps);
-    for (const std::string& line : steps.Lines()) EXPECT_TRUE(FitsRadixaLayout(line)) << line;
+    EXPECT_TRUE(StepsFit(steps, Formulas, Core.solutionRight));
   }
 }
 
@@ -237,10 +253,10 @@ TEST(DrawQuadraticSolution, SecondRootStandsLevelWithTheFirst) {
       {420, 80},  {420, 110}, {420, 140}, {420, 170}, {12, 200},  {12, 265}, {12, 330},
       {12, 395},  {380, 265}, {380, 330}, {380, 395}, {12, 430},  {425, 430}, {12, 450}};
   Recorder two;
-  PaintSteps(DrawQuadraticSolution({"1", "-3", "2"}, 2), two, RadixaFormulas);
+  PaintSteps(DrawQuadraticSolution({"1", "-3", "2"}, 2), two, Formulas);
   EXPECT_EQ(two.rows, real);
   Recorder none;
-  PaintSteps(DrawQuadraticSolution({"1", "2", "5"}, 2), none, RadixaFormulas);
+  PaintSteps(DrawQuadraticSolution({"1", "2", "5"}, 2), none, Formulas);
   EXPECT_EQ(none.rows, complex);
 }
 
@@ -256,13 +272,14 @@ TEST(DrawQuadraticSolution, EveryAcceptedInputIsWrittenWhole) {
     for (const char* b : values) {
       for (const char* c : values) {
         const CoefficientTexts texts{a, b, c};
-        if (!CheckCoefficients(texts).valid) continue;
+        if (!Compute(Core, Typed(texts)).Accepted()) continue;
         ++accepted;
         for (int places = 0; places <= 6; ++places) {
-          const std::vector<std::string> lines = DrawQuadraticSolution(texts, places).Lines();
+          const DrawSteps steps = DrawQuadraticSolution(texts, places);
+          EXPECT_TRUE(StepsFit(steps, Formulas, Core.solutionRight)) << a << " " << b << " " << c;
+          const std::vector<std::string> lines = steps.Lines();
           ASSERT_GE(lines.size(), 8u) << a << " " << b << " " << c;
           for (const std::string& line : lines) {
-            EXPECT_TRUE(FitsRadixaLayout(line)) << line;
             EXPECT_EQ(line.find("inf"), std::string::npos) << line;
             EXPECT_EQ(line.find("nan"), std::string::npos) << line;
           }

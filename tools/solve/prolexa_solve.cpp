@@ -11,14 +11,16 @@
 //   line MARKUP                   for every mark-up line handed to the painter
 // and with --layout, after each line, its drawing items:
 //   text X Y main|small TEXT, root X Y W, bar X1 Y X2
-// Exit status: 0 accepted, 1 refused, 2 bad usage.
+// Exit status: 0 accepted, 1 refused, 2 bad usage, 3 the output could not be
+// written (a full disk, a closed pipe).
 #include <cstdio>
-#include <functional>
 #include <map>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "calculator.h"
 #include "formula.h"
 #include "number_text.h"
 #include "radixa_solver.h"
@@ -31,6 +33,7 @@ namespace {
 constexpr int kAccepted = 0;
 constexpr int kRefused = 1;
 constexpr int kUsage = 2;
+constexpr int kWriteFailed = 3;
 
 void PrintFields(std::initializer_list<std::string> fields) {
   std::string line;
@@ -57,6 +60,33 @@ class LayoutPrinter : public FormulaTarget {
     for (const FractionBar& b : layout.bars) {
       PrintFields({"bar", std::to_string(b.x1), std::to_string(b.y), std::to_string(b.x2)});
     }
+    for (const SketchItem& item : layout.sketches) PrintSketch(item);
+  }
+
+ private:
+  static void PrintSketch(const SketchItem& item) {
+    const auto box = [&item] {
+      return std::to_string(item.box.left) + " " + std::to_string(item.box.top) + " " +
+             std::to_string(item.box.right) + " " + std::to_string(item.box.bottom);
+    };
+    const auto point = [](Point p) { return std::to_string(p.x) + " " + std::to_string(p.y); };
+    switch (item.kind) {
+      case SketchItem::Kind::Polyline: {
+        std::string corners;
+        for (const Point& p : item.points) corners += (corners.empty() ? "" : ", ") + point(p);
+        PrintFields({"polyline", corners});
+        break;
+      }
+      case SketchItem::Kind::Arc:
+        PrintFields({"arc", box(), point(item.from), point(item.to)});
+        break;
+      case SketchItem::Kind::Ellipse:
+        PrintFields({"ellipse", box()});
+        break;
+      case SketchItem::Kind::Label:
+        PrintFields({"label", point(item.at), item.text});
+        break;
+    }
   }
 };
 
@@ -82,80 +112,102 @@ int PrintSteps(const DrawSteps& steps, const FormulaProfile& profile, bool withL
         PrintFields({"line", step.text});
         if (withLayout) painter.DrawFormula(step.text);
         break;
+      case DrawStep::Kind::Sketch:
+        if (withLayout) {
+          FormulaLayout figure;
+          figure.sketches.push_back(step.sketch);
+          printer.Draw(figure);
+        }
+        break;
     }
   }
   return kAccepted;
 }
 
-// The NAME=VALUE inputs of one run, each checked against the program's names.
-class Inputs {
- public:
-  explicit Inputs(std::map<std::string, std::string> values) : values_(std::move(values)) {}
-
-  std::string Text(const std::string& name, const std::string& fallback = "") const {
-    auto it = values_.find(name);
-    return it == values_.end() ? fallback : it->second;
-  }
-
-  // A whole decimal number, or nothing when the text is not one.
-  bool Integer(const std::string& name, int fallback, int& out) const {
-    auto it = values_.find(name);
-    if (it == values_.end()) {
-      out = fallback;
-      return true;
-    }
-    const std::string& text = it->second;
-    std::size_t i = text.size() > 1 && text[0] == '-' ? 1 : 0;
-    if (i == text.size() || text.size() > 9) return false;
-    for (std::size_t k = i; k < text.size(); ++k) {
-      if (text[k] < '0' || text[k] > '9') return false;
-    }
-    out = ParseInteger(text);
-    return true;
-  }
-
- private:
-  std::map<std::string, std::string> values_;
+// How a NAME=VALUE input reaches the program's form.
+struct Input {
+  enum class Kind { Text, List, Option } kind;
+  std::size_t index;
+  int fallback = 0;  // a list's entry or an option's state when not given
 };
 
 struct Program {
   const char* name;
-  std::vector<std::string> names;
-  std::function<int(const Inputs&, bool withLayout)> run;
+  const CalculatorCore* core;
+  std::vector<std::pair<std::string, Input>> inputs;  // "places" comes on top
 };
 
-int RunTrigona(const Inputs& in, bool withLayout) {
-  trigona::SideUnits units;
-  int showUnits = 1;
-  if (!in.Integer("ua", trigona::DefaultUnit, units.a) ||
-      !in.Integer("ub", trigona::DefaultUnit, units.b) ||
-      !in.Integer("uc", trigona::DefaultUnit, units.c) || !in.Integer("units", 1, showUnits)) {
-    std::fputs("prolexa-solve: ua, ub, uc and units take whole numbers\n", stderr);
-    return kUsage;
-  }
-  const trigona::SideTexts sides{in.Text("a"), in.Text("b"), in.Text("c")};
-  const trigona::CheckResult check = trigona::SolveRightTriangle(sides, units);
-  if (check.refusal) return PrintRefusal(*check.refusal);
-  const int places = PlacesFromText(in.Text("places", "2"));
-  return PrintSteps(
-      trigona::DrawRightTriangleSolution(check.state, sides, units, showUnits != 0, places),
-      TrigonaFormulas, withLayout);
-}
-
-int RunRadixa(const Inputs& in, bool withLayout) {
-  const radixa::CoefficientTexts texts{in.Text("a"), in.Text("b"), in.Text("c")};
-  const radixa::CheckResult check = radixa::CheckCoefficients(texts);
-  if (check.refusal) return PrintRefusal(*check.refusal);
-  const int places = PlacesFromText(in.Text("places", "2"));
-  return PrintSteps(radixa::DrawQuadraticSolution(texts, places), RadixaFormulas, withLayout);
-}
-
 const std::vector<Program>& Programs() {
+  using K = Input::Kind;
   static const std::vector<Program> programs = {
-      {"trigona", {"a", "b", "c", "ua", "ub", "uc", "units", "places"}, RunTrigona},
-      {"radixa", {"a", "b", "c", "places"}, RunRadixa},
+      {"trigona",
+       &trigona::Core,
+       {{"a", {K::Text, trigona::FieldA}},
+        {"b", {K::Text, trigona::FieldB}},
+        {"c", {K::Text, trigona::FieldC}},
+        {"ua", {K::List, trigona::UnitA, trigona::DefaultUnit}},
+        {"ub", {K::List, trigona::UnitB, trigona::DefaultUnit}},
+        {"uc", {K::List, trigona::UnitC, trigona::DefaultUnit}},
+        {"units", {K::Option, trigona::ShowUnits, 1}}}},
+      {"radixa",
+       &radixa::Core,
+       {{"a", {K::Text, radixa::FieldA}},
+        {"b", {K::Text, radixa::FieldB}},
+        {"c", {K::Text, radixa::FieldC}}}},
   };
   return programs;
+}
+
+// A whole decimal number, or nothing when the text is not one.
+std::optional<int> WholeNumber(const std::string& text) {
+  std::size_t i = text.size() > 1 && text[0] == '-' ? 1 : 0;
+  if (i == text.size() || text.size() > 9) return std::nullopt;
+  for (std::size_t k = i; k < text.size(); ++k) {
+    if (text[k] < '0' || text[k] > '9') return std::nullopt;
+  }
+  return ParseInteger(text);
+}
+
+// The form as the window would capture it, from the given inputs and the
+// defaults of the others.
+std::optional<FormInputs> Capture(const Program& program,
+                                  const std::map<std::string, std::string>& values) {
+  FormInputs form;
+  for (const auto& [name, input] : program.inputs) {
+    const auto given = values.find(name);
+    if (input.kind == Input::Kind::Text) {
+      if (form.texts.size() <= input.index) form.texts.resize(input.index + 1);
+      if (given != values.end()) form.texts[input.index] = given->second;
+      continue;
+    }
+    std::optional<int> value = input.fallback;
+    if (given != values.end()) value = WholeNumber(given->second);
+    if (!value) return std::nullopt;
+    if (input.kind == Input::Kind::List) {
+      if (form.lists.size() <= input.index) form.lists.resize(input.index + 1, -1);
+      form.lists[input.index] = *value;
+    } else {
+      if (form.options.size() <= input.index) form.options.resize(input.index + 1);
+      form.options[input.index] = *value != 0;
+    }
+  }
+  return form;
+}
+
+int Run(const Program& program, const std::map<std::string, std::string>& values,
+        bool withLayout) {
+  const std::optional<FormInputs> form = Capture(program, values);
+  if (!form) {
+    std::fprintf(stderr, "prolexa-solve: lists and options of %s take whole numbers\n",
+                 program.name);
+    return kUsage;
+  }
+  const CalculatorCore& core = *program.core;
+  const Verdict verdict = Compute(core, *form);
+  if (verdict.refusal) return PrintRefusal(*verdict.refusal);
+  const auto places = values.find("places");
+  const int count = PlacesFromText(places == values.end() ? "2" : places->second);
+  return PrintSteps(core.draw(*form, verdict.state, count), core.profile, withLayout);
 }
 
 int Usage(const std::string& problem) {
@@ -187,14 +239,21 @@ int Main(int argc, char** argv) {
     }
     const std::size_t eq = arg.find('=');
     const std::string key = arg.substr(0, eq);
-    bool known = false;
-    for (const std::string& n : program->names) known = known || n == key;
+    bool known = key == "places";
+    for (const auto& input : program->inputs) known = known || input.first == key;
     if (eq == std::string::npos || !known) {
       return Usage("unknown input '" + arg + "' for " + name);
     }
     values[key] = arg.substr(eq + 1);
   }
-  return program->run(Inputs(std::move(values)), withLayout);
+  const int status = Run(*program, values, withLayout);
+  // What could not be written is no answer: a full disk or a closed pipe
+  // must not pass for a solution printed.
+  if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
+    std::fputs("prolexa-solve: the output could not be written\n", stderr);
+    return kWriteFailed;
+  }
+  return status;
 }
 
 }  // namespace

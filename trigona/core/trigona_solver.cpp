@@ -10,7 +10,7 @@ namespace {
 constexpr int kOriginLeft = 12;
 constexpr int kOriginTop = 230;
 
-bool IsUnit(int index) { return index >= 0 && index < static_cast<int>(UnitNames.size()); }
+bool IsUnit(int index) { return LengthUnits.Has(index); }
 
 double Convert(double value, int from, int to) {
   if (!IsUnit(from) || !IsUnit(to)) return value;
@@ -38,12 +38,22 @@ KnownSides Known(SolutionState state, const SideTexts& sides, const SideUnits& u
   }
 }
 
-// Written as "not at most" so that a text that reads as not-a-number, which
-// compares false with everything, is refused too.
-bool TooBig(double value) { return !(value <= BigNumberLimit); }
+CheckResult Refuse(std::string_view text) { return {NoSolution, ErrorRefusal(text)}; }
 
-CheckResult Refuse(std::string_view text) {
-  return {NoSolution, Refusal{std::string(ErrorCaption), std::string(text)}};
+SideTexts SidesOf(const FormInputs& in) {
+  return {in.Text(FieldA), in.Text(FieldB), in.Text(FieldC)};
+}
+
+SideUnits UnitsOf(const FormInputs& in) { return {in.List(UnitA), in.List(UnitB), in.List(UnitC)}; }
+
+Verdict Check(const FormInputs& in) {
+  const CheckResult check = SolveRightTriangle(SidesOf(in), UnitsOf(in));
+  return {check.refusal, check.state};
+}
+
+DrawSteps Draw(const FormInputs& in, int state, int places) {
+  return DrawRightTriangleSolution(static_cast<SolutionState>(state), SidesOf(in), UnitsOf(in),
+                                   in.Option(ShowUnits), places);
 }
 
 }  // namespace
@@ -75,7 +85,7 @@ DrawSteps DrawRightTriangleSolution(SolutionState state, const SideTexts& sides,
   if (state == NoSolution) return steps;
 
   const int soughtUnit = state == SideA ? units.a : state == SideB ? units.b : units.c;
-  const std::string u = showUnits && IsUnit(soughtUnit) ? std::string(UnitNames[soughtUnit]) : "";
+  const std::string u = showUnits && IsUnit(soughtUnit) ? std::string(LengthUnitNames[soughtUnit]) : "";
   const auto [f, s] = Known(state, sides, units);
 
   const bool leg = state != SideC;
@@ -101,5 +111,25 @@ DrawSteps DrawRightTriangleSolution(SolutionState state, const SideTexts& sides,
   steps.Line(x + " = " + Rounded(std::sqrt(square), places) + u);
   return steps;
 }
+
+DrawSteps DrawTriangleFigure() {
+  DrawSteps figure;
+  figure.Sketch(SketchItem::Polyline({{350, 78}, {350, 150}, {452, 150}, {350, 78}}));
+  const struct {
+    const char* letter;
+    Point at;
+  } letters[] = {{"A", {448, 152}}, {"B", {346, 65}}, {"C", {346, 152}},
+                 {"a", {340, 110}}, {"b", {395, 152}}, {"c", {400, 98}}};
+  for (const auto& l : letters) figure.Sketch(SketchItem::Label(l.at, l.letter));
+  return figure;
+}
+
+// The client area of the 525-pixel window, with room for the widest frame
+// any Windows draws around it.
+const CalculatorCore Core{.check = Check,
+                          .draw = Draw,
+                          .profile = Formulas,
+                          .solutionRight = 509,
+                          .tooBigText = BigNumbersMessage};
 
 }  // namespace prolexa::trigona

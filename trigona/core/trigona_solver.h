@@ -2,17 +2,20 @@
 // other two, and the six lines of its worked solution.
 #pragma once
 
-#include <array>
 #include <optional>
 #include <string>
 #include <string_view>
 
+#include "calculator.h"
 #include "solution.h"
+#include "units.h"
 
 namespace prolexa::trigona {
 
-inline constexpr std::array<std::string_view, 4> UnitNames = {"mm", "cm", "dm", "m"};
-inline constexpr int DefaultUnit = 3;
+inline constexpr int DefaultUnit = Metres;
+
+// A line with a fraction moves the next one 85 pixels down.
+inline constexpr FormulaProfile Formulas{85, StandardCapacity};
 
 // Which side the solution computes; NoSolution while nothing is shown.
 enum SolutionState : int { NoSolution = -1, SideA = 0, SideB = 1, SideC = 2 };
@@ -43,7 +46,6 @@ inline constexpr std::string_view OneSideMessage =
     "Zadali jste jenom jednu stranu. Musíte zadat dvě strany.";
 inline constexpr std::string_view NoSideMessage =
     "Nezadali jste ani jednu stranu. Musíte zadat dvě strany.";
-inline constexpr std::string_view BigNumbersMessage = "Zadali jste velké číslá. Zadejte menší.";
 inline constexpr std::string_view NotRightTriangleMessage = "Toto ne je pravoúhlí trojúhelník.";
 
 // Checks the captured texts: exactly one side must be empty (it is the one
@@ -55,5 +57,18 @@ CheckResult SolveRightTriangle(const SideTexts& sides, const SideUnits& units);
 // show-units option and places as they stand when the solution is drawn.
 DrawSteps DrawRightTriangleSolution(SolutionState state, const SideTexts& sides,
                                     const SideUnits& units, bool showUnits, int places);
+
+// The triangle beside the fields, with the right angle at C: a is the
+// vertical leg, b the horizontal one, c the hypotenuse.
+DrawSteps DrawTriangleFigure();
+
+// The form's inputs in order: the texts of sides a, b and c, their unit
+// lists, and the show-units box.
+enum Field { FieldA, FieldB, FieldC };
+enum List { UnitA, UnitB, UnitC };
+enum Option { ShowUnits };
+
+// The calculator as the kit runs it, on a window 525 pixels wide.
+extern const CalculatorCore Core;
 
 }  // namespace prolexa::trigona

@@ -115,7 +115,7 @@ TEST(DrawRightTriangleSolution, WritesTheSixLines) {
 }
 
 TEST(DrawRightTriangleSolution, ConvertsWithTheSelectionsAtDrawingTime) {
-  // A unit changed after the compute is used by the next repaint unchecked.
+  // The drawing converts with the selections it is handed, not those of the check.
   const SideTexts sides{"", "3", "5"};
   ASSERT_EQ(SolveRightTriangle(sides, {m, m, m}).state, SideA);
   const DrawSteps steps = DrawRightTriangleSolution(SideA, sides, {cm, m, m}, true, 2);
@@ -131,8 +131,40 @@ class Recorder : public FormulaTarget {
 TEST(DrawRightTriangleSolution, LinesFallThirtyPixelsApart) {
   const SideTexts sides{"", "3", "5"};
   Recorder recorder;
-  PaintSteps(DrawRightTriangleSolution(SideA, sides, {}, true, 2), recorder, TrigonaFormulas);
+  PaintSteps(DrawRightTriangleSolution(SideA, sides, {}, true, 2), recorder, Formulas);
   EXPECT_EQ(recorder.rows, (std::vector<int>{230, 260, 290, 320, 350, 380}));
+}
+
+TEST(DrawTriangleFigure, IsTheRightTriangleWithItsLetters) {
+  std::vector<DrawStep> want;
+  const auto sketch = [&want](SketchItem item) {
+    want.push_back({DrawStep::Kind::Sketch, 0, 0, {}, std::move(item)});
+  };
+  // The right angle at C: a vertical, b horizontal, c the slope.
+  sketch(SketchItem::Polyline({{350, 78}, {350, 150}, {452, 150}, {350, 78}}));
+  sketch(SketchItem::Label({448, 152}, "A"));
+  sketch(SketchItem::Label({346, 65}, "B"));
+  sketch(SketchItem::Label({346, 152}, "C"));
+  sketch(SketchItem::Label({340, 110}, "a"));
+  sketch(SketchItem::Label({395, 152}, "b"));
+  sketch(SketchItem::Label({400, 98}, "c"));
+  const DrawSteps figure = DrawTriangleFigure();
+  const std::vector<DrawStep>& drawn = figure.Steps();
+  ASSERT_EQ(drawn.size(), want.size());
+  for (std::size_t i = 0; i < want.size(); ++i) {
+    EXPECT_EQ(drawn[i].kind, want[i].kind) << i;
+    EXPECT_EQ(drawn[i].sketch, want[i].sketch) << i;
+  }
+}
+
+TEST(Compute, TheWidestSidesStillFitTheWindow) {
+  // Squares and their sum at the limit, written with six decimals and units.
+  const FormInputs widest{{"", "707106.781185", "707106.781186"}, {0, 0, 0}, {true}};
+  const Verdict verdict = Compute(Core, widest);
+  ASSERT_TRUE(verdict.Accepted()) << verdict.refusal->text;
+  EXPECT_TRUE(StepsFit(Core.draw(widest, verdict.state, 6), Formulas, Core.solutionRight));
+  const FormInputs sum{{"707106.123456", "555555.123456", ""}, {0, 0, 0}, {true}};
+  EXPECT_TRUE(Compute(Core, sum).Accepted());
 }
 
 }  // namespace

@@ -347,10 +347,9 @@ TEST(HandleCommonMessage, HandlesTheMessagesAllWindowsShare) {
                           reinterpret_cast<LPARAM>(label));
     };
     EXPECT_NE(colour(), 0) << "without a brush the default colours stay";
-    const GdiBrush white(CreateSolidBrush(RGB(255, 255, 255)));
-    g_state.whiteBrush = white.Get();
-    EXPECT_EQ(colour(), reinterpret_cast<LRESULT>(white.Get()));
-    g_state.whiteBrush = nullptr;
+    g_state.whiteBrush.Reset(CreateSolidBrush(RGB(255, 255, 255)));
+    EXPECT_EQ(colour(), reinterpret_cast<LRESULT>(g_state.whiteBrush.Get()));
+    g_state.whiteBrush.Reset();
   }
 
   const struct {

@@ -3,6 +3,7 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
+#include <array>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -168,7 +169,7 @@ TEST(ControlFactory, AppliesTheDefaultFontAndTextLimits) {
   EXPECT_EQ(WindowTextUtf8(edits[2]).size(), 2u) << "typing stops at the limit";
 }
 
-const char* const Units[] = {"mm", "cm", "dm", "m"};
+constexpr std::array<std::string_view, 4> Units = {"mm", "cm", "dm", "m"};
 
 TEST(FillCombos, AddsTheStringsAndSelectsTheStoredIndex) {
   struct SelectionCase {
@@ -187,7 +188,7 @@ TEST(FillCombos, AddsTheStringsAndSelectsTheStoredIndex) {
   const ControlFactory factory(Instance(), window.Get());
   for (const SelectionCase& c : cases) {
     const HWND combo = factory.CreateDropList(10, 10, 50, 110);
-    factory.FillCombos(&combo, 0, 1, Units, 4, &c.stored);
+    factory.FillCombos(&combo, 0, 1, ListOf(Units), &c.stored);
     EXPECT_EQ(SendMessageW(combo, CB_GETCOUNT, 0, 0), 4) << c.why;
     EXPECT_EQ(SendMessageW(combo, CB_GETCURSEL, 0, 0), c.selected) << c.why;
     DestroyWindow(combo);
@@ -200,8 +201,8 @@ TEST(FillCombos, FillsTheRangeFromFirstWithItsOwnSelections) {
   HWND combos[4];
   for (int i = 0; i < 4; ++i) combos[i] = factory.CreateDropList(10, 10 + 30 * i, 60, 110);
   const DWORD selections[] = {0, 2, 1, 3};
-  const char* const words[] = {"sek", "min", "hod", "čas"};
-  factory.FillCombos(combos, 1, 2, words, 4, selections);
+  constexpr std::array<std::string_view, 4> words = {"sek", "min", "hod", "čas"};
+  factory.FillCombos(combos, 1, 2, ListOf(words), selections);
   const LRESULT counts[] = {0, 4, 4, 0};
   const LRESULT selected[] = {CB_ERR, 2, 1, CB_ERR};
   for (int i = 0; i < 4; ++i) {
@@ -214,7 +215,7 @@ TEST(FillCombos, FillsTheRangeFromFirstWithItsOwnSelections) {
   EXPECT_EQ(Narrow(entry), "čas") << "entries keep their order and their letters";
 
   for (int n : {0, -1}) {
-    factory.FillCombos(combos, 0, n, words, 4, selections);
+    factory.FillCombos(combos, 0, n, ListOf(words), selections);
     EXPECT_EQ(SendMessageW(combos[0], CB_GETCOUNT, 0, 0), 0) << "n = " << n;
   }
 }

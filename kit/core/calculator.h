@@ -1,0 +1,66 @@
+// What a calculator is to the kit, apart from its window: the inputs its form
+// captures, and the two functions of its core that check them and draw their
+// worked solution.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "formula.h"
+#include "solution.h"
+
+namespace prolexa {
+
+// The form as captured at the last compute: the text of every input field,
+// the selected entry of every list (-1 for none) and the state of every
+// option box, each in the order the form names them.
+struct FormInputs {
+  std::vector<std::string> texts;
+  std::vector<int> lists;
+  std::vector<bool> options;
+
+  // Empty, -1 and false for an index the form does not have.
+  const std::string& Text(std::size_t i) const;
+  int List(std::size_t i) const;
+  bool Option(std::size_t i) const;
+};
+
+// A check's answer: the refusal to show, or the accepted inputs' state (what
+// the program's drawing needs to know from the check, such as which side of
+// a triangle is sought).
+struct Verdict {
+  std::optional<Refusal> refusal;
+  int state = 0;
+
+  bool Accepted() const { return !refusal; }
+};
+
+inline constexpr int MostPlaces = 6;
+
+struct CalculatorCore {
+  // Checks the captured inputs.
+  Verdict (*check)(const FormInputs& inputs) = nullptr;
+  // The worked solution of accepted inputs with results rounded to `places`
+  // (0 to MostPlaces).
+  DrawSteps (*draw)(const FormInputs& inputs, int state, int places) = nullptr;
+  FormulaProfile profile;
+  // No line of a solution may reach this column: the window ends there.
+  int solutionRight = 0;
+  // The program's message about too big numbers, for a solution whose lines
+  // would not fit.
+  std::string_view tooBigText = BigNumbersMessage;
+};
+
+// Checks the inputs, then lays out their solution at the most places (the
+// widest it can be drawn: fewer places never lengthen a number) and refuses
+// it with the big-number message when a line would run past the window or
+// beyond what the layout holds, rather than show it cut.
+Verdict Compute(const CalculatorCore& core, const FormInputs& inputs);
+
+// Whether every line of the steps stays left of `right` and within the
+// profile's capacity.
+bool StepsFit(const DrawSteps& steps, const FormulaProfile& profile, int right);
+
+}  // namespace prolexa

@@ -1,0 +1,117 @@
+#include "calculator.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "key_filter.h"
+
+namespace prolexa {
+namespace {
+
+// A core whose check refuses the text "no" and whose solution is the first
+// text as one line, so that its width is the test's to choose.
+int g_drawnPlaces = -1;
+
+Verdict CheckText(const FormInputs& in) {
+  if (in.Text(0) == "no") return {ErrorRefusal("Nechci."), 0};
+  return {std::nullopt, 7};
+}
+
+DrawSteps DrawText(const FormInputs& in, int state, int places) {
+  g_drawnPlaces = places;
+  DrawSteps steps;
+  steps.Origin(10, 20);
+  steps.Line(in.Text(0) + std::to_string(state));
+  return steps;
+}
+
+constexpr CalculatorCore kCore{.check = CheckText,
+                               .draw = DrawText,
+                               .profile = {85, StandardCapacity},
+                               .solutionRight = 98,
+                               .tooBigText = "Moc velké."};
+
+TEST(Compute, ChecksThenRefusesWhatWouldNotFit) {
+  const struct {
+    std::string text;
+    std::optional<std::string> refusal;
+    const char* why;
+  } cases[] = {
+      {"no", "Nechci.", "the check's own refusal"},
+      {"abcdefghij", std::nullopt, "11 characters from x = 10 end at the edge"},
+      {"abcdefghijk", "Moc velké.", "one more runs past the window"},
+      {"@1@@2@@3@@4@@5@@6@@7@", "Moc velké.", "more root marks than a part holds"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.why);
+    const Verdict verdict = Compute(kCore, FormInputs{{c.text}, {}, {}});
+    if (!c.refusal) {
+      EXPECT_TRUE(verdict.Accepted());
+      EXPECT_EQ(verdict.state, 7) << "the check's state goes to the drawing";
+      EXPECT_EQ(g_drawnPlaces, MostPlaces) << "measured at its widest";
+    } else {
+      ASSERT_TRUE(verdict.refusal.has_value());
+      EXPECT_EQ(*verdict.refusal, (Refusal{"Chyba", *c.refusal}));
+    }
+  }
+}
+
+TEST(FormInputs, AnIndexBeyondTheFormReadsAsNothing) {
+  const FormInputs in{{"3"}, {2}, {true}};
+  EXPECT_EQ(in.Text(0), "3");
+  EXPECT_EQ(in.Text(1), "");
+  EXPECT_EQ(in.List(1), -1);
+  EXPECT_FALSE(in.Option(1));
+}
+
+TEST(RightEdge, CoversEveryKindOfItem) {
+  EXPECT_EQ(RightEdge(LayoutFormula("a = @16@", 12, 50, "2", 85)), 12 + 8 * 8)
+      << "the text with the root's blanks";
+  EXPECT_EQ(RightEdge(LayoutFormula("x = |1||250|", 0, 50, "2", 85)), 7 * 8)
+      << "the wider part of the fraction";
+  FormulaLayout figure;
+  figure.sketches = {SketchItem::Line({0, 0}, {452, 150}), SketchItem::Label({448, 152}, "Áb")};
+  EXPECT_EQ(RightEdge(figure), 448 + 16) << "a label counts its characters";
+  figure.sketches.push_back(SketchItem::Ellipse({10, 10, 470, 90}));
+  EXPECT_EQ(RightEdge(figure), 470);
+}
+
+TEST(PaintSteps, HandsASketchToTheTargetAsItsOwnItem) {
+  struct Recorder : FormulaTarget {
+    void Draw(const FormulaLayout& layout) override { drawn.push_back(layout); }
+    std::vector<FormulaLayout> drawn;
+  } recorder;
+  DrawSteps steps;
+  steps.Sketch(SketchItem::Arc({0, 0, 20, 20}, {20, 10}, {10, 0}));
+  steps.Line("a");
+  PaintSteps(steps, recorder, {85, StandardCapacity});
+  ASSERT_EQ(recorder.drawn.size(), 2u);
+  EXPECT_EQ(recorder.drawn[0].sketches,
+            (std::vector<SketchItem>{SketchItem::Arc({0, 0, 20, 20}, {20, 10}, {10, 0})}));
+  EXPECT_TRUE(recorder.drawn[0].texts.empty());
+  EXPECT_TRUE(recorder.drawn[1].sketches.empty());
+}
+
+TEST(FilterPastedText, KeepsWhatTheFieldsKeysCouldType) {
+  const struct {
+    const char* pasted;
+    KeyField field;
+    const char* kept;
+  } cases[] = {
+      {"3,5", KeyField::Number, "3.5"},
+      {" -12 cm\t", KeyField::Number, "12"},
+      {" ", KeyField::Number, ""},
+      {"-2,5e3", KeyField::SignedNumber, "-2.53"},
+      {"3789", KeyField::Rounding, "3"},
+      {"a,b -", KeyField::Other, "a,b -"},
+      {"1½ž", KeyField::Number, "1"},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(FilterPastedText(c.pasted, c.field), c.kept) << c.pasted;
+  }
+}
+
+}  // namespace
+}  // namespace prolexa

@@ -1,0 +1,317 @@
+#include "calculator_form.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+
+#include "gdi_formula_target.h"
+#include "settings_key.h"
+#include "wide.h"
+
+namespace prolexa {
+namespace {
+
+constexpr char kPlacesPreference[] = "round";
+
+// The calculator this process runs, for its window procedure and the edits'
+// paste filter.
+CalculatorWindow* g_window = nullptr;
+
+int ListChoice(const SettingsKey& key, const FormList& list) {
+  if (list.preference == nullptr) return list.defaultEntry;
+  const DWORD stored = key.ReadDword(list.preference, static_cast<DWORD>(list.defaultEntry));
+  // The launcher stores -1 for a list left empty; that and anything else
+  // outside the list would leave the list empty and its row without a unit.
+  return stored < static_cast<DWORD>(list.entries.count) ? static_cast<int>(stored)
+                                                         : list.defaultEntry;
+}
+
+// Pasted text in a number field goes through the key filter's rules; typed
+// characters have been filtered before they got here.
+LRESULT CALLBACK PasteFilterProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam,
+                                 UINT_PTR, DWORD_PTR field) {
+  if (message != WM_PASTE) return DefSubclassProc(edit, message, wParam, lParam);
+  std::string pasted;
+  if (IsClipboardFormatAvailable(CF_UNICODETEXT) && OpenClipboard(edit)) {
+    if (const HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+      if (const auto* text = static_cast<const wchar_t*>(GlobalLock(data))) {
+        pasted = Narrow(text);
+        GlobalUnlock(data);
+      }
+    }
+    CloseClipboard();
+  }
+  const std::wstring kept = Widen(FilterPastedText(pasted, static_cast<KeyField>(field)));
+  // Replacing the selection keeps the edit's own length limit.
+  SendMessageW(edit, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(kept.c_str()));
+  return 0;
+}
+
+void FilterPastes(HWND edit, KeyField field) {
+  SetWindowSubclass(edit, PasteFilterProc, 0, static_cast<DWORD_PTR>(field));
+}
+
+bool Checked(HWND box) { return SendMessageW(box, BM_GETCHECK, 0, 0) == BST_CHECKED; }
+
+bool Contains(const std::vector<HWND>& windows, HWND window) {
+  return std::find(windows.begin(), windows.end(), window) != windows.end();
+}
+
+}  // namespace
+
+FormPreferences ReadFormPreferences(const CalculatorForm& form) {
+  SettingsKey key;
+  key.Open(HKEY_CURRENT_USER, SettingsPath(form.keyName));
+  FormPreferences read;
+  for (const FormList& list : form.lists) read.lists.push_back(ListChoice(key, list));
+  for (const FormOption& option : form.options) {
+    const DWORD fallback = option.defaultChecked ? 1 : 0;
+    // Only 1 ticks the box; any other stored number leaves it clear.
+    read.options.push_back(option.preference == nullptr
+                               ? option.defaultChecked
+                               : key.ReadDword(option.preference, fallback) == 1);
+  }
+  const int fallback = form.rounding.defaultPlaces;
+  const DWORD places = key.ReadDword(kPlacesPreference, static_cast<DWORD>(fallback));
+  read.places = places <= static_cast<DWORD>(MostPlaces) ? static_cast<int>(places) : fallback;
+  return read;
+}
+
+void CalculatorWindow::WritePreferences() const {
+  SettingsKey key;
+  key.Open(HKEY_CURRENT_USER, SettingsPath(form_.keyName));
+  for (std::size_t i = 0; i < options_.size(); ++i) {
+    if (const char* name = form_.options[i].preference) {
+      key.WriteDword(name, Checked(options_[i]) ? 1 : 0);
+    }
+  }
+  if (rounding_.spinner != nullptr) {
+    key.WriteDword(kPlacesPreference, static_cast<DWORD>(SpinnerPosition(
+                                          rounding_.spinner, form_.rounding.defaultPlaces)));
+  }
+}
+
+bool CalculatorWindow::CreateControls() {
+  const ControlFactory f(instance_, main_);
+  std::vector<HWND> withFont;
+  // Start-up ends at the first control that cannot be made.
+  const auto made = [&withFont](std::vector<HWND>& into, HWND control) {
+    if (control == nullptr) return false;
+    into.push_back(control);
+    withFont.push_back(control);
+    return true;
+  };
+  for (const FormField& field : form_.fields) {
+    const ControlPlace& p = field.place;
+    if (!made(fields_, f.CreateEdit("", p.x, p.y, p.w, p.h))) return false;
+  }
+  for (const FormList& list : form_.lists) {
+    const ControlPlace& p = list.place;
+    if (!made(lists_, f.CreateDropList(p.x, p.y, p.w, p.h))) return false;
+  }
+  for (const FormField& field : form_.fields) {
+    const ControlPlace& p = field.labelPlace;
+    if (!made(labels_, f.CreateLabel(field.label, p.x, p.y, p.w, p.h))) return false;
+  }
+  for (const FormOption& option : form_.options) {
+    const ControlPlace& p = option.place;
+    if (!made(options_, f.CreateCheckBox(option.text, p.x, p.y, p.w, p.h))) return false;
+  }
+  std::vector<HWND> buttons;
+  const auto button = [&](HWND& out, std::string_view text, const ControlPlace& p) {
+    out = f.CreateButton(text, p.x, p.y, p.w, p.h);
+    return made(buttons, out);
+  };
+  if (!button(compute_, "OK", form_.computeButton) ||
+      !button(clear_, "Vymazat", form_.clearButton)) {
+    return false;
+  }
+  if (form_.teachButton.w > 0 && !button(teach_, "Výuka", form_.teachButton)) return false;
+  if (!CreateRoundingSelector(f, rounding_, form_.rounding.place, preferences_.places,
+                              form_.rounding.language)) {
+    return false;
+  }
+
+  common_.helpRegion = form_.helpRegion;
+  f.ApplyDefaultFont(withFont.data(), static_cast<int>(withFont.size()));
+  for (std::size_t i = 0; i < options_.size(); ++i) {
+    if (preferences_.options[i]) SendMessageW(options_[i], BM_SETCHECK, BST_CHECKED, 0);
+  }
+  for (std::size_t i = 0; i < lists_.size(); ++i) {
+    const DWORD choice = static_cast<DWORD>(preferences_.lists[i]);
+    f.FillCombos(&lists_[i], 0, 1, form_.lists[i].entries, &choice);
+  }
+  for (std::size_t i = 0; i < fields_.size(); ++i) {
+    const FormField& field = form_.fields[i];
+    if (field.limit > 0) f.LimitTexts(&fields_[i], 1, &field.limit);
+    if (field.keys != KeyField::Other) FilterPastes(fields_[i], field.keys);
+  }
+  FilterPastes(rounding_.edit, KeyField::Rounding);
+  if (!fields_.empty()) SetFocus(fields_.front());
+  return true;
+}
+
+HWND CalculatorWindow::ControlOf(FormControl control) const {
+  const auto at = [&control](const std::vector<HWND>& controls) {
+    return control.index >= 0 && control.index < static_cast<int>(controls.size())
+               ? controls[static_cast<std::size_t>(control.index)]
+               : nullptr;
+  };
+  switch (control.kind) {
+    case FormControl::Kind::Field:
+      return at(fields_);
+    case FormControl::Kind::List:
+      return at(lists_);
+    case FormControl::Kind::Option:
+      return at(options_);
+    case FormControl::Kind::Compute:
+      return compute_;
+    case FormControl::Kind::Clear:
+      return clear_;
+    case FormControl::Kind::Rounding:
+      return rounding_.edit;
+    case FormControl::Kind::Teach:
+      return teach_;
+  }
+  return nullptr;
+}
+
+KeyPolicy CalculatorWindow::Keys() const {
+  KeyPolicy keys;
+  for (const FormControl& control : form_.focusChain) {
+    if (const HWND window = ControlOf(control)) keys.focusChain.push_back(window);
+  }
+  for (std::size_t i = 0; i < fields_.size(); ++i) {
+    const KeyField kind = form_.fields[i].keys;
+    if (kind == KeyField::Number) keys.numberEdits.push_back(fields_[i]);
+    if (kind == KeyField::SignedNumber) keys.signedEdits.push_back(fields_[i]);
+  }
+  keys.roundingEdit = rounding_.edit;
+  keys.helpOwner = main_;
+  keys.enterButton = compute_;
+  return keys;
+}
+
+void CalculatorWindow::InvalidateSolution() {
+  RECT client{};
+  GetClientRect(main_, &client);
+  for (RECT area : form_.solutionAreas) {
+    // A line may run past the area the program names; whatever it drew
+    // there must go with it.
+    area.right = std::max(area.right, client.right);
+    InvalidateResult(main_, area);
+  }
+}
+
+void CalculatorWindow::Compute() {
+  captured_ = FormInputs{};
+  for (HWND field : fields_) captured_.texts.push_back(WindowTextUtf8(field));
+  for (HWND list : lists_) {
+    captured_.lists.push_back(static_cast<int>(SendMessageW(list, CB_GETCURSEL, 0, 0)));
+  }
+  for (HWND option : options_) captured_.options.push_back(Checked(option));
+  InvalidateSolution();
+  const Verdict verdict = prolexa::Compute(form_.core, captured_);
+  // The state changes before the message box, whose modal loop repaints.
+  shown_ = verdict.Accepted();
+  state_ = verdict.state;
+  if (verdict.refusal) form_.showRefusal(main_, *verdict.refusal);
+}
+
+void CalculatorWindow::Clear() {
+  shown_ = false;
+  for (HWND field : fields_) SetWindowTextW(field, L"");
+  InvalidateSolution();
+}
+
+void CalculatorWindow::PaintContent(HDC dc) {
+  PaintFrame(dc, instance_, form_.frame, common_);
+  GdiFormulaTarget target(dc);
+  if (form_.figure != nullptr) PaintSteps(form_.figure(), target, form_.core.profile);
+  if (shown_) {
+    const int places = PlacesFromText(WindowTextUtf8(rounding_.edit));
+    PaintSteps(form_.core.draw(captured_, state_, places), target, form_.core.profile);
+  }
+}
+
+void CalculatorWindow::OnCommand(HWND sender, UINT notification) {
+  if (sender == nullptr) return;
+  if (sender == compute_ && notification == BN_CLICKED) {
+    Compute();
+  } else if (sender == clear_ && notification == BN_CLICKED) {
+    Clear();
+  } else if (sender == teach_ && notification == BN_CLICKED) {
+    ShowTeachingDialog(instance_, main_, form_.teaching);
+  } else if (sender == rounding_.edit && notification == EN_CHANGE) {
+    // The new count shows at the next repaint of the solution.
+    UpdatePlacesLabel(rounding_.edit, rounding_.places, form_.rounding.language);
+  } else if (Contains(lists_, sender) && notification == CBN_SELCHANGE) {
+    const auto list = std::find(lists_.begin(), lists_.end(), sender) - lists_.begin();
+    if (form_.listChanged != nullptr) form_.listChanged(*this, static_cast<int>(list));
+    // The solution read the old entry: show it again only as checked anew.
+    if (shown_) Compute();
+  } else if (Contains(options_, sender) && notification == BN_CLICKED) {
+    if (shown_) Compute();
+  }
+}
+
+LRESULT CALLBACK CalculatorWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  CalculatorWindow& self = *g_window;
+  LRESULT handled = 0;
+  if (HandleCommonMessage(window, message, wParam, lParam, self.common_, self.instance_,
+                          handled)) {
+    return handled;
+  }
+  switch (message) {
+    case WM_CREATE:
+      self.main_ = window;
+      self.common_.whiteBrush.Reset(CreateSolidBrush(RGB(255, 255, 255)));
+      self.preferences_ = ReadFormPreferences(self.form_);
+      break;
+    case WM_PAINT: {
+      const PaintDC paint(window);
+      self.PaintContent(paint.Dc());
+      return 0;
+    }
+    case WM_COMMAND:
+      self.OnCommand(reinterpret_cast<HWND>(lParam), HIWORD(wParam));
+      break;
+    case WM_CLOSE:
+      self.common_.whiteBrush.Reset();
+      PostQuitMessage(0);
+      break;
+    case WM_DESTROY:
+      self.WritePreferences();
+      break;
+    default:
+      break;
+  }
+  return DefWindowProcW(window, message, wParam, lParam);
+}
+
+HWND CreateCalculatorWindow(CalculatorWindow& window) {
+  g_window = &window;
+  const CalculatorForm& form = window.form_;
+  if (!InitCommonControlsForSuite()) return nullptr;
+  // A second window of the same calculator in one process (the tests make
+  // several) finds its class registered already.
+  WNDCLASSEXW existing{};
+  existing.cbSize = sizeof existing;
+  const bool registered =
+      GetClassInfoExW(window.instance_, Widen(MainClassName(form.keyName)).c_str(), &existing);
+  if (!registered && !RegisterMainClass(window.instance_, form.keyName, CalculatorWindowProc)) {
+    return nullptr;
+  }
+  const HWND main = CreateCenteredMainWindow(window.instance_, form.keyName, form.caption,
+                                             form.frame.width, form.frame.height);
+  if (main == nullptr || !window.CreateControls()) return nullptr;
+  return main;
+}
+
+int RunCalculator(HINSTANCE instance, const CalculatorForm& form) {
+  CalculatorWindow window(form, instance);
+  if (CreateCalculatorWindow(window) == nullptr) return 0;
+  return RunMessageLoop(window.Keys());
+}
+
+}  // namespace prolexa

@@ -1,0 +1,179 @@
+// A calculator as a description the kit runs: its fields, lists, option
+// boxes, buttons, frame and figure, and the two functions of its core. The
+// kit creates the window and every control, binds the preferences, filters
+// the keyboard and pasted text, dispatches the commands and paints.
+//
+// Suite-wide rules live here, once for every calculator:
+// - a stored list choice outside its list selects the list's default entry;
+// - a shown solution is always one the check accepted: a list or option box
+//   changed while a solution is shown computes again, check included;
+// - Enter in an input field presses "OK";
+// - pasted text goes through the same filter as typed keys;
+// - the solution areas are repainted across the whole client width, and a
+//   solution whose lines would not fit the window is refused.
+#pragma once
+
+#include <windows.h>
+
+#include <string_view>
+#include <vector>
+
+#include "app_shell.h"
+#include "calculator.h"
+#include "control_factory.h"
+#include "key_filter.h"
+#include "teaching_dialog.h"
+#include "units.h"
+
+namespace prolexa {
+
+// An input field: its label, its edit, which keys it takes, and how many
+// characters it holds (0: no limit of its own).
+struct FormField {
+  std::string_view label{};
+  ControlPlace labelPlace{};
+  ControlPlace place{};
+  KeyField keys = KeyField::Number;
+  int limit = 0;
+};
+
+// A drop-down list whose choice is read from the preferences at start (the
+// launcher writes it; the calculator never does).
+struct FormList {
+  ControlPlace place{};  // the height includes the dropped list
+  UnitList entries{};
+  const char* preference = nullptr;  // nullptr: not stored
+  int defaultEntry = 0;
+};
+
+// A check box whose state is read at start and written on exit.
+struct FormOption {
+  std::string_view text{};
+  ControlPlace place{};
+  const char* preference = nullptr;
+  bool defaultChecked = false;
+};
+
+// A control of the form, as the focus chain names it.
+struct FormControl {
+  enum class Kind { Field, List, Option, Compute, Clear, Rounding, Teach };
+  Kind kind = Kind::Field;
+  int index = 0;  // of a field, list or option
+
+  static constexpr FormControl Field(int i) { return {Kind::Field, i}; }
+  static constexpr FormControl List(int i) { return {Kind::List, i}; }
+  static constexpr FormControl Option(int i) { return {Kind::Option, i}; }
+  static constexpr FormControl Compute() { return {Kind::Compute, 0}; }
+  static constexpr FormControl Clear() { return {Kind::Clear, 0}; }
+  static constexpr FormControl Rounding() { return {Kind::Rounding, 0}; }
+  static constexpr FormControl Teach() { return {Kind::Teach, 0}; }
+};
+
+struct RoundingPreference {
+  RoundingSelectorPlace place{};
+  PlacesLanguage language = PlacesLanguage::Czech;
+  int defaultPlaces = 2;  // also stored when the spinner reports an error
+};
+
+class CalculatorWindow;
+
+struct CalculatorForm {
+  std::string_view keyName{};  // class "Tolvek-00-" + key name, registry key
+  std::string_view caption{};
+  CalculatorFrame frame{};     // the window's size, bands, title and address
+  RECT helpRegion{};
+  std::vector<FormField> fields{};
+  std::vector<FormList> lists{};
+  std::vector<FormOption> options{};
+  ControlPlace computeButton{};  // "OK"
+  ControlPlace clearButton{};    // "Vymazat"
+  ControlPlace teachButton{};    // "Výuka"; a zero width: no teaching dialog
+  TeachingDialogLook teaching{};
+  RoundingPreference rounding{};
+  // Tab moves along these, after the last to the first.
+  std::vector<FormControl> focusChain{};
+  // Repainted on compute and clear, each widened to the client's right edge.
+  std::vector<RECT> solutionAreas{};
+  // Drawn on every paint after the frame, before the solution.
+  DrawSteps (*figure)() = nullptr;
+  CalculatorCore core{};
+  // Called when the pupil picks another entry of a list, before a shown
+  // solution is computed again.
+  void (*listChanged)(CalculatorWindow& window, int list) = nullptr;
+  // How refusals reach the pupil; tests put a recorder here.
+  void (*showRefusal)(HWND owner, const Refusal& refusal) = ShowRefusal;
+};
+
+// The preferences a form reads at start.
+struct FormPreferences {
+  std::vector<int> lists;      // a valid entry of each list
+  std::vector<bool> options;
+  int places = 2;              // 0 to 6
+};
+
+// Reads the form's preferences from its registry key: missing values take
+// their defaults, a list choice outside its list the list's default entry,
+// places outside 0 to 6 the default places.
+FormPreferences ReadFormPreferences(const CalculatorForm& form);
+
+// The running calculator: its controls, the inputs captured at the last
+// compute and whether a solution is shown. One runs per process.
+class CalculatorWindow {
+ public:
+  explicit CalculatorWindow(const CalculatorForm& form, HINSTANCE instance)
+      : form_(form), instance_(instance) {}
+  CalculatorWindow(const CalculatorWindow&) = delete;
+  CalculatorWindow& operator=(const CalculatorWindow&) = delete;
+
+  const CalculatorForm& Form() const { return form_; }
+  HWND Main() const { return main_; }
+  HWND Field(int i) const { return fields_.at(static_cast<std::size_t>(i)); }
+  HWND List(int i) const { return lists_.at(static_cast<std::size_t>(i)); }
+  HWND Option(int i) const { return options_.at(static_cast<std::size_t>(i)); }
+  HWND ComputeButton() const { return compute_; }
+  HWND ClearButton() const { return clear_; }
+  const RoundingSelector& Rounding() const { return rounding_; }
+  bool SolutionShown() const { return shown_; }
+
+  // Captures the form, repaints the solution areas and runs the check: a
+  // refusal is shown and leaves the areas empty.
+  void Compute();
+  // Empties the fields and the solution areas.
+  void Clear();
+  // Draws the whole client area but the controls: frame, figure, solution.
+  void PaintContent(HDC dc);
+  // What the message loop needs to know of the controls.
+  KeyPolicy Keys() const;
+  // What happened to a control: a click, a new list entry, a changed text.
+  void OnCommand(HWND sender, UINT notification);
+
+ private:
+  friend LRESULT CALLBACK CalculatorWindowProc(HWND, UINT, WPARAM, LPARAM);
+  friend HWND CreateCalculatorWindow(CalculatorWindow& window);
+  bool CreateControls();
+  void WritePreferences() const;
+  void InvalidateSolution();
+  HWND ControlOf(FormControl control) const;
+
+  const CalculatorForm& form_;
+  HINSTANCE instance_;
+  HWND main_ = nullptr;
+  std::vector<HWND> labels_, fields_, lists_, options_;
+  HWND compute_ = nullptr, clear_ = nullptr, teach_ = nullptr;
+  RoundingSelector rounding_;
+  CommonWindowState common_;
+  FormPreferences preferences_;
+  FormInputs captured_;
+  bool shown_ = false;
+  int state_ = 0;
+};
+
+// Registers the class (once per process), creates the main window and its
+// controls. Null when any of it fails, which ends the start silently.
+HWND CreateCalculatorWindow(CalculatorWindow& window);
+
+// Starts the calculator and runs its message loop; returns the quit code, or
+// 0 when the start fails.
+int RunCalculator(HINSTANCE instance, const CalculatorForm& form);
+
+}  // namespace prolexa
