@@ -2,27 +2,12 @@
 
 #include <algorithm>
 
+#include "scoped.h"
+#include "settings_key.h"
+#include "wide.h"
+
 namespace prolexa::e2e {
 namespace {
-
-std::wstring Widen(std::string_view text) {
-  if (text.empty()) return {};
-  const int n = MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
-                                    nullptr, 0);
-  std::wstring wide(static_cast<std::size_t>(n), L'\0');
-  MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), wide.data(), n);
-  return wide;
-}
-
-std::string Narrow(std::wstring_view text) {
-  if (text.empty()) return {};
-  const int n = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
-                                    nullptr, 0, nullptr, nullptr);
-  std::string narrow(static_cast<std::size_t>(n), '\0');
-  WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), narrow.data(), n,
-                      nullptr, nullptr);
-  return narrow;
-}
 
 std::wstring ClassOf(HWND window) {
   wchar_t name[64] = {};
@@ -283,7 +268,7 @@ std::vector<COLORREF> Program::Pixels(const RECT& client) const {
   POINT origin{client.left, client.top};
   ClientToScreen(main_, &origin);
 
-  HDC screen = GetDC(nullptr);
+  const WindowDC screen(nullptr);
   BITMAPINFO info{};
   info.bmiHeader.biSize = sizeof info.bmiHeader;
   info.bmiHeader.biWidth = width;
@@ -291,17 +276,15 @@ std::vector<COLORREF> Program::Pixels(const RECT& client) const {
   info.bmiHeader.biPlanes = 1;
   info.bmiHeader.biBitCount = 32;
   void* bits = nullptr;
-  HBITMAP dib = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-  HDC memory = CreateCompatibleDC(screen);
-  HGDIOBJ old = SelectObject(memory, dib);
-  BitBlt(memory, 0, 0, width, height, screen, origin.x, origin.y, SRCCOPY);
+  const GdiBitmap dib(
+      CreateDIBSection(screen.Dc(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+  const MemoryDC memory(screen.Dc());
+  if (!dib || memory.Dc() == nullptr) return pixels;
+  const ScopedSelectObject select(memory.Dc(), dib.Get());
+  BitBlt(memory.Dc(), 0, 0, width, height, screen.Dc(), origin.x, origin.y, SRCCOPY);
   GdiFlush();
   const auto* data = static_cast<const DWORD*>(bits);
   pixels.assign(data, data + static_cast<std::size_t>(width) * height);
-  SelectObject(memory, old);
-  DeleteDC(memory);
-  DeleteObject(dib);
-  ReleaseDC(nullptr, screen);
   return pixels;
 }
 
@@ -363,11 +346,10 @@ class ResourceFile {
 std::optional<SIZE> BitmapResourceSize(const std::wstring& exe, int id) {
   ResourceFile file(exe);
   if (file.Get() == nullptr) return std::nullopt;
-  HBITMAP bitmap = LoadBitmapW(file.Get(), MAKEINTRESOURCEW(id));
-  if (bitmap == nullptr) return std::nullopt;
+  const GdiBitmap bitmap(LoadBitmapW(file.Get(), MAKEINTRESOURCEW(id)));
+  if (!bitmap) return std::nullopt;
   BITMAP info{};
-  GetObjectW(bitmap, sizeof info, &info);
-  DeleteObject(bitmap);
+  GetObjectW(bitmap.Get(), sizeof info, &info);
   return SIZE{info.bmWidth, info.bmHeight};
 }
 
@@ -392,14 +374,9 @@ std::optional<DWORD> ReadDword(const std::string& path, const std::string& name)
 }
 
 void WriteDword(const std::string& path, const std::string& name, DWORD value) {
-  HKEY key = nullptr;
-  if (RegCreateKeyExW(HKEY_CURRENT_USER, Widen(path).c_str(), 0, nullptr, 0, KEY_ALL_ACCESS,
-                      nullptr, &key, nullptr) != ERROR_SUCCESS) {
-    return;
-  }
-  RegSetValueExW(key, Widen(name).c_str(), 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value),
-                 sizeof value);
-  RegCloseKey(key);
+  SettingsKey key;
+  key.Open(HKEY_CURRENT_USER, path);
+  key.WriteDword(name.c_str(), value);
 }
 
 }  // namespace prolexa::e2e

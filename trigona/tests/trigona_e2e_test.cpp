@@ -185,6 +185,21 @@ TEST_F(TrigonaTest, ShowUnitsRedrawsOnlyWhileASolutionIsShown) {
   EXPECT_NE(program->PixelHash(kResultArea), withUnits);
 }
 
+TEST_F(TrigonaTest, AUnitChangedUnderASolutionIsCheckedAgain) {
+  Start();
+  Enter("", "3", "5");
+  program->Click(ui.compute);
+  ASSERT_GT(InkInResult(), 0);
+  // c = 5 dm is shorter than b = 3 m: no triangle to draw any more.
+  program->PressKey(ui.unitC, VK_UP);
+  const auto box = program->WaitMessageBox();
+  ASSERT_TRUE(box.has_value());
+  EXPECT_EQ(box->text, "Toto ne je pravoúhlí trojúhelník.");
+  program->CloseMessageBox(*box);
+  EXPECT_EQ(program->Text(ui.unitC), "dm");
+  EXPECT_EQ(InkInResult(), 0);
+}
+
 TEST_F(TrigonaTest, EditingAfterOkKeepsTheDrawnSolution) {
   Start();
   Enter("", "3", "5");
@@ -225,15 +240,14 @@ TEST_F(TrigonaTest, PreferencesHaveDefaultsAndSurviveARestart) {
 TEST_F(TrigonaTest, StoredChoicesAreShown) {
   WriteDword(kKey, "checked", 0);
   WriteDword(kKey, "cmb0", 0);
-  WriteDword(kKey, "cmb1", 7);  // outside the list: no selection
+  WriteDword(kKey, "cmb1", 7);  // outside the list: the default entry
   WriteDword(kKey, "round", 0);
   Start();
   EXPECT_EQ(SendMessageW(ui.showUnits, BM_GETCHECK, 0, 0), BST_UNCHECKED);
   EXPECT_EQ(program->Text(ui.unitA), "mm");
-  EXPECT_EQ(SendMessageW(ui.unitB, CB_GETCURSEL, 0, 0), CB_ERR);
+  EXPECT_EQ(program->Text(ui.unitB), "m");
   EXPECT_EQ(program->Text(ui.rounding), "0");
   EXPECT_EQ(program->Text(ui.places), "míst");
-  // A side without unit still gets a solution, only without a unit text.
   Enter("", "3", "5");
   EXPECT_FALSE(program->ClickForMessageBox(ui.compute, 300).has_value());
   EXPECT_GT(InkInResult(), 0);

@@ -1,0 +1,231 @@
+#include "calculator_form.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "settings_key.h"
+#include "test_window.h"
+#include "wide.h"
+
+namespace prolexa {
+namespace {
+
+constexpr std::array<std::string_view, 3> kSizes = {"malý", "střední", "velký"};
+constexpr int kSmall = 0;
+
+// The test calculator refuses the first list's "malý" and otherwise draws
+// the typed text as its one line.
+std::vector<Refusal> g_refusals;
+int g_checks = 0;
+
+Verdict Check(const FormInputs& in) {
+  ++g_checks;
+  if (in.List(0) == kSmall) return {ErrorRefusal("Malé."), 0};
+  return {};
+}
+
+DrawSteps Draw(const FormInputs& in, int, int) {
+  DrawSteps steps;
+  steps.Origin(12, 230);
+  steps.Line("x = " + in.Text(0));
+  return steps;
+}
+
+DrawSteps Figure() {
+  DrawSteps figure;
+  figure.Sketch(SketchItem::Line({300, 100}, {400, 100}));
+  return figure;
+}
+
+void Record(HWND, const Refusal& refusal) { g_refusals.push_back(refusal); }
+
+CalculatorForm TestForm(const std::string& keyName) {
+  return {.keyName = keyName,
+          .caption = "Zkouška",
+          .frame = {.width = 525, .height = 500, .footerY = 403, .title = "Zkouška", .titleX = 143,
+                    .address = {445, 440}},
+          .helpRegion = {470, 10, 505, 41},
+          .fields = {{.label = "délka", .labelPlace = {12, 77, 50, 20},
+                      .place = {78, 77, 97, 21}, .limit = 6}},
+          .lists = {{.place = {182, 77, 80, 110}, .entries = ListOf(kSizes),
+                     .preference = "cmb0", .defaultEntry = 1}},
+          .options = {{.text = "Jednotky", .place = {24, 163, 110, 15}, .preference = "checked",
+                       .defaultChecked = true}},
+          .computeButton = {12, 190, 75, 25},
+          .clearButton = {93, 190, 75, 25},
+          .rounding = {.place = {.label = {245, 195, 70, 15}, .edit = {323, 192, 30, 21},
+                                 .places = {356, 195, 35, 15}}},
+          .focusChain = {FormControl::Field(0), FormControl::Compute()},
+          .solutionAreas = {{11, 220, 370, 395}},
+          .figure = Figure,
+          .core = {.check = Check, .draw = Draw, .profile = {85, StandardCapacity},
+                   .solutionRight = 509},
+          .showRefusal = Record};
+}
+
+class FormTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    g_refusals.clear();
+    g_checks = 0;
+  }
+  void TearDown() override {
+    if (window_ && IsWindow(window_->Main())) DestroyWindow(window_->Main());
+    RegDeleteTreeW(HKEY_CURRENT_USER, Widen(SettingsPath(key_)).c_str());
+    RegDeleteKeyW(HKEY_CURRENT_USER, Widen(SettingsPath(key_)).c_str());
+  }
+
+  void Store(const char* name, DWORD value) {
+    SettingsKey key;
+    key.Open(HKEY_CURRENT_USER, SettingsPath(key_));
+    key.WriteDword(name, value);
+  }
+  std::optional<DWORD> Stored(const char* name) {
+    SettingsKey key;
+    key.Open(HKEY_CURRENT_USER, SettingsPath(key_));
+    const DWORD missing = 0xDEADBEEF;
+    const DWORD value = key.ReadDword(name, missing);
+    return value == missing ? std::nullopt : std::optional<DWORD>(value);
+  }
+
+  CalculatorWindow& Start() {
+    window_ = std::make_unique<CalculatorWindow>(form_, GetModuleHandleW(nullptr));
+    EXPECT_NE(CreateCalculatorWindow(*window_), nullptr);
+    return *window_;
+  }
+
+  void PickEntry(int entry) {
+    SendMessageW(window_->List(0), CB_SETCURSEL, static_cast<WPARAM>(entry), 0);
+    window_->OnCommand(window_->List(0), CBN_SELCHANGE);
+  }
+
+  std::string key_ = test::UniqueName("Form");
+  CalculatorForm form_ = TestForm(key_);
+  std::unique_ptr<CalculatorWindow> window_;
+};
+
+TEST_F(FormTest, BindsThePreferences) {
+  // Each row: what the registry holds (none: nothing), what the window shows,
+  // what it writes back on exit.
+  const struct {
+    std::optional<DWORD> cmb0, checked, round;
+    LRESULT entry;
+    bool ticked;
+    const char* places;
+    const char* why;
+  } rows[] = {
+      {{}, {}, {}, 1, true, "2", "nothing stored: every default"},
+      {0, 0, 5, 0, false, "5", "stored choices"},
+      {3, 2, 7, 1, false, "2", "past the list, not 1, past six: the defaults"},
+      {0xFFFFFFFF, 1, 0xFFFFFFFF, 1, true, "2", "-1 as the launcher writes for no choice"},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.why);
+    RegDeleteTreeW(HKEY_CURRENT_USER, Widen(SettingsPath(key_)).c_str());
+    if (row.cmb0) Store("cmb0", *row.cmb0);
+    if (row.checked) Store("checked", *row.checked);
+    if (row.round) Store("round", *row.round);
+    CalculatorWindow& window = Start();
+    EXPECT_EQ(SendMessageW(window.List(0), CB_GETCURSEL, 0, 0), row.entry);
+    EXPECT_EQ(SendMessageW(window.Option(0), BM_GETCHECK, 0, 0) == BST_CHECKED, row.ticked);
+    EXPECT_EQ(WindowTextUtf8(window.Rounding().edit), row.places);
+    DestroyWindow(window.Main());
+    EXPECT_EQ(Stored("checked"), row.ticked ? 1u : 0u);
+    EXPECT_EQ(Stored("round"), static_cast<DWORD>(std::stoi(row.places)));
+    EXPECT_EQ(Stored("cmb0"), row.cmb0) << "the list's choice is never written";
+  }
+}
+
+TEST_F(FormTest, PaintsFrameFigureAndSolutionIntoAnyContext) {
+  CalculatorWindow& window = Start();
+  SetWindowTextUtf8(window.Field(0), "12");
+  window.Compute();
+  ASSERT_TRUE(window.SolutionShown());
+  test::Canvas canvas(525, 500);
+  window.PaintContent(canvas.Dc());
+  EXPECT_TRUE(canvas.Ink(0, 0)) << "header band";
+  EXPECT_TRUE(canvas.Ink(524, 410)) << "footer band";
+  EXPECT_TRUE(canvas.Ink(350, 100)) << "the figure's line";
+  EXPECT_FALSE(canvas.Ink(350, 101));
+  EXPECT_GT(canvas.InkIn(12, 230, 12 + 6 * 8, 246), 30) << "x = 12";
+  window.Clear();
+  test::Canvas cleared(525, 500);
+  window.PaintContent(cleared.Dc());
+  EXPECT_EQ(cleared.InkIn(12, 230, 12 + 6 * 8, 246), 0);
+  EXPECT_EQ(WindowTextUtf8(window.Field(0)), "");
+}
+
+TEST_F(FormTest, AChangedListComputesAgainAndARefusalHidesTheSolution) {
+  CalculatorWindow& window = Start();
+  SetWindowTextUtf8(window.Field(0), "5");
+  PickEntry(2);
+  EXPECT_EQ(g_checks, 0) << "nothing shown: nothing to check";
+  window.Compute();
+  ASSERT_TRUE(window.SolutionShown());
+  PickEntry(kSmall);
+  EXPECT_FALSE(window.SolutionShown());
+  ASSERT_EQ(g_refusals.size(), 1u);
+  EXPECT_EQ(g_refusals[0], (Refusal{"Chyba", "Malé."}));
+  PickEntry(2);
+  EXPECT_EQ(g_checks, 2) << "nothing shown after the refusal";
+  window.Compute();
+  SendMessageW(window.Option(0), BM_CLICK, 0, 0);
+  EXPECT_EQ(g_checks, 4) << "the option box computes again too";
+  EXPECT_TRUE(window.SolutionShown());
+}
+
+TEST_F(FormTest, ComputeRepaintsTheSolutionRowsAcrossTheWholeWidth) {
+  CalculatorWindow& window = Start();
+  test::PumpMessages();
+  ValidateRect(window.Main(), nullptr);
+  window.Compute();
+  RECT client{}, dirty{};
+  GetClientRect(window.Main(), &client);
+  ASSERT_TRUE(GetUpdateRect(window.Main(), &dirty, FALSE));
+  EXPECT_EQ(dirty.left, 11);
+  EXPECT_EQ(dirty.top, 220);
+  EXPECT_EQ(dirty.right, client.right);
+  EXPECT_EQ(dirty.bottom, 395);
+}
+
+TEST_F(FormTest, EnterInAFieldPressesOkAndKeepsTheFocus) {
+  CalculatorWindow& window = Start();
+  PickEntry(2);
+  SetFocus(window.Field(0));
+  PostMessageW(window.Field(0), WM_KEYDOWN, VK_RETURN, 1);
+  PostQuitMessage(0);
+  RunMessageLoop(window.Keys());
+  EXPECT_EQ(g_checks, 1);
+  EXPECT_TRUE(window.SolutionShown());
+  EXPECT_EQ(GetFocus(), window.Field(0));
+}
+
+TEST_F(FormTest, PastedTextIsFilteredAndKeepsTheLimit) {
+  CalculatorWindow& window = Start();
+  const auto paste = [&window](const wchar_t* text) {
+    ASSERT_TRUE(OpenClipboard(window.Main()));
+    EmptyClipboard();
+    const std::size_t bytes = (wcslen(text) + 1) * sizeof(wchar_t);
+    const HGLOBAL data = GlobalAlloc(GMEM_MOVEABLE, bytes);
+    memcpy(GlobalLock(data), text, bytes);
+    GlobalUnlock(data);
+    SetClipboardData(CF_UNICODETEXT, data);
+    CloseClipboard();
+    SetWindowTextW(window.Field(0), L"");
+    SendMessageW(window.Field(0), WM_PASTE, 0, 0);
+  };
+  paste(L" 3,5 cm");
+  EXPECT_EQ(WindowTextUtf8(window.Field(0)), "3.5");
+  paste(L"1234567,89");
+  EXPECT_EQ(WindowTextUtf8(window.Field(0)), "123456") << "six characters, as typed";
+  paste(L" ");
+  EXPECT_EQ(WindowTextUtf8(window.Field(0)), "") << "a blank is no value";
+}
+
+}  // namespace
+}  // namespace prolexa
