@@ -1,8 +1,9 @@
 // Lines of the input are the coefficient texts a, b, c and the rounding text.
-// A refused input must draw nothing; an accepted one must give the lines of
-// one of the three cases, none of them holding an infinity or not-a-number,
-// every one inside the layout's capacity, with the case the discriminant
-// line shows.
+// An input the check refuses must draw nothing and be refused by the
+// program; an accepted one must give the lines of one of the three cases,
+// none of them holding an infinity or not-a-number, every one inside the
+// layout's capacity and the window, with the case the discriminant line
+// shows.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -10,6 +11,7 @@
 #include <string_view>
 #include <vector>
 
+#include "calculator.h"
 #include "formula.h"
 #include "number_text.h"
 #include "radixa_solver.h"
@@ -29,18 +31,22 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const radixa::CheckResult check = radixa::CheckCoefficients(texts);
   if (check.refusal.has_value() == check.valid) std::abort();
   const DrawSteps steps = radixa::DrawQuadraticSolution(texts, PlacesFromText(fields[3]));
+  const Verdict verdict = Compute(radixa::Core, FormInputs{{texts.a, texts.b, texts.c}, {}, {}});
   if (!check.valid) {
-    if (!steps.Steps().empty()) std::abort();
+    if (!steps.Steps().empty() || verdict.Accepted()) std::abort();
     return 0;
   }
+  if (!verdict.Accepted()) return 0;
+  if (!StepsFit(steps, radixa::Formulas, radixa::Core.solutionRight)) std::abort();
 
   const std::vector<std::string> lines = steps.Lines();
   for (const std::string& line : lines) {
     if (line.find("nan") != std::string::npos || line.find("inf") != std::string::npos) {
       std::abort();
     }
-    const FormulaLayout layout = LayoutFormula(line, 12, 200, "2", Formulas.fractionAdvance);
-    if (!FitsCapacity(layout, Formulas.capacity)) std::abort();
+    const FormulaLayout layout =
+        LayoutFormula(line, 12, 200, "2", radixa::Formulas.fractionAdvance);
+    if (!FitsCapacity(layout, radixa::Formulas.capacity)) std::abort();
   }
   // Two real roots, one double root, or two complex roots and the sentence.
   if (lines.size() != 13 && lines.size() != 8 && lines.size() != 14) std::abort();

@@ -40,5 +40,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     if (!FitsCapacity(LayoutFormula(line, 12, 230, "2", 85), StandardCapacity)) std::abort();
   }
+  // Whatever the check accepts fits the window: the program never needs to
+  // refuse a triangle for the width of its lines.
+  const FormInputs form{{sides.a, sides.b, sides.c},
+                        {units.a, units.b, units.c},
+                        {fields[6] != "0"}};
+  if (!Compute(trigona::Core, form).Accepted()) std::abort();
   return 0;
 }
