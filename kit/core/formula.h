@@ -65,6 +65,7 @@ struct SketchItem {
   Point to;                   // through `from` to the ray through `to`
   Point at;                   // Label: its top-left corner
   std::string text;           // Label
+  bool white = false;         // drawn in white, taking away what lies under it
 
   static SketchItem Polyline(std::vector<Point> corners);
   static SketchItem Line(Point a, Point b) { return Polyline({a, b}); }

@@ -81,12 +81,17 @@ HWND CreateCenteredMainWindow(HINSTANCE instance, std::string_view keyName,
                          nullptr, nullptr, instance, nullptr);
 }
 
-std::wstring FindHelpFile() {
-  const std::wstring name = Widen(HelpFileName);
+std::wstring ProgramFolder() {
   const std::wstring program = ModulePath();
   const std::size_t slash = program.find_last_of(L"\\/");
-  if (slash != std::wstring::npos) {
-    const std::wstring beside = program.substr(0, slash + 1) + name;
+  return slash == std::wstring::npos ? std::wstring() : program.substr(0, slash + 1);
+}
+
+std::wstring FindHelpFile() {
+  const std::wstring name = Widen(HelpFileName);
+  const std::wstring folder = ProgramFolder();
+  if (!folder.empty()) {
+    const std::wstring beside = folder + name;
     const DWORD attributes = GetFileAttributesW(beside.c_str());
     if (attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY)) {
       return beside;

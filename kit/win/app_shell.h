@@ -35,6 +35,10 @@ bool RegisterMainClass(HINSTANCE instance, std::string_view keyName, WNDPROC win
 HWND CreateCenteredMainWindow(HINSTANCE instance, std::string_view keyName,
                               std::string_view caption, int w, int h);
 
+// The folder of the running program, with its final separator: the suite's
+// programs and help file lie there together.
+std::wstring ProgramFolder();
+
 // The suite's help file, "Pomocník.chm".
 inline constexpr std::string_view HelpFileName = "Pomocník.chm";
 

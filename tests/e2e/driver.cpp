@@ -70,12 +70,15 @@ std::wstring WindowsPath(std::string_view path) {
   return wide;
 }
 
-Program::Program(const std::wstring& exe, const std::wstring& windowClass) {
+Program::Program(const std::wstring& exe, const std::wstring& windowClass,
+                 const std::wstring& currentDirectory) {
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;
   std::wstring commandLine = L"\"" + exe + L"\"";
   // The programs find their help file beside themselves: start them there.
-  std::wstring folder = exe.substr(0, exe.find_last_of(L"\\/"));
+  const std::wstring folder = currentDirectory.empty()
+                                  ? exe.substr(0, exe.find_last_of(L"\\/"))
+                                  : currentDirectory;
   if (!CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
                       folder.c_str(), &startup, &process_)) {
     process_ = {};
@@ -197,6 +200,12 @@ void Program::Invalidate() {
 void Program::ClickAt(int x, int y) {
   PostMessageW(main_, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
   PostMessageW(main_, WM_LBUTTONUP, 0, MAKELPARAM(x, y));
+  Settle();
+}
+
+void Program::RightDrag(int fromX, int toX, int y) {
+  PostMessageW(main_, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(fromX, y));
+  PostMessageW(main_, WM_RBUTTONUP, 0, MAKELPARAM(toX, y));
   Settle();
 }
 

@@ -42,7 +42,9 @@ struct PixelCount {
 class Program {
  public:
   // Starts the program and waits for its visible main window of the class.
-  Program(const std::wstring& exe, const std::wstring& windowClass);
+  // It runs in its own folder unless another current directory is given.
+  Program(const std::wstring& exe, const std::wstring& windowClass,
+          const std::wstring& currentDirectory = {});
   ~Program();
   Program(const Program&) = delete;
   Program& operator=(const Program&) = delete;
@@ -79,6 +81,8 @@ class Program {
   // shows it again without asking the program, so covering it does not).
   void Invalidate();
   void ClickAt(int x, int y);
+  // Presses the right button at one point and lets it go at another.
+  void RightDrag(int fromX, int toX, int y);
 
   // Waits until the program has handled what was sent to it.
   void Settle() const;

@@ -1,0 +1,150 @@
+#include "launcher.h"
+
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <string>
+
+namespace prolexa::zeruraruri {
+namespace {
+
+TEST(Pages, HoldTheirProgramsInTheirSlots) {
+  const struct {
+    int page, slot;
+    bool enabled;
+    const char* program;
+    int normal;
+  } rows[] = {
+      {0, 0, true, "Trigona", 16},       {0, 1, true, "Radixa", 12},
+      {0, 2, true, "Zazozarozovuz", 10}, {0, 3, true, "Redero", 18},
+      {0, 4, true, "Dromika", 14},       {1, 0, true, "Zoverudir", 20},
+      {1, 1, true, "Zeraz", 22},         {1, 2, true, "Mernika", 24},
+      {1, 3, false, "Zezidorodera", 16}, {1, 4, false, "Dromika", 14},
+  };
+  for (const auto& r : rows) {
+    const Tile tile = PageTiles(r.page)[r.slot];
+    EXPECT_EQ(tile.enabled, r.enabled) << r.program;
+    EXPECT_EQ(tile.program, r.program);
+    EXPECT_EQ(tile.normal, r.normal) << r.program;
+    EXPECT_EQ(tile.hover, r.normal + 1) << r.program;
+  }
+  EXPECT_EQ(PageTiles(0)[3].windowClass, "Tolvek-00-Rezeze") << "Redero is the program Rezeze";
+}
+
+TEST(Pages, SwitchOnlyBetweenTheTwoAndByTheDragsDirection) {
+  EXPECT_EQ(ShowPage(1, 0), 0);
+  EXPECT_EQ(ShowPage(0, 1), 1);
+  EXPECT_EQ(ShowPage(0, 0), 0);
+  EXPECT_EQ(ShowPage(1, 2), 1) << "no third page";
+  EXPECT_EQ(PageAfterRightDrag(400, 300), 1) << "to the left";
+  EXPECT_EQ(PageAfterRightDrag(400, 400), 0) << "a click without moving";
+  EXPECT_EQ(PageAfterRightDrag(300, 400), 0) << "to the right";
+}
+
+TEST(ClickAt, FindsTheFirstRegionThatHoldsThePoint) {
+  const Tiles second = PageTiles(1);
+  const struct {
+    Point at;
+    const Tiles& tiles;
+    std::optional<Spot> spot;
+    std::optional<int> slot;
+    const char* why;
+  } rows[] = {
+      {{700, 150}, PageTiles(0), Spot::Settings, {}, "the settings tab"},
+      {{694, 248}, PageTiles(0), Spot::About, {}, "a tab's top edge is its own"},
+      {{720, 494}, PageTiles(0), Spot::Donation, {}, "the donation tab's corner"},
+      {{721, 300}, PageTiles(0), {}, {}, "right of the tabs"},
+      {{665, 10}, PageTiles(0), Spot::Minimise, {}, "minimise"},
+      {{680, 10}, PageTiles(0), Spot::Close, {}, "close starts where minimise ends"},
+      {{27, 120}, PageTiles(0), {}, 0, "the first tile's corner"},
+      {{336, 496}, PageTiles(0), {}, 3, "the fourth tile's far corner"},
+      {{337, 300}, PageTiles(0), {}, {}, "between the columns"},
+      {{400, 150}, PageTiles(0), {}, 4, "the right column"},
+      {{400, 150}, second, {}, {}, "a disabled slot does nothing"},
+      {{100, 430}, second, {}, {}, "nor the lower-left one"},
+      {{100, 250}, second, {}, 1, "Zeraz"},
+      {{700, 60}, PageTiles(0), {}, {}, "the help icon acts on the press"},
+  };
+  for (const auto& r : rows) {
+    const Click click = ClickAt(r.at, r.tiles);
+    EXPECT_EQ(click.spot, r.spot) << r.why;
+    EXPECT_EQ(click.slot, r.slot) << r.why;
+  }
+  EXPECT_TRUE(OnHelpIcon({682, 45}));
+  EXPECT_FALSE(OnHelpIcon({717, 60}));
+}
+
+TEST(DragsWindow, OnTheBannerButNotItsPictures) {
+  const struct {
+    Point at;
+    bool drags;
+  } rows[] = {
+      {{300, 50}, true},  {{0, 0}, true},     {{300, 99}, true},  {{300, 100}, false},
+      {{660, 10}, false}, {{709, 19}, false}, {{710, 10}, true},  {{660, 1}, true},
+      {{690, 60}, false}, {{713, 76}, false}, {{690, 77}, true},  {{400, 300}, false},
+  };
+  for (const auto& r : rows) {
+    EXPECT_EQ(DragsWindow(r.at), r.drags) << r.at.x << ", " << r.at.y;
+  }
+}
+
+TEST(SettingsLists, WriteTheValuesTheirProgramsRead) {
+  const struct {
+    int control;
+    const char* key;
+    const char* value;
+    int entries, defaultEntry;
+    const char* last;
+  } rows[] = {
+      {1003, "Trigona", "cmb0", 4, 3, "m"},   {1007, "Trigona", "cmb2", 4, 3, "m"},
+      {1018, "Rezeze", "cmb0", 4, 3, "m"},    {1024, "Rezeze", "cmb3", 4, 3, "m"},
+      {1027, "Dromika", "cmb0", 2, 0, "km"},  {1037, "Dromika", "cmb1", 2, 0, "km/h"},
+      {1029, "Dromika", "cmb2", 2, 0, "km/h"}, {1031, "Dromika", "cmb3", 2, 0, "km/h"},
+      {1033, "Dromika", "cmb4", 3, 0, "hod"}, {1035, "Dromika", "cmb5", 3, 0, "hod"},
+  };
+  for (const auto& r : rows) {
+    const SettingsList* found = nullptr;
+    for (const SettingsList& list : SettingsLists()) {
+      if (list.control == r.control) found = &list;
+    }
+    ASSERT_NE(found, nullptr) << r.control;
+    EXPECT_EQ(found->keyName, r.key) << r.control;
+    EXPECT_EQ(std::string(found->value), r.value) << r.control;
+    EXPECT_EQ(found->entries.count, r.entries) << r.control;
+    EXPECT_EQ(found->defaultEntry, r.defaultEntry) << r.control;
+    EXPECT_EQ(found->entries.entries[r.entries - 1], r.last) << r.control;
+  }
+}
+
+TEST(Shapes, EveryIndexHasItsTitleAndFigure) {
+  for (int i = 0; i < ShapeCount; ++i) {
+    EXPECT_FALSE(ShapeTitle(i).empty()) << i;
+    EXPECT_FALSE(ShapePreview(i).Steps().empty()) << i;
+    // Pairs share a figure.
+    if (i % 2 == 1) {
+      const DrawSteps a = ShapePreview(i - 1), b = ShapePreview(i);
+      ASSERT_EQ(a.Steps().size(), b.Steps().size()) << i;
+      for (std::size_t k = 0; k < a.Steps().size(); ++k) {
+        EXPECT_EQ(a.Steps()[k].sketch, b.Steps()[k].sketch) << i;
+      }
+    }
+  }
+  EXPECT_EQ(ShapeTitle(0), "Obvod štvorca");
+  EXPECT_EQ(ShapeTitle(21), "Objem guly");
+  EXPECT_TRUE(ShapePreview(-1).Steps().empty());
+  EXPECT_TRUE(ShapePreview(22).Steps().empty());
+  EXPECT_EQ(ShapePreview(6).Steps().size(), 1u) << "the triangle as one closed line";
+}
+
+TEST(Shapes, StepAroundAndOpenInRange) {
+  EXPECT_EQ(PreviousShape(0), 21) << "from the square to the sphere's volume";
+  EXPECT_EQ(NextShape(21), 0);
+  EXPECT_EQ(NextShape(4), 5);
+  EXPECT_EQ(PreviousShape(4), 3);
+  EXPECT_EQ(StoredShape(21), 21);
+  EXPECT_EQ(StoredShape(22), 0);
+  EXPECT_EQ(StoredShape(0xFFFFFFFFu), 0);
+}
+
+}  // namespace
+}  // namespace prolexa::zeruraruri

@@ -1,0 +1,252 @@
+#include "launcher_dialogs.h"
+
+#include <shellapi.h>
+
+#include <string>
+
+#include "control_factory.h"
+#include "gdi_formula_target.h"
+#include "launcher.h"
+#include "resource.h"
+#include "scoped.h"
+#include "settings_key.h"
+#include "wide.h"
+
+namespace prolexa::zeruraruri {
+namespace {
+
+constexpr char kLauncherKey[] = "Zeruraruri";
+constexpr char kCombinationsKey[] = "Zazozarozovuz";
+constexpr char kShapesKey[] = "Rezeze";
+
+// What every one of the dialogs keeps while it is open: its white
+// background, a font of its own for some texts, and the launcher to repaint
+// when it closes.
+struct DialogState {
+  HINSTANCE instance = nullptr;
+  HWND launcher = nullptr;
+  GdiBrush white;
+  GdiFont font;
+  int shape = 0;  // the settings dialog's shape
+};
+
+DialogState& StateOf(HWND dialog) {
+  return *reinterpret_cast<DialogState*>(GetWindowLongPtrW(dialog, DWLP_USER));
+}
+
+// The common part of the three dialog procedures. True when the message is
+// answered and `result` holds the answer.
+bool HandleWhiteDialog(HWND dialog, UINT message, LPARAM lParam, INT_PTR& result) {
+  // Before WM_INITDIALOG the dialog has no state to answer from.
+  if (message != WM_INITDIALOG && GetWindowLongPtrW(dialog, DWLP_USER) == 0) {
+    result = FALSE;
+    return true;
+  }
+  switch (message) {
+    case WM_INITDIALOG: {
+      SetWindowLongPtrW(dialog, DWLP_USER, lParam);
+      StateOf(dialog).white.Reset(CreateSolidBrush(RGB(255, 255, 255)));
+      return false;
+    }
+    case WM_CTLCOLORDLG:
+    case WM_CTLCOLORSTATIC:
+      result = reinterpret_cast<INT_PTR>(StateOf(dialog).white.Get());
+      return true;
+    default:
+      return false;
+  }
+}
+
+void Close(HWND dialog, INT_PTR result) {
+  const HWND launcher = StateOf(dialog).launcher;
+  EndDialog(dialog, result);
+  InvalidateRect(launcher, nullptr, TRUE);
+}
+
+// A "Times New Roman" of the given height on some of the dialog's texts.
+void SetBookFont(HWND dialog, int height, std::initializer_list<int> texts) {
+  DialogState& state = StateOf(dialog);
+  state.font.Reset(CreateFontFromDefault(height, 0, "Times New Roman"));
+  for (int id : texts) {
+    SendDlgItemMessageW(dialog, id, WM_SETFONT, reinterpret_cast<WPARAM>(state.font.Get()), TRUE);
+  }
+}
+
+void PaintIcon(HWND dialog) {
+  const PaintDC paint(dialog);
+  const auto icon = static_cast<HICON>(LoadImageW(StateOf(dialog).instance,
+                                                  MAKEINTRESOURCEW(IDI_APP), IMAGE_ICON, 48, 48,
+                                                  LR_SHARED));
+  if (icon != nullptr) DrawIconEx(paint.Dc(), 10, 10, icon, 48, 48, 0, nullptr, DI_NORMAL);
+}
+
+INT_PTR Run(HINSTANCE instance, HWND launcher, int templateId, DLGPROC procedure) {
+  DialogState state{instance, launcher, GdiBrush(), GdiFont(), 0};
+  return DialogBoxParamW(instance, MAKEINTRESOURCEW(templateId), launcher, procedure,
+                         reinterpret_cast<LPARAM>(&state));
+}
+
+// Settings.
+
+void ShowShape(HWND dialog) {
+  const int shape = StateOf(dialog).shape;
+  SetDlgItemTextW(dialog, IDC_SHAPE_TITLE, Widen(ShapeTitle(shape)).c_str());
+  InvalidateRect(dialog, nullptr, TRUE);
+}
+
+void LoadSettings(HWND dialog) {
+  std::string openKey;
+  SettingsKey key;
+  const auto open = [&](std::string_view name) {
+    if (openKey == name) return;
+    key.Open(HKEY_CURRENT_USER, SettingsPath(name));
+    openKey = name;
+  };
+  for (const SettingsList& list : SettingsLists()) {
+    const HWND combo = GetDlgItem(dialog, list.control);
+    for (std::string_view entry : list.entries) {
+      SendMessageW(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Widen(entry).c_str()));
+    }
+    open(list.keyName);
+    const DWORD stored = key.ReadDword(list.value, static_cast<DWORD>(list.defaultEntry));
+    // A value that fits no entry leaves the list empty; OK then stores -1.
+    SendMessageW(combo, CB_SETCURSEL, stored < static_cast<DWORD>(list.entries.count) ? stored
+                                                                                    : WPARAM(-1),
+                 0);
+  }
+  open(kCombinationsKey);
+  const DWORD option = key.ReadDword("index", 0);
+  if (option < static_cast<DWORD>(CombinationButtons)) {
+    CheckDlgButton(dialog, FirstCombinationButton + static_cast<int>(option), BST_CHECKED);
+  }
+  open(kShapesKey);
+  StateOf(dialog).shape = StoredShape(key.ReadDword("index", 0));
+  ShowShape(dialog);
+}
+
+void SaveSettings(HWND dialog) {
+  SettingsKey key;
+  key.Open(HKEY_CURRENT_USER, SettingsPath(kLauncherKey));
+  key.WriteDword("update", 0);
+  for (const SettingsList& list : SettingsLists()) {
+    key.Open(HKEY_CURRENT_USER, SettingsPath(list.keyName));
+    const LRESULT chosen = SendDlgItemMessageW(dialog, list.control, CB_GETCURSEL, 0, 0);
+    key.WriteDword(list.value, static_cast<DWORD>(chosen));  // CB_ERR is -1
+  }
+  key.Open(HKEY_CURRENT_USER, SettingsPath(kCombinationsKey));
+  for (int i = 0; i < CombinationButtons; ++i) {
+    if (IsDlgButtonChecked(dialog, FirstCombinationButton + i) == BST_CHECKED) {
+      key.WriteDword("index", static_cast<DWORD>(i));
+      break;
+    }
+  }
+  key.Open(HKEY_CURRENT_USER, SettingsPath(kShapesKey));
+  key.WriteDword("index", static_cast<DWORD>(StateOf(dialog).shape));
+}
+
+INT_PTR CALLBACK SettingsProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+  INT_PTR result = FALSE;
+  if (HandleWhiteDialog(dialog, message, lParam, result)) return result;
+  switch (message) {
+    case WM_INITDIALOG:
+      LoadSettings(dialog);
+      return TRUE;
+    case WM_PAINT: {
+      const PaintDC paint(dialog);
+      GdiFormulaTarget target(paint.Dc());
+      PaintSteps(ShapePreview(StateOf(dialog).shape), target, FormulaProfile{});
+      return TRUE;
+    }
+    case WM_COMMAND:
+      switch (LOWORD(wParam)) {
+        case IDC_SHAPE_PREVIOUS:
+          StateOf(dialog).shape = PreviousShape(StateOf(dialog).shape);
+          ShowShape(dialog);
+          return TRUE;
+        case IDC_SHAPE_NEXT:
+          StateOf(dialog).shape = NextShape(StateOf(dialog).shape);
+          ShowShape(dialog);
+          return TRUE;
+        case IDC_SETTINGS_OK:
+          SaveSettings(dialog);
+          Close(dialog, IDC_SETTINGS_OK);
+          return TRUE;
+        // Enter and Esc close without saving, as the cancel button does.
+        case IDOK:
+        case IDCANCEL:
+        case IDC_SETTINGS_CANCEL:
+          Close(dialog, LOWORD(wParam));
+          return TRUE;
+        default:
+          return FALSE;
+      }
+    default:
+      return FALSE;
+  }
+}
+
+// About.
+
+INT_PTR CALLBACK AboutProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+  INT_PTR result = FALSE;
+  if (HandleWhiteDialog(dialog, message, lParam, result)) return result;
+  switch (message) {
+    case WM_INITDIALOG:
+      SetBookFont(dialog, 20, {IDC_ABOUT_NAME});
+      return TRUE;
+    case WM_PAINT:
+      PaintIcon(dialog);
+      return TRUE;
+    case WM_LBUTTONDOWN:
+      Close(dialog, IDCANCEL);
+      return TRUE;
+    case WM_COMMAND:
+      if (LOWORD(wParam) != IDOK && LOWORD(wParam) != IDCANCEL) return FALSE;
+      Close(dialog, LOWORD(wParam));
+      return TRUE;
+    default:
+      return FALSE;
+  }
+}
+
+// Donation.
+
+INT_PTR CALLBACK DonationProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+  INT_PTR result = FALSE;
+  if (HandleWhiteDialog(dialog, message, lParam, result)) return result;
+  switch (message) {
+    case WM_INITDIALOG:
+      SetBookFont(dialog, 17, {IDC_DONATION_SUPPORT, IDC_DONATION_PROGRAMS, IDC_DONATION_THANKS});
+      return TRUE;
+    case WM_PAINT:
+      PaintIcon(dialog);
+      return TRUE;
+    case WM_COMMAND:
+      if (LOWORD(wParam) == IDC_DONATION_BUTTON) {
+        // The dialog stays open; a page that cannot be opened passes silently.
+        ShellExecuteW(StateOf(dialog).launcher, L"open", DonationPage, L"", L"", SW_SHOWNORMAL);
+        return TRUE;
+      }
+      if (LOWORD(wParam) != IDCANCEL) return FALSE;
+      Close(dialog, IDCANCEL);
+      return TRUE;
+    default:
+      return FALSE;
+  }
+}
+
+}  // namespace
+
+void ShowSettingsDialog(HINSTANCE instance, HWND launcher) {
+  Run(instance, launcher, IDD_SETTINGS, SettingsProc);
+}
+
+void ShowAboutDialog(HINSTANCE instance, HWND launcher) {
+  Run(instance, launcher, IDD_ABOUT, AboutProc);
+}
+
+void ShowDonationDialog(HINSTANCE instance, HWND launcher) {
+  Run(instance, launcher, IDD_DONATION, DonationProc);
+}
+
+}  // namespace prolexa::zeruraruri

@@ -1,0 +1,243 @@
+// Zeruraruri: the suite's launcher. One skinned window of picture tiles on
+// two pages; a click starts the tile's calculator, the tabs open the
+// settings, about and donation dialogs.
+#include <windows.h>
+#include <shellapi.h>
+#include <windowsx.h>
+
+#include <algorithm>
+#include <array>
+#include <string>
+
+#include "app_shell.h"
+#include "control_factory.h"
+#include "launcher.h"
+#include "launcher_dialogs.h"
+#include "resource.h"
+#include "wide.h"
+
+namespace prolexa::zeruraruri {
+namespace {
+
+constexpr char kKeyName[] = "Zeruraruri";
+constexpr int kWidth = 731;
+constexpr int kHeight = 540;
+// The skin's size: the region cuts the window down to it, so the system's
+// frame and caption are not seen.
+constexpr int kSkinWidth = 726;
+constexpr int kSkinHeight = 509;
+constexpr int kCorner = 40;
+constexpr RECT kTileArea{22, 99, 696, 500};
+constexpr UINT_PTR kUpdateTimer = 2;
+
+struct HoverFlags {
+  bool normalShown = false;
+  bool hoverShown = true;
+};
+
+// Everything the window keeps between messages.
+struct State {
+  HINSTANCE instance = nullptr;
+  HWND main = nullptr;
+  // Page 1 before the window exists, so that showing page 0 on creation
+  // takes effect.
+  int page = 1;
+  Tiles tiles{};
+  std::array<HoverFlags, SpotCount> spotHover{};
+  std::array<HoverFlags, SlotCount> slotHover{};
+  int rightDownX = 0;
+};
+
+State g;
+
+Point ClientPoint(LPARAM lParam) { return {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}; }
+
+RECT ToRect(const Box& b) { return {b.left, b.top, b.right, b.bottom}; }
+
+void ShowTilePage(int page) {
+  const int shown = ShowPage(g.page, page);
+  if (shown == g.page) return;
+  g.page = shown;
+  g.tiles = PageTiles(shown);
+  // The new tiles are drawn normal; their hover starts anew.
+  g.slotHover.fill(HoverFlags{});
+  RedrawWindow(g.main, &kTileArea, nullptr, RDW_INVALIDATE | RDW_ERASE);
+}
+
+// Starts a tile's program from the launcher's folder (by its bare name where
+// no such file lies there), and says so when it cannot be started.
+void StartProgram(std::string_view program) {
+  const std::wstring folder = ProgramFolder();
+  std::wstring file = folder + Widen(program) + L".exe";
+  if (GetFileAttributesW(file.c_str()) == INVALID_FILE_ATTRIBUTES) file = Widen(program);
+  SHELLEXECUTEINFOW start{};
+  start.cbSize = sizeof start;
+  // The message below is ours; the shell's own would come in its words.
+  start.fMask = SEE_MASK_FLAG_NO_UI;
+  start.lpVerb = L"open";
+  start.lpFile = file.c_str();
+  start.lpParameters = L"";
+  start.lpDirectory = folder.c_str();
+  start.nShow = SW_SHOWNORMAL;
+  if (!ShellExecuteExW(&start)) {
+    const std::string text = "Program " + std::string(program) + " sa nepodarilo spustiť.";
+    ShowRefusal(g.main, ErrorRefusal(text));
+  }
+}
+
+void Paint(HDC dc) {
+  const ControlFactory f(g.instance, nullptr);
+  f.DrawBitmap(dc, g.page == 1 ? IDB_PAGE2 : IDB_PAGE1, 0, 97, 725, 411);
+  f.DrawBitmap(dc, IDB_BANNER, 0, 0, 725, 100);
+  for (const HotSpot& spot : HotSpots()) {
+    // The donation tab is painted one column narrower than the mouse
+    // draws it.
+    const int width = spot.spot == Spot::Donation ? spot.width - 1 : spot.width;
+    f.DrawBitmap(dc, spot.normal, spot.at.x, spot.at.y, width, spot.height);
+  }
+  for (int slot = 0; slot < SlotCount; ++slot) {
+    if (!g.tiles[slot].enabled) continue;
+    const Box place = SlotBox(slot);
+    f.DrawBitmap(dc, g.tiles[slot].normal, place.left, place.top, TileWidth, TileHeight);
+  }
+}
+
+void TrackMouse(Point mouse) {
+  const ControlFactory f(g.instance, g.main);
+  const POINT at{mouse.x, mouse.y};
+  const auto& spots = HotSpots();
+  for (std::size_t i = 0; i < spots.size(); ++i) {
+    const HotSpot& s = spots[i];
+    f.TrackHover(ToRect(s.region), at, g.spotHover[i].normalShown, g.spotHover[i].hoverShown,
+                 s.normal, s.hover, s.at.x, s.at.y, s.width, s.height);
+  }
+  for (int slot = 0; slot < SlotCount; ++slot) {
+    const Tile& tile = g.tiles[slot];
+    if (!tile.enabled) continue;
+    const Box b = SlotBox(slot);
+    f.TrackHover(ToRect(b), at, g.slotHover[slot].normalShown, g.slotHover[slot].hoverShown,
+                 tile.normal, tile.hover, b.left, b.top, TileWidth, TileHeight);
+  }
+}
+
+void OnLeftButtonUp(Point mouse) {
+  const Click click = ClickAt(mouse, g.tiles);
+  if (click.slot) {
+    StartProgram(g.tiles[*click.slot].program);
+    return;
+  }
+  if (!click.spot) return;
+  switch (*click.spot) {
+    case Spot::Settings:
+      ShowSettingsDialog(g.instance, g.main);
+      break;
+    case Spot::About:
+      ShowAboutDialog(g.instance, g.main);
+      break;
+    case Spot::Donation:
+      ShowDonationDialog(g.instance, g.main);
+      break;
+    case Spot::Minimise:
+      SendMessageW(g.main, WM_SYSCOMMAND, SC_MINIMIZE, 0);
+      break;
+    case Spot::Close:
+      SendMessageW(g.main, WM_CLOSE, 0, 0);
+      break;
+    case Spot::Help:
+      break;
+  }
+}
+
+// The banner drags the window: a press there is taken as one on the
+// caption, which the system's frame no longer shows.
+LRESULT HitTest(HWND window, WPARAM wParam, LPARAM lParam) {
+  const LRESULT answer = DefWindowProcW(window, WM_NCHITTEST, wParam, lParam);
+  POINT mouse{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+  ScreenToClient(window, &mouse);
+  if (answer == HTCLIENT && DragsWindow({mouse.x, mouse.y}) &&
+      GetAsyncKeyState(VK_LBUTTON) < 0) {
+    return HTCAPTION;
+  }
+  return answer;
+}
+
+// Cuts the window to the skin's rounded shape, wherever the system's frame
+// puts the client area.
+void CutToSkin(HWND window) {
+  RECT frame{}, client{};
+  GetWindowRect(window, &frame);
+  GetClientRect(window, &client);
+  POINT origin{0, 0};
+  ClientToScreen(window, &origin);
+  const int x = origin.x - frame.left;
+  const int y = origin.y - frame.top;
+  const int w = std::min<int>(kSkinWidth, client.right);
+  const int h = std::min<int>(kSkinHeight, client.bottom);
+  const HRGN region = CreateRoundRectRgn(x, y, x + w, y + h, kCorner, kCorner);
+  // The window owns the region once it is set.
+  if (region != nullptr && !SetWindowRgn(window, region, TRUE)) DeleteObject(region);
+}
+
+LRESULT CALLBACK LauncherWindow(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_CREATE:
+      g.main = window;
+      ShowTilePage(0);
+      break;
+    case WM_PAINT: {
+      const PaintDC paint(window);
+      Paint(paint.Dc());
+      return 0;
+    }
+    case WM_MOUSEMOVE:
+      TrackMouse(ClientPoint(lParam));
+      return 0;
+    case WM_LBUTTONDOWN:
+      if (OnHelpIcon(ClientPoint(lParam))) OpenHelp(window);
+      break;
+    case WM_LBUTTONUP:
+      OnLeftButtonUp(ClientPoint(lParam));
+      break;
+    case WM_RBUTTONDOWN:
+      if (wParam == MK_RBUTTON) g.rightDownX = GET_X_LPARAM(lParam);
+      break;
+    case WM_RBUTTONUP:
+      ShowTilePage(PageAfterRightDrag(g.rightDownX, GET_X_LPARAM(lParam)));
+      break;
+    case WM_NCHITTEST:
+      return HitTest(window, wParam, lParam);
+    case WM_ACTIVATEAPP:
+      InvalidateRect(window, nullptr, TRUE);
+      break;
+    case WM_CLOSE:
+      PostQuitMessage(0);
+      break;
+    case WM_TIMER:
+      // Nothing in the suite arms this timer; an update program would.
+      if (wParam == kUpdateTimer) {
+        KillTimer(window, kUpdateTimer);
+        ShellExecuteW(nullptr, L"open", L"Aktualizacia", L"", L"", SW_SHOWNA);
+      }
+      break;
+    default:
+      break;
+  }
+  return DefWindowProcW(window, message, wParam, lParam);
+}
+
+}  // namespace
+}  // namespace prolexa::zeruraruri
+
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
+  using namespace prolexa;
+  using zeruraruri::g;
+  g.instance = instance;
+  if (!RegisterMainClass(instance, zeruraruri::kKeyName, zeruraruri::LauncherWindow)) return 0;
+  const HWND main = CreateCenteredMainWindow(instance, zeruraruri::kKeyName, "Prolexa",
+                                             zeruraruri::kWidth, zeruraruri::kHeight);
+  if (main == nullptr) return 0;
+  zeruraruri::CutToSkin(main);
+  KeyPolicy keys;
+  keys.helpOwner = main;
+  return RunMessageLoop(keys);
+}
