@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
-# Draws the icons and bitmaps of the calculators with ImageMagick and writes them
-# into <program>/res/. Every picture is drawn here from scratch; the outputs are
-# committed, so run this again only after changing a picture:
+# Draws the icons and bitmaps of the calculators and of the launcher with
+# ImageMagick and writes them into <program>/res/. Every picture is drawn here
+# from scratch; the outputs are committed, so run this again only after changing
+# a picture:
 #
-#   tools/make-art.sh            # all programs
-#   tools/make-art.sh trigona    # one program
+#   tools/make-art.sh              # all programs
+#   tools/make-art.sh trigona      # one program
+#   tools/make-art.sh zeruraruri   # the launcher
 #
 # Needs: imagemagick (convert), fonts-liberation.
 #
@@ -19,6 +21,25 @@
 #                        (under Wine the client area ends 72 rows below the band
 #                        top: 519 x 475 and 744 x 525)
 #   106 teach.bmp        88 x 104, Trigona only: picture in the teaching dialog
+#
+# Resources of the launcher Zeruraruri (a skinned window, 725 px wide; the
+# places are window coordinates):
+#   101 app.ico          48, 32 and 16 px in one icon, the suite's emblem
+#   102 banner.bmp       725 x 100 at (0, 0); its last three rows lie under the page
+#   103 page2.bmp        725 x 411 at (0, 97), background of the second tile page
+#   104 page1.bmp        725 x 411 at (0, 97), background of the first tile page;
+#                        tile slots at (27, 120), (27, 216), (27, 312), (27, 408)
+#                        and (360, 120), the tabs in the strip x 693..724
+#   105 help.bmp         35 x 31 at (682, 45), the "?" help icon on the banner
+#   106 help_hover.bmp   the same while the mouse is over it
+#   107 tab_settings.bmp 31 x 149 at (694, 100), tab "Nastavenia"; 108 its hover
+#   109 tab_about.bmp    31 x 138 at (694, 248), tab "O programe"; 110 its hover
+#   111 tab_donation.bmp 32 x 122 at (693, 386), tab "Dotácie"; 112 its hover
+#   113 close.bmp        30 x 20 at (680, 0); 114 close_hover.bmp
+#   115 minimise.bmp     30 x 20 at (650, 0); 116 minimise_hover.bmp
+#   10..25 tile_<program>.bmp and tile_<program>_hover.bmp, 310 x 89 each, in
+#                        the order Zazozarozovuz, Radixa, Dromika, Trigona,
+#                        Redero, Zoverudir, Zeraz, Mernika
 # All bitmaps are 24-bit BMP3 without alpha.
 
 set -euo pipefail
@@ -27,8 +48,10 @@ ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 FONTS=/usr/share/fonts/truetype/liberation
 SANS_BOLD="$FONTS/LiberationSans-Bold.ttf"
 SERIF_BOLD_ITALIC="$FONTS/LiberationSerif-BoldItalic.ttf"
+SANS="$FONTS/LiberationSans-Regular.ttf"
+SANS_ITALIC="$FONTS/LiberationSans-Italic.ttf"
 
-for f in "$SANS_BOLD" "$SERIF_BOLD_ITALIC"; do
+for f in "$SANS_BOLD" "$SERIF_BOLD_ITALIC" "$SANS" "$SANS_ITALIC"; do
     [[ -r $f ]] || { echo "make-art: missing font $f (install fonts-liberation)" >&2; exit 1; }
 done
 command -v convert >/dev/null || { echo "make-art: convert not found (install imagemagick)" >&2; exit 1; }
@@ -91,12 +114,18 @@ make_band_bottom() {
 # Help icon: a round button with a white "?" on the very rows of the header band
 # that it covers, so it blends into the band when copied there.
 # $1 = header band png, $2 = disc colour, $3 = ring colour (or none),
-# $4 = darker edge colour, $5 = output
+# $4 = darker edge colour, $5 = output, $6 = optional "x+y": the icon's place
+# on a full-size band picture $1 (without it $1 is one pixel wide and the icon
+# sits at y = HELP_Y)
 make_help() {
-    local band=$1 fill=$2 ring=$3 edge=$4 out=$5
+    local band=$1 fill=$2 ring=$3 edge=$4 out=$5 at=${6:-}
     local s=8 w=$((HELP_W * 8)) h=$((HELP_H * 8))
-    convert "$band" -crop "1x${HELP_H}+0+${HELP_Y}" +repage \
-        -scale "${HELP_W}x${HELP_H}!" "$TMP/help_bg.png"
+    if [[ -n $at ]]; then
+        convert "$band" -crop "${HELP_W}x${HELP_H}+${at}" +repage "$TMP/help_bg.png"
+    else
+        convert "$band" -crop "1x${HELP_H}+0+${HELP_Y}" +repage \
+            -scale "${HELP_W}x${HELP_H}!" "$TMP/help_bg.png"
+    fi
     # centre of the disc at (17.5, 15.5) px, radius 13 px, drawn 8 times larger
     local cx=$((175 * s / 10)) cy=$((155 * s / 10)) r=$((13 * s))
     local ring_draw=()
@@ -265,12 +294,336 @@ make_radixa() {
     make_icon '#5cc47c' '#1f7a40' icon_large icon_small "$res/app.ico"
 }
 
+# ------------------------------------------------------------------ Zeruraruri
+# The launcher: a skinned window 725 px wide, banner on top (y 0..99, its last
+# three rows covered by the page), below it one of two tile pages (y 97..507)
+# with the tiles of the calculators and three vertical tabs on the right edge.
+
+ZR_TINT='#d8d5f2'      # the suite's colours: indigo
+ZR_LIGHT='#f3f2fc'
+ZR_SOFT='#b3aee3'
+ZR_ACCENT='#4b44a6'
+ZR_EDGE='#322c80'
+ZR_TEXT='#26224f'
+ZR_PAGE='#f6f6fb'      # page body around the tiles
+ZR_STRIP='#eceaf8'     # strip under the tabs on the right edge
+ZR_MUTED='#6c6994'     # hint text on the pages
+
+# The suite's emblem: four keys of a calculator with + - x = on a 256 px
+# canvas, the "=" key in its own colour. $1 = colour of the keys, $2 = colour
+# of their signs, $3 = colour of the "=" key, $4 = colour of its sign,
+# $5 = name of the array to fill with -draw arguments
+zr_emblem() {
+    local keys=$1 signs=$2 key4=$3 sign4=$4
+    local -n out_draw=$5
+    # shellcheck disable=SC2034 # fills the caller's array
+    out_draw=(
+        -stroke none -fill "$keys"
+        -draw 'roundrectangle 36,36 122,122 18,18' -draw 'roundrectangle 134,36 220,122 18,18'
+        -draw 'roundrectangle 36,134 122,220 18,18'
+        -fill "$key4" -draw 'roundrectangle 134,134 220,220 18,18'
+        -fill "$signs"
+        -draw 'rectangle 59,73 99,85' -draw 'rectangle 73,59 85,99'
+        -draw 'rectangle 157,73 197,85'
+        -draw 'polygon 65,163 73,155 93,175 113,155 121,163 101,183 121,203 113,211 93,191 73,211 65,203 85,183'
+        -fill "$sign4" -draw 'rectangle 157,162 197,173' -draw 'rectangle 157,182 197,193'
+    )
+}
+
+# A tile of one calculator, 310 x 89, and its hover picture: a rounded white
+# card with a soft shadow on the page colour, the picture in a tinted square on
+# the left, the name and a short description, a chevron on the right.
+# Shapes are drawn 4 times larger and scaled down; text is drawn at its size.
+# $1 = name, $2 = description, $3 = accent colour, $4 = tint of the picture
+# square, $5 = name of the array of -draw arguments for the 64 px picture on a
+# 256 px canvas, $6 = output without ".bmp" (the hover picture gets "_hover")
+zr_tile() {
+    local name=$1 desc=$2 accent=$3 tint=$4 out=$6
+    local -n picture=$5
+    local s=4 w=310 h=89
+    convert -size 256x256 xc:none "${picture[@]}" -filter Box -resize 64x64 "$TMP/zr_pic.png"
+    local hover card ring border chevron
+    for hover in 0 1; do
+        if (( hover )); then
+            card='#fff6e9' ring="$HOVER_RING" border="$HOVER_FILL" chevron="$HOVER_FILL"
+        else
+            card=white ring=none border="$ZR_SOFT" chevron="$ZR_SOFT"
+        fi
+        convert -size $((w * s))x$((h * s)) "xc:$ZR_PAGE" \
+            -stroke none -fill 'rgba(50,45,110,0.10)' \
+            -draw "roundrectangle $((2 * s)),$((3 * s)) $((w * s - 1)),$((h * s - 1)) $((11 * s)),$((11 * s))" \
+            -fill "$ring" -draw "roundrectangle 0,0 $(((w - 2) * s - 1)),$(((h - 2) * s - 1)) $((12 * s)),$((12 * s))" \
+            -fill "$border" \
+            -draw "roundrectangle $((1 * s)),$((1 * s)) $(((w - 3) * s - 1)),$(((h - 3) * s - 1)) $((11 * s)),$((11 * s))" \
+            -fill "$card" \
+            -draw "roundrectangle $((1 * s + s * (1 + hover))),$((1 * s + s * (1 + hover))) $(((w - 3 - 1 - hover) * s - 1)),$(((h - 3 - 1 - hover) * s - 1)) $(((10 - hover) * s)),$(((10 - hover) * s))" \
+            -fill "$tint" -draw "roundrectangle $((9 * s)),$((8 * s)) $((81 * s - 1)),$((80 * s - 1)) $((9 * s)),$((9 * s))" \
+            -fill none -stroke "$chevron" -strokewidth $((3 * s)) \
+            -draw "polyline $((288 * s)),$((34 * s)) $((296 * s)),$((43 * s)) $((288 * s)),$((52 * s))" \
+            -filter Box -resize "${w}x${h}!" \
+            "$TMP/zr_pic.png" -geometry +13+12 -composite \
+            -stroke none -font "$SANS_BOLD" -pointsize 25 -fill "$accent" -annotate +94+41 "$name" \
+            -font "$SANS" -pointsize 14 -fill '#4a4860' -annotate +95+64 "$desc" \
+            "$TMP/zr_tile.png"
+        if (( hover )); then
+            save_bmp "$TMP/zr_tile.png" "${out}_hover.bmp"
+        else
+            save_bmp "$TMP/zr_tile.png" "$out.bmp"
+        fi
+    done
+}
+
+# A vertical tab on the right edge, w x h, and its hover picture: rounded on
+# the left, open to the window's edge on the right, the text reading from the
+# bottom up. $1 = text, $2 = width, $3 = height, $4 = shift of the text up from
+# the middle, $5 = output without ".bmp"
+zr_tab() {
+    local text=$1 w=$2 h=$3 up=$4 out=$5
+    local s=4 hover fill1 fill2 border ink
+    for hover in 0 1; do
+        if (( hover )); then
+            fill1='#ffe9c2' fill2='#f8b95e' border="$HOVER_FILL" ink='#4a2800'
+        else
+            fill1=white fill2="$ZR_TINT" border="$ZR_SOFT" ink="$ZR_TEXT"
+        fi
+        convert -size $((h - 4))x$((w - 1)) "gradient:$fill1-$fill2" -rotate -90 "$TMP/zr_tab_fill.png"
+        convert -size $((w * s))x$((h * s)) xc:black -fill white -stroke none \
+            -draw "roundrectangle $((1 * s)),$((2 * s)) $(((w + 12) * s)),$(((h - 2) * s - 1)) $((8 * s)),$((8 * s))" \
+            -filter Box -resize "${w}x${h}!" "$TMP/zr_tab_outer.png"
+        convert -size $((w * s))x$((h * s)) xc:black -fill white -stroke none \
+            -draw "roundrectangle $((2 * s)),$((3 * s)) $(((w + 12) * s)),$(((h - 3) * s - 1)) $((7 * s)),$((7 * s))" \
+            -filter Box -resize "${w}x${h}!" "$TMP/zr_tab_inner.png"
+        # the text, drawn across and turned to read upwards
+        convert -size "${h}x${w}" xc:none -font "$SANS_BOLD" -pointsize 14 -fill "$ink" \
+            -gravity center -annotate "+$((0 - up))+1" "$text" -rotate -90 "$TMP/zr_tab_text.png"
+        convert -size "${w}x${h}" "xc:$ZR_STRIP" \
+            \( -size "${w}x${h}" "xc:$border" "$TMP/zr_tab_outer.png" -alpha off -compose CopyOpacity -composite \) \
+            -compose Over -composite \
+            \( -size "${w}x${h}" xc:none "$TMP/zr_tab_fill.png" -geometry +1+2 -composite \
+               "$TMP/zr_tab_inner.png" -alpha off -compose CopyOpacity -composite \) \
+            -compose Over -composite \
+            "$TMP/zr_tab_text.png" -composite "$TMP/zr_tab.png"
+        if (( hover )); then
+            save_bmp "$TMP/zr_tab.png" "${out}_hover.bmp"
+        else
+            save_bmp "$TMP/zr_tab.png" "$out.bmp"
+        fi
+    done
+}
+
+# A caption button, 30 x 20, over the banner at x = $2: a key hanging from the
+# top edge with a glyph. $1 = banner png, $2 = x, $3 = name of the array of
+# -draw arguments for the glyph on the 120 x 80 canvas, $4 = hover colour,
+# $5 = output without ".bmp"
+zr_caption() {
+    local banner=$1 x=$2 hover_fill=$4 out=$5
+    local -n glyph=$3
+    local hover fill stroke ink
+    convert "$banner" -crop "30x20+$x+0" +repage "$TMP/zr_cap_bg.png"
+    for hover in 0 1; do
+        if (( hover )); then
+            fill="$hover_fill" stroke="$hover_fill" ink=white
+        else
+            fill='rgba(255,255,255,0.45)' stroke="$ZR_SOFT" ink="$ZR_EDGE"
+        fi
+        convert -size 120x80 xc:none \
+            -fill "$fill" -stroke "$stroke" -strokewidth 4 -draw 'roundrectangle 4,-24 115,73 14,14' \
+            -stroke none -fill "$ink" "${glyph[@]}" \
+            -filter Box -resize 30x20! "$TMP/zr_cap_fg.png"
+        convert "$TMP/zr_cap_bg.png" "$TMP/zr_cap_fg.png" -composite "$TMP/zr_cap.png"
+        if (( hover )); then
+            save_bmp "$TMP/zr_cap.png" "${out}_hover.bmp"
+        else
+            save_bmp "$TMP/zr_cap.png" "$out.bmp"
+        fi
+    done
+}
+
+# A tile page, 725 x 411: the light body, a soft fade from the banner above, a
+# footer line in the suite's colours at the bottom, the strip under the tabs,
+# the emblem faintly in the free right column, and below it how to turn the
+# page and which page this is. $1 = page number, $2 = hint, $3 = second line
+# of the hint, $4 = output
+zr_page() {
+    local page=$1 hint=$2 hint2=$3 out=$4
+    local faint
+    zr_emblem '#e9e7f7' "$ZR_PAGE" '#f7e6cf' "$ZR_PAGE" faint
+    convert -size 256x256 xc:none "${faint[@]}" -filter Box -resize 150x150 "$TMP/zr_faint.png"
+    local dots
+    if (( page == 1 )); then
+        dots=(-fill "$ZR_ACCENT" -draw 'circle 490,381 494,381'
+              -fill none -stroke "$ZR_SOFT" -strokewidth 1.5 -draw 'circle 505,381 509,381' -stroke none)
+    else
+        dots=(-fill none -stroke "$ZR_SOFT" -strokewidth 1.5 -draw 'circle 490,381 494,381' -stroke none
+              -fill "$ZR_ACCENT" -draw 'circle 505,381 509,381')
+    fi
+    convert -size 725x20 "gradient:white-$ZR_PAGE" \
+        \( -size 725x384 "xc:$ZR_PAGE" \) \
+        \( -size 725x1 "xc:$ZR_SOFT" \) \
+        \( -size 725x1 "xc:$ZR_ACCENT" \) \
+        \( -size 725x5 "gradient:$ZR_LIGHT-$ZR_TINT" \) \
+        -append \
+        -fill "$ZR_STRIP" -draw 'rectangle 693,0 724,410' \
+        -fill "$ZR_SOFT" -draw 'line 692,0 692,410' \
+        "$TMP/zr_faint.png" -geometry +440+140 -composite \
+        -font "$SANS" -pointsize 13 -fill "$ZR_MUTED" -gravity north \
+        -annotate "+152+316" "$hint" -annotate "+152+333" "$hint2" \
+        -gravity none "${dots[@]}" \
+        -font "$SANS_BOLD" -pointsize 12 -fill "$ZR_MUTED" -annotate +521+386 "$page / 2" \
+        "$TMP/zr_page.png"
+    save_bmp "$TMP/zr_page.png" "$out"
+}
+
+make_zeruraruri() {
+    local res="$ROOT/zeruraruri/res"
+    mkdir -p "$res"
+
+    # icon: the emblem on an indigo tile; at 16 px four plain keys
+    # shellcheck disable=SC2034 # used through make_icon's name reference
+    local icon_large
+    zr_emblem white "$ZR_ACCENT" "$HOVER_FILL" white icon_large
+    # shellcheck disable=SC2034 # used through make_icon's name reference
+    local icon_small=(
+        -stroke none -fill white
+        -draw 'roundrectangle 28,28 120,120 16,16' -draw 'roundrectangle 136,28 228,120 16,16'
+        -draw 'roundrectangle 28,136 120,228 16,16'
+        -fill "$HOVER_FILL" -draw 'roundrectangle 136,136 228,228 16,16'
+    )
+    make_icon '#7b73d6' '#3a3392' icon_large icon_small "$res/app.ico"
+
+    # banner: the band of the calculators, taller, with the suite's name
+    convert -size 725x89 "gradient:$ZR_TINT-$ZR_LIGHT" \
+        \( -size 725x1 "xc:$ZR_SOFT" \) \
+        \( -size 725x2 "xc:$ZR_ACCENT" \) \
+        \( -size 725x8 xc:white \) \
+        -append \
+        -font "$SANS_ITALIC" -pointsize 52 -fill "$ZR_TEXT" -annotate +40+64 'Prolexa' \
+        -font "$SANS_ITALIC" -pointsize 18 -fill "$ZR_ACCENT" -annotate +262+47 'Matematika a fyzika pre školu' \
+        -font "$SANS" -pointsize 13 -fill "$ZR_MUTED" -annotate +263+68 'tolvek.cz' \
+        "$TMP/zr_banner.png"
+    [[ $(identify -format '%wx%h' "$TMP/zr_banner.png") == 725x100 ]]
+    save_bmp "$TMP/zr_banner.png" "$res/banner.bmp"
+
+    make_help "$TMP/zr_banner.png" "$ZR_ACCENT" none "$ZR_EDGE" "$res/help.bmp" 682+45
+    make_help "$TMP/zr_banner.png" "$HOVER_FILL" "$HOVER_RING" '#c96f00' "$res/help_hover.bmp" 682+45
+
+    # shellcheck disable=SC2034 # used through zr_caption's name reference
+    local cross=(-draw 'polygon 42,21 47,16 60,29 73,16 78,21 65,34 78,47 73,52 60,39 47,52 42,47 55,34')
+    # shellcheck disable=SC2034
+    local bar=(-draw 'rectangle 43,44 77,51')
+    zr_caption "$TMP/zr_banner.png" 680 cross '#e0492f' "$res/close"
+    zr_caption "$TMP/zr_banner.png" 650 bar "$HOVER_FILL" "$res/minimise"
+
+    zr_page 1 'Potiahnite pravým tlačidlom myši doľava:' 'ďalšie programy' "$res/page1.bmp"
+    zr_page 2 'Potiahnite pravým tlačidlom myši doprava:' 'späť na prvú stranu' "$res/page2.bmp"
+
+    zr_tab 'Nastavenia' 31 149 0 "$res/tab_settings"
+    zr_tab 'O programe' 31 138 0 "$res/tab_about"
+    zr_tab 'Dotácie' 32 122 10 "$res/tab_donation"
+
+    # pictures of the tiles, 64 px drawn on 256 px
+    # shellcheck disable=SC2034 # the pictures are used through zr_tile's name reference
+    local pic_zazozarozovuz=() row col
+    local -a abc=('#e2574c' '#3f7fd0' '#f0b429') letters=(A B C)
+    for row in 0 1 2; do
+        for col in 0 1 2; do
+            local k=$(( (row + col) % 3 )) x=$((20 + col * 76)) y=$((20 + row * 76))
+            pic_zazozarozovuz+=(-fill "${abc[k]}" -draw "roundrectangle $x,$y $((x + 64)),$((y + 64)) 14,14"
+                                -fill white -font "$SANS_BOLD" -pointsize 44
+                                -draw "text $((x + 18)),$((y + 48)) '${letters[k]}'")
+        done
+    done
+    # shellcheck disable=SC2034
+    local pic_radixa=(
+        -fill none -stroke '#8cc39f' -strokewidth 6
+        -draw 'line 12,150 244,150' -draw 'line 128,16 128,240'
+        -stroke none -fill '#2e8a4d' -draw "$(parabola_discs 214 34 8)"
+        -fill white -stroke '#1d6136' -strokewidth 7
+        -draw 'circle 81,150 81,164' -draw 'circle 175,150 175,164'
+    )
+    # shellcheck disable=SC2034
+    local pic_dromika=(
+        -fill none -stroke '#7fa8a6' -strokewidth 8 -draw 'line 8,196 248,196'
+        -stroke '#7fa8a6' -strokewidth 5 -draw 'line 128,46 128,212'
+        -stroke none
+        -fill '#3f7fd0' -draw 'circle 40,158 40,192'
+        -fill '#e2574c' -draw 'circle 216,158 216,192'
+        -fill '#1f8a87' -draw 'rectangle 80,150 100,166' -draw 'polygon 98,132 122,158 98,184'
+        -draw 'rectangle 156,150 176,166' -draw 'polygon 158,132 134,158 158,184'
+        -font "$SANS_ITALIC" -pointsize 72 -fill '#1f8a87'
+        -draw "text 18,104 'v'" -draw "text 182,104 'v'"
+        -font "$SANS" -pointsize 44 -draw "text 54,118 '1'" -draw "text 218,118 '2'"
+    )
+    # shellcheck disable=SC2034
+    local pic_trigona=(
+        -stroke none -fill '#2f6db3' -draw 'polygon 40,32 40,220 224,220'
+        -fill none -stroke white -strokewidth 10 -draw 'polyline 40,176 84,176 84,220'
+    )
+    # shellcheck disable=SC2034
+    local pic_redero=(
+        -stroke '#6a48b0' -strokewidth 7
+        -fill '#cbbdf0' -draw 'rectangle 22,22 104,104'
+        -fill '#bfe0f7' -draw 'circle 182,63 182,105'
+        -fill '#e9e2fa' -draw 'rectangle 64,140 152,228'
+        -fill '#d3c7f3' -draw 'polygon 64,140 100,108 188,108 152,140'
+        -fill '#b8a7ea' -draw 'polygon 152,140 188,108 188,196 152,228'
+    )
+    # shellcheck disable=SC2034
+    local pic_zoverudir=(
+        -stroke '#4d5b73' -strokewidth 8 -fill white -draw 'roundrectangle 56,24 220,232 16,16'
+        -stroke '#d66a6a' -strokewidth 4 -draw 'line 92,28 92,228'
+        -stroke '#9fb0c8' -strokewidth 6
+        -draw 'line 104,80 196,80' -draw 'line 104,112 196,112'
+        -draw 'line 104,144 196,144' -draw 'line 104,176 168,176'
+        -stroke '#4d5b73' -strokewidth 8 -fill none
+        -draw 'ellipse 56,60 18,10 0,360' -draw 'ellipse 56,104 18,10 0,360'
+        -draw 'ellipse 56,148 18,10 0,360' -draw 'ellipse 56,192 18,10 0,360'
+    )
+    # shellcheck disable=SC2034
+    local pic_zeraz=(
+        -stroke '#8d5a55' -strokewidth 7 -fill white -draw 'roundrectangle 72,20 120,196 24,24'
+        -draw 'circle 96,200 96,236'
+        -stroke none -fill '#d23f31' -draw 'circle 96,200 96,226' -draw 'rectangle 88,80 104,204'
+        -stroke '#8d5a55' -strokewidth 5
+        -draw 'line 128,52 148,52' -draw 'line 128,84 142,84' -draw 'line 128,116 148,116'
+        -draw 'line 128,148 142,148'
+        -stroke none -fill '#f08a24'
+        -draw 'path "M 196,236 C 160,232 150,196 170,164 C 180,148 186,128 184,108 C 206,124 224,150 226,176 C 232,168 234,158 232,148 C 246,168 250,200 236,218 C 228,230 214,236 196,236 Z"'
+        -fill '#ffd24d'
+        -draw 'path "M 200,234 C 182,232 176,212 186,196 C 192,186 196,176 196,166 C 210,178 220,194 220,210 C 220,224 212,234 200,234 Z"'
+    )
+    # shellcheck disable=SC2034
+    local pic_mernika=(-stroke '#8a6d12' -strokewidth 6 -fill '#f6d66b' -draw 'roundrectangle 12,100 244,172 8,8'
+                       -strokewidth 5)
+    local i
+    for i in 0 1 2 3 4 5 6 7 8 9 10; do
+        local tx=$((28 + i * 20)) tl=18
+        (( i % 5 == 0 )) && tl=36
+        pic_mernika+=(-draw "line $tx,103 $tx,$((103 + tl))")
+    done
+    pic_mernika+=(
+        -stroke none -fill '#8a6d12' -font "$SANS_BOLD" -pointsize 34 -draw "text 162,164 'cm'"
+        -stroke '#8a6d12' -strokewidth 8 -draw 'line 40,60 216,60'
+        -stroke none -draw 'polygon 20,60 48,40 48,80' -draw 'polygon 236,60 208,40 208,80'
+    )
+
+    zr_tile Trigona 'Pytagorova veta' '#2f6db3' '#dce9f8' pic_trigona "$res/tile_trigona"
+    zr_tile Radixa 'Kvadratické rovnice' '#2e8a4d' '#dcf1e2' pic_radixa "$res/tile_radixa"
+    zr_tile Zazozarozovuz 'Variácie a kombinácie' '#b03a78' '#f6e0ec' pic_zazozarozovuz "$res/tile_zazozarozovuz"
+    zr_tile Redero 'Obvody, obsahy a objemy' '#6a48b0' '#ebe4f8' pic_redero "$res/tile_redero"
+    zr_tile Dromika 'Pohyb dvoch telies' '#1f8a87' '#d9f0ef' pic_dromika "$res/tile_dromika"
+    zr_tile Zoverudir 'Ďalší program sady' '#4d5b73' '#e3e8f0' pic_zoverudir "$res/tile_zoverudir"
+    zr_tile Zeraz 'Teplo telesa' '#c0392b' '#f9e0dc' pic_zeraz "$res/tile_zeraz"
+    zr_tile Mernika 'Prevody jednotiek' '#8a6d12' '#f7edc9' pic_mernika "$res/tile_mernika"
+}
+
 targets=("$@")
-[[ ${#targets[@]} -gt 0 ]] || targets=(trigona radixa)
+[[ ${#targets[@]} -gt 0 ]] || targets=(trigona radixa zeruraruri)
 for t in "${targets[@]}"; do
     case $t in
         trigona) make_trigona ;;
         radixa) make_radixa ;;
+        zeruraruri) make_zeruraruri ;;
         *) echo "make-art: unknown program '$t'" >&2; exit 2 ;;
     esac
 done
