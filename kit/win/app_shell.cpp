@@ -6,6 +6,7 @@
 
 #include <algorithm>
 
+#include "../res/calculator_resources.h"
 #include "control_factory.h"
 #include "utf.h"
 

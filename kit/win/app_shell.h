@@ -12,7 +12,6 @@
 #include <string_view>
 #include <vector>
 
-#include "../res/calculator_resources.h"
 #include "key_filter.h"
 #include "scoped.h"
 #include "solution.h"
