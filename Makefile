@@ -54,9 +54,9 @@ windows-tests: $(WINDOWS_BUILD)
 	  "the Windows tests run on the 64-bit build of the same sources."
 	ctest --test-dir $(BUILD)/$(WINDOWS_BUILD) --output-on-failure
 
-# Until the launcher exists, the suite starts with its first calculator;
-# PROGRAM=Radixa starts another one.
-PROGRAM ?= Trigona
+# The suite starts with its launcher; PROGRAM=Trigona starts one calculator
+# alone.
+PROGRAM ?= Zeruraruri
 run: deps
 	@$(MAKE) --no-print-directory run-programs WINE_ARCH=$$(tools/wine-arch.sh)
 

@@ -3,7 +3,7 @@
 # on the user's display, or on a virtual one when there is none.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
-program=${1:-Trigona}
+program=${1:-Zeruraruri}
 source "$here/wine-env.sh"
 bin="$here/../build/windows$([ "$PROLEXA_WINE_ARCH" != win64 ] || echo 64)/bin"
 "$here/wine-prefix.sh"

@@ -14,9 +14,10 @@ xvfb=$!
 trap 'wineserver -k 2>/dev/null || true; kill $xvfb 2>/dev/null || true' EXIT
 sleep 1
 
-# Starts a program, waits for its window, prints "X Y" of its client origin.
+# Starts a program (its title, then its file when they differ), waits for
+# its window, prints "X Y W H" of the window.
 start() {
-  (cd "$bin" && setsid "$PROLEXA_WINE" "$1.exe" </dev/null >/dev/null 2>&1 &)
+  (cd "$bin" && setsid "$PROLEXA_WINE" "${2:-$1}.exe" </dev/null >/dev/null 2>&1 &)
   local id=""
   for _ in $(seq 100); do
     id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -1) && [ -n "$id" ] && break
@@ -31,6 +32,28 @@ start() {
 click() { xdotool mousemove "$(( ox + $1 ))" "$(( oy + $2 ))" click 1; sleep 0.2; }
 type_into() { click "$1" "$2"; xdotool type --delay 80 "$3"; sleep 0.2; }
 capture() { import -window root -crop "${w}x${h}+${wx}+${wy}" +repage "$out/$1"; }
+
+# The launcher: both pages, and its settings dialog.
+read -r wx wy w h < <(start Prolexa Zeruraruri)
+ox=$((wx + 3)); oy=$((wy + 22))
+# The window is cut to its skin: the frame and caption are not part of it.
+skin() { import -window root -crop "725x509+${ox}+${oy}" +repage "$out/$1"; }
+xdotool mousemove 5 5
+sleep 0.5
+skin launcher.png
+xdotool mousemove "$(( ox + 400 ))" "$(( oy + 300 ))" mousedown 3 mousemove "$(( ox + 300 ))" "$(( oy + 300 ))" mouseup 3
+xdotool mousemove 5 5
+sleep 0.5
+skin launcher-page2.png
+xdotool mousemove "$(( ox + 300 ))" "$(( oy + 300 ))" mousedown 3 mousemove "$(( ox + 400 ))" "$(( oy + 300 ))" mouseup 3
+click 707 170
+sleep 1
+read -r dx dy dw dh < <(eval "$(xdotool getwindowgeometry --shell "$(xdotool search --onlyvisible --name '^Nastavenia$' | head -1)")"; echo "$X $Y $WIDTH $HEIGHT")
+import -window root -crop "${dw}x${dh}+${dx}+${dy}" +repage "$out/launcher-settings.png"
+xdotool key Escape
+sleep 0.5
+wineserver -k || true
+sleep 0.5
 
 read -r wx wy w h < <(start Trigona)
 ox=$((wx + 3)); oy=$((wy + 22))
