@@ -15,11 +15,13 @@ namespace prolexa {
 
 // The form as captured at the last compute: the text of every input field,
 // the selected entry of every list (-1 for none) and the state of every
-// option box, each in the order the form names them.
+// option box, each in the order the form names them, and the exercise the
+// form shows (0 where it has only one).
 struct FormInputs {
   std::vector<std::string> texts;
   std::vector<int> lists;
   std::vector<bool> options;
+  int mode = 0;
 
   // Empty, -1 and false for an index the form does not have.
   const std::string& Text(std::size_t i) const;

@@ -1,5 +1,8 @@
 #include "solution.h"
 
+#include <cmath>
+#include <optional>
+
 #include "number_text.h"
 
 namespace prolexa {
@@ -33,6 +36,19 @@ void PaintSteps(const DrawSteps& steps, FormulaTarget& target, const FormulaProf
       }
     }
   }
+}
+
+std::string NumberWriter::Fixed(double value) {
+  // Negating b = 0 or multiplying by c = -0 gives a negative zero, which
+  // would show as a puzzling "-0".
+  if (value == 0) value = 0.0;
+  std::optional<std::string> text;
+  if (std::isfinite(value)) text = FormatRounded(value);
+  if (!text) {
+    allWhole_ = false;
+    return "0";
+  }
+  return *text;
 }
 
 bool TooBig(double value) { return !(value <= BigNumberLimit); }

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "formula.h"
+#include "number_text.h"
 
 namespace prolexa {
 
@@ -74,5 +75,27 @@ void PaintSteps(const DrawSteps& steps, FormulaTarget& target, const FormulaProf
 // The "%f" text of a value rounded up to `places` (6 for intermediate values,
 // 20 for the plain six-decimal text, the user's count for results).
 std::string Rounded(double value, int places);
+
+// Writes the numbers of one solution and remembers whether every one of them
+// could be written whole: finite, and with a six-decimal text that fits the
+// 19-character number text. A solution with a number that cannot is refused
+// as a whole rather than shown cut or as "inf".
+class NumberWriter {
+ public:
+  explicit NumberWriter(int places) : places_(places) {}
+
+  bool AllWhole() const { return allWhole_; }
+
+  // The six-decimal text of a value; an exact zero is written 0, never "-0".
+  std::string Fixed(double value);
+  // An intermediate value, rounded up to six places.
+  std::string Six(double value) { return RoundNumberText(Fixed(value), 6); }
+  // A result, rounded up to the user's places.
+  std::string Result(double value) { return RoundNumberText(Fixed(value), places_); }
+
+ private:
+  int places_;
+  bool allWhole_ = true;
+};
 
 }  // namespace prolexa

@@ -34,10 +34,14 @@ std::wstring ModulePath() {
   }
 }
 
+// Hidden controls (the rows an exercise does not use) are passed over.
 void MoveFocusAlongChain(const std::vector<HWND>& chain) {
   const auto current = std::find(chain.begin(), chain.end(), GetFocus());
   if (current == chain.end()) return;
-  const auto next = current + 1 == chain.end() ? chain.begin() : current + 1;
+  auto next = current;
+  do {
+    next = next + 1 == chain.end() ? chain.begin() : next + 1;
+  } while (next != current && !IsWindowVisible(*next));
   SetFocus(*next);
 }
 

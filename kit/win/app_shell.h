@@ -52,9 +52,9 @@ void OpenHelp(HWND owner);
 
 // What the message loop needs to know about the main window's controls.
 struct KeyPolicy {
-  // Tab moves the focus to the next control of this list (after the last
-  // comes the first); a control not in the list keeps the focus. Empty: Tab
-  // is passed on untouched.
+  // Tab moves the focus to the next visible control of this list (after the
+  // last comes the first); a control not in the list keeps the focus. Empty:
+  // Tab is passed on untouched.
   std::vector<HWND> focusChain;
   std::vector<HWND> numberEdits;  // digits, editing keys, the decimal point
   std::vector<HWND> signedEdits;  // the same and the keypad minus

@@ -71,6 +71,11 @@ FormPreferences ReadFormPreferences(const CalculatorForm& form) {
                                ? option.defaultChecked
                                : key.ReadDword(option.preference, fallback) == 1);
   }
+  if (form.modes.preference != nullptr) {
+    // A stored exercise outside the list would leave an empty form.
+    const DWORD mode = key.ReadDword(form.modes.preference, 0);
+    read.mode = mode < static_cast<DWORD>(form.modes.count) ? static_cast<int>(mode) : 0;
+  }
   const int fallback = form.rounding.defaultPlaces;
   const DWORD places = key.ReadDword(kPlacesPreference, static_cast<DWORD>(fallback));
   read.places = places <= static_cast<DWORD>(MostPlaces) ? static_cast<int>(places) : fallback;
@@ -111,7 +116,11 @@ bool CalculatorWindow::CreateControls() {
   }
   for (const FormField& field : form_.fields) {
     const ControlPlace& p = field.labelPlace;
-    if (!made(labels_, f.CreateLabel(field.label, p.x, p.y, p.w, p.h))) return false;
+    if (!made(fieldLabels_, f.CreateLabel(field.label, p.x, p.y, p.w, p.h))) return false;
+  }
+  for (const FormLabel& label : form_.labels) {
+    const ControlPlace& p = label.place;
+    if (!made(labels_, f.CreateLabel(label.text, p.x, p.y, p.w, p.h))) return false;
   }
   for (const FormOption& option : form_.options) {
     const ControlPlace& p = option.place;
@@ -127,10 +136,16 @@ bool CalculatorWindow::CreateControls() {
     return false;
   }
   if (form_.teachButton.w > 0 && !button(teach_, "Výuka", form_.teachButton)) return false;
+  for (const FormButton& own : form_.buttons) {
+    HWND pressable = nullptr;
+    if (!button(pressable, own.text, own.place)) return false;
+    buttons_.push_back(pressable);
+  }
   if (!CreateRoundingSelector(f, rounding_, form_.rounding.place, preferences_.places,
                               form_.rounding.language)) {
     return false;
   }
+  if (!form_.rounding.caption.empty()) SetWindowTextUtf8(rounding_.label, form_.rounding.caption);
 
   common_.helpRegion = form_.helpRegion;
   f.ApplyDefaultFont(withFont.data(), static_cast<int>(withFont.size()));
@@ -147,6 +162,8 @@ bool CalculatorWindow::CreateControls() {
     if (field.keys != KeyField::Other) FilterPastes(fields_[i], field.keys);
   }
   FilterPastes(rounding_.edit, KeyField::Rounding);
+  mode_ = preferences_.mode;
+  if (form_.modes.show != nullptr) form_.modes.show(*this);
   if (!fields_.empty()) SetFocus(fields_.front());
   return true;
 }
@@ -172,6 +189,8 @@ HWND CalculatorWindow::ControlOf(FormControl control) const {
       return rounding_.edit;
     case FormControl::Kind::Teach:
       return teach_;
+    case FormControl::Kind::Button:
+      return at(buttons_);
   }
   return nullptr;
 }
@@ -210,6 +229,7 @@ void CalculatorWindow::Compute() {
     captured_.lists.push_back(static_cast<int>(SendMessageW(list, CB_GETCURSEL, 0, 0)));
   }
   for (HWND option : options_) captured_.options.push_back(Checked(option));
+  captured_.mode = mode_;
   InvalidateSolution();
   const Verdict verdict = prolexa::Compute(form_.core, captured_);
   // The state changes before the message box, whose modal loop repaints.
@@ -227,7 +247,7 @@ void CalculatorWindow::Clear() {
 void CalculatorWindow::PaintContent(HDC dc) {
   PaintFrame(dc, instance_, form_.frame, common_);
   GdiFormulaTarget target(dc);
-  if (form_.figure != nullptr) PaintSteps(form_.figure(), target, form_.core.profile);
+  if (form_.figure != nullptr) PaintSteps(form_.figure(mode_), target, form_.core.profile);
   if (shown_) {
     const int places = PlacesFromText(WindowTextUtf8(rounding_.edit));
     PaintSteps(form_.core.draw(captured_, state_, places), target, form_.core.profile);
@@ -252,7 +272,41 @@ void CalculatorWindow::OnCommand(HWND sender, UINT notification) {
     if (shown_) Compute();
   } else if (Contains(options_, sender) && notification == BN_CLICKED) {
     if (shown_) Compute();
+  } else if (Contains(buttons_, sender) && notification == BN_CLICKED) {
+    const auto button = std::find(buttons_.begin(), buttons_.end(), sender) - buttons_.begin();
+    if (const auto pressed = form_.buttons[static_cast<std::size_t>(button)].pressed) {
+      pressed(*this);
+    }
   }
+}
+
+void CalculatorWindow::SwitchMode(int mode) {
+  shown_ = false;
+  mode_ = mode;
+  for (HWND field : fields_) SetWindowTextW(field, L"");
+  if (form_.modes.show != nullptr) form_.modes.show(*this);
+  // The figure, the rows and the solution all change.
+  InvalidateRect(main_, nullptr, TRUE);
+  if (!fields_.empty()) SetFocus(fields_.front());
+}
+
+void CalculatorWindow::ShowRow(int field, bool shown) {
+  const int show = shown ? SW_SHOW : SW_HIDE;
+  const auto i = static_cast<std::size_t>(field);
+  ShowWindow(fields_.at(i), show);
+  ShowWindow(fieldLabels_.at(i), show);
+  if (i < lists_.size()) ShowWindow(lists_[i], show);
+}
+
+void CalculatorWindow::SetFieldLabel(int field, std::string_view text) {
+  SetWindowTextUtf8(fieldLabels_.at(static_cast<std::size_t>(field)), text);
+}
+
+void CalculatorWindow::RefillList(int list, UnitList entries, int selected) {
+  const HWND combo = lists_.at(static_cast<std::size_t>(list));
+  SendMessageW(combo, CB_RESETCONTENT, 0, 0);
+  const DWORD choice = static_cast<DWORD>(selected);
+  ControlFactory(instance_, main_).FillCombos(&combo, 0, 1, entries, &choice);
 }
 
 LRESULT CALLBACK CalculatorWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {

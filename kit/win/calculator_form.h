@@ -56,7 +56,7 @@ struct FormOption {
 
 // A control of the form, as the focus chain names it.
 struct FormControl {
-  enum class Kind { Field, List, Option, Compute, Clear, Rounding, Teach };
+  enum class Kind { Field, List, Option, Compute, Clear, Rounding, Teach, Button };
   Kind kind = Kind::Field;
   int index = 0;  // of a field, list or option
 
@@ -67,15 +67,39 @@ struct FormControl {
   static constexpr FormControl Clear() { return {Kind::Clear, 0}; }
   static constexpr FormControl Rounding() { return {Kind::Rounding, 0}; }
   static constexpr FormControl Teach() { return {Kind::Teach, 0}; }
+  static constexpr FormControl Button(int i) { return {Kind::Button, i}; }
 };
 
 struct RoundingPreference {
   RoundingSelectorPlace place{};
   PlacesLanguage language = PlacesLanguage::Czech;
   int defaultPlaces = 2;  // also stored when the spinner reports an error
+  std::string_view caption{};  // the label's own wording; empty: the usual one
 };
 
 class CalculatorWindow;
+
+// A text of the form beside its fields, such as the title of an exercise.
+struct FormLabel {
+  std::string_view text{};
+  ControlPlace place{};
+};
+
+// A button of the program's own and what it does.
+struct FormButton {
+  std::string_view text{};
+  ControlPlace place{};
+  void (*pressed)(CalculatorWindow& window) = nullptr;
+};
+
+// A form that shows one of several exercises: the stored exercise it starts
+// with (one outside 0 to count - 1 starts with 0) and how the form is set
+// up for an exercise.
+struct FormModes {
+  const char* preference = nullptr;
+  int count = 1;
+  void (*show)(CalculatorWindow& window) = nullptr;
+};
 
 struct CalculatorForm {
   std::string_view keyName{};  // class "Tolvek-00-" + key name, registry key
@@ -85,17 +109,21 @@ struct CalculatorForm {
   std::vector<FormField> fields{};
   std::vector<FormList> lists{};
   std::vector<FormOption> options{};
+  std::vector<FormLabel> labels{};
+  std::vector<FormButton> buttons{};
+  FormModes modes{};
   ControlPlace computeButton{};  // "OK"
   ControlPlace clearButton{};    // "Vymazat"
   ControlPlace teachButton{};    // "Výuka"; a zero width: no teaching dialog
   TeachingDialogLook teaching{};
   RoundingPreference rounding{};
-  // Tab moves along these, after the last to the first.
+  // Tab moves along these, after the last to the first, passing over those
+  // hidden.
   std::vector<FormControl> focusChain{};
   // Repainted on compute and clear, each widened to the client's right edge.
   std::vector<RECT> solutionAreas{};
   // Drawn on every paint after the frame, before the solution.
-  DrawSteps (*figure)() = nullptr;
+  DrawSteps (*figure)(int mode) = nullptr;
   CalculatorCore core{};
   // Called when the pupil picks another entry of a list, before a shown
   // solution is computed again.
@@ -109,6 +137,7 @@ struct FormPreferences {
   std::vector<int> lists;      // a valid entry of each list
   std::vector<bool> options;
   int places = 2;              // 0 to 6
+  int mode = 0;                // a valid exercise
 };
 
 // Reads the form's preferences from its registry key: missing values take
@@ -130,10 +159,22 @@ class CalculatorWindow {
   HWND Field(int i) const { return fields_.at(static_cast<std::size_t>(i)); }
   HWND List(int i) const { return lists_.at(static_cast<std::size_t>(i)); }
   HWND Option(int i) const { return options_.at(static_cast<std::size_t>(i)); }
+  HWND Label(int i) const { return labels_.at(static_cast<std::size_t>(i)); }
+  HWND Button(int i) const { return buttons_.at(static_cast<std::size_t>(i)); }
   HWND ComputeButton() const { return compute_; }
   HWND ClearButton() const { return clear_; }
   const RoundingSelector& Rounding() const { return rounding_; }
   bool SolutionShown() const { return shown_; }
+  int Mode() const { return mode_; }
+
+  // Shows another exercise: the solution goes, the fields are emptied, the
+  // form is set up anew and the figure and solution are repainted.
+  void SwitchMode(int mode);
+  // Shows or hides a field's row: its label, its edit and its list.
+  void ShowRow(int field, bool shown);
+  void SetFieldLabel(int field, std::string_view text);
+  // Fills a list with other entries and selects one of them.
+  void RefillList(int list, UnitList entries, int selected);
 
   // Captures the form, repaints the solution areas and runs the check: a
   // refusal is shown and leaves the areas empty.
@@ -158,7 +199,7 @@ class CalculatorWindow {
   const CalculatorForm& form_;
   HINSTANCE instance_;
   HWND main_ = nullptr;
-  std::vector<HWND> labels_, fields_, lists_, options_;
+  std::vector<HWND> fieldLabels_, fields_, lists_, options_, labels_, buttons_;
   HWND compute_ = nullptr, clear_ = nullptr, teach_ = nullptr;
   RoundingSelector rounding_;
   CommonWindowState common_;
@@ -166,6 +207,7 @@ class CalculatorWindow {
   FormInputs captured_;
   bool shown_ = false;
   int state_ = 0;
+  int mode_ = 0;
 };
 
 // Registers the class (once per process), creates the main window and its

@@ -56,51 +56,17 @@ std::string Enclosed(const std::string& text, bool negative) {
   return negative ? "(" + text + ")" : text;
 }
 
-// Writes the numbers of one solution and remembers whether every one of them
-// could be written whole: finite, and with a six-decimal text that fits the
-// 19-character number text. A solution with a number that cannot is refused
-// as a whole rather than shown cut or as "inf".
-class NumberWriter {
- public:
-  explicit NumberWriter(int places) : places_(places) {}
-
-  bool AllWhole() const { return allWhole_; }
-
-  // The six-decimal text of a computed value.
-  std::string Fixed(double value) {
-    // An exact zero is written 0. Negating b = 0 or multiplying by c = -0
-    // gives a negative zero, which would show as a puzzling "-0".
-    if (value == 0) value = 0.0;
-    std::optional<std::string> text;
-    if (std::isfinite(value)) text = FormatRounded(value);
-    if (!text) {
-      allWhole_ = false;
-      return "0";
-    }
-    return *text;
-  }
-
-  // An intermediate value, rounded up to six places.
-  std::string Six(double value) { return RoundNumberText(Fixed(value), kIntermediatePlaces); }
-
-  // A real root, rounded up to the user's places.
-  std::string Result(double value) { return RoundNumberText(Fixed(value), places_); }
-
-  // A typed coefficient: its own text rounded up to six places, so that
-  // digits beyond the sixth decimal raise the last one.
-  std::string Typed(std::string_view text) {
-    const double value = ParseNumber(text);
-    Fixed(value);
-    // "-0" or "-0.0" typed with the keypad minus is zero; written with its
-    // sign it would make the numerator of a root "--0".
-    if (value == 0) return "0";
-    return RoundNumberText(text, kIntermediatePlaces);
-  }
-
- private:
-  int places_;
-  bool allWhole_ = true;
-};
+// A typed coefficient: its own text rounded up to six places, so that digits
+// beyond the sixth decimal raise the last one; the writer learns whether its
+// value can be written.
+std::string Typed(NumberWriter& n, std::string_view text) {
+  const double value = ParseNumber(text);
+  n.Fixed(value);
+  // "-0" or "-0.0" typed with the keypad minus is zero; written with its
+  // sign it would make the numerator of a root "--0".
+  if (value == 0) return "0";
+  return RoundNumberText(text, kIntermediatePlaces);
+}
 
 // The drawing steps of the solution at `places`, or nothing when one of its
 // numbers cannot be written whole. Texts are taken as the fields hold them.
@@ -117,8 +83,8 @@ std::optional<DrawSteps> Compose(const CoefficientTexts& texts, int places) {
   const double q = (a * 4) * c;
   steps.Origin(kDiscriminantLeft, kDiscriminantTop);
   steps.Line("D = b^ - 4ac");
-  steps.Line("D = " + n.Typed(texts.b) + "^ - 4 * " + Enclosed(n.Typed(texts.a), a < 0) +
-             " * " + Enclosed(n.Typed(texts.c), c < 0));
+  steps.Line("D = " + Typed(n, texts.b) + "^ - 4 * " + Enclosed(Typed(n, texts.a), a < 0) +
+             " * " + Enclosed(Typed(n, texts.c), c < 0));
   steps.Line("D = " + n.Six(bb) + " - " + Enclosed(n.Six(q), q < 0));
   // Everything below uses the discriminant as written with six decimals, so
   // that a value too small to show (4e-7) counts as zero: the pupil sees
@@ -131,10 +97,10 @@ std::optional<DrawSteps> Compose(const CoefficientTexts& texts, int places) {
   const double twoA = a + a;
   const double minusB = -b;
   const std::string shownTwoA = n.Six(twoA);
-  const std::string typedA = n.Typed(texts.a);
+  const std::string typedA = Typed(n, texts.a);
   // Every numerator begins with -b: the positive value when b is negative,
   // else a minus before b as typed (so b = 0 gives -0).
-  const std::string numerator = b < 0 ? n.Six(minusB) : "-" + n.Typed(texts.b);
+  const std::string numerator = b < 0 ? n.Six(minusB) : "-" + Typed(n, texts.b);
   const std::string rootOfD = "@" + shownD + "@||2 * " + typedA + "|";
 
   steps.Origin(kRootsLeft, kRootsTop);

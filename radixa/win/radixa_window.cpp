@@ -44,7 +44,7 @@ const CalculatorForm kForm{
                    FormControl::Rounding()},
     // The roots below the fields, and the discriminant block beside them.
     .solutionAreas = {{11, 175, 739, 540}, {419, 75, 739, 175}},
-    .figure = DrawGeneralForm,
+    .figure = [](int) { return DrawGeneralForm(); },
     .core = Core,
 };
 

@@ -53,7 +53,7 @@ const CalculatorForm kForm{
                    FormControl::Option(ShowUnits), FormControl::Compute(),
                    FormControl::Clear(), FormControl::Rounding(), FormControl::Teach()},
     .solutionAreas = {{11, 220, 370, 395}},
-    .figure = DrawTriangleFigure,
+    .figure = [](int) { return DrawTriangleFigure(); },
     .core = Core,
 };
 

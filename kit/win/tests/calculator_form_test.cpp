@@ -36,7 +36,7 @@ DrawSteps Draw(const FormInputs& in, int, int) {
   return steps;
 }
 
-DrawSteps Figure() {
+DrawSteps Figure(int) {
   DrawSteps figure;
   figure.Sketch(SketchItem::Line({300, 100}, {400, 100}));
   return figure;
