@@ -5,7 +5,7 @@
 # a picture:
 #
 #   tools/make-art.sh              # all programs
-#   tools/make-art.sh trigona      # one program
+#   tools/make-art.sh trigona      # one program (trigona, radixa, rezeze)
 #   tools/make-art.sh zeruraruri   # the launcher
 #
 # Needs: imagemagick (convert), fonts-liberation.
@@ -16,10 +16,10 @@
 #   103 help_hover.bmp   35 x 31, the same while the mouse is over it
 #   104 band_top.bmp     1 x 65, header band, repeated across the window at y = 0
 #   105 band_bottom.bmp  1 x 97, footer band from y = 403 (Trigona) or 453
-#                        (Radixa) down to the window's outer height (500, 550),
-#                        so it fills the client area whatever the frame metrics
-#                        (under Wine the client area ends 72 rows below the band
-#                        top: 519 x 475 and 744 x 525)
+#                        (Radixa, Rezeze) down to the window's outer height
+#                        (500, 550), so it fills the client area whatever the
+#                        frame metrics (under Wine the client area ends 72 rows
+#                        below the band top: 519 x 475 and 744 x 525)
 #   106 teach.bmp        88 x 104, Trigona only: picture in the teaching dialog
 #
 # Resources of the launcher Zeruraruri (a skinned window, 725 px wide; the
@@ -292,6 +292,45 @@ make_radixa() {
         -stroke none -fill white -draw "$(parabola_discs 208 40 16)"
     )
     make_icon '#5cc47c' '#1f7a40' icon_large icon_small "$res/app.ico"
+}
+
+# ---------------------------------------------------------------------- Rezeze
+# The shapes calculator (program file Redero.exe), 650 px wide, in the violet
+# of its launcher tile.
+make_rezeze() {
+    local res="$ROOT/rezeze/res"
+    mkdir -p "$res"
+    local tint='#dcd2f3' light='#f4f0fc' soft='#b9a9e6' accent='#6a48b0'
+
+    make_band_top "$tint" "$light" "$soft" "$accent" "$res/band_top.bmp"
+    cp "$TMP/band_top.png" "$TMP/rezeze_band.png"
+    # the maker's address is written at y = 490, 37 rows into the footer band
+    # (y = 453): the band starts with a fade from white, as Radixa's does, so
+    # the address stands on the lightest part of the band
+    make_band_bottom "$tint" "$light" "$soft" "$accent" 24 "$res/band_bottom.bmp"
+    make_help "$TMP/rezeze_band.png" "$accent" none '#4b3088' "$res/help.bmp"
+    make_help "$TMP/rezeze_band.png" "$HOVER_FILL" "$HOVER_RING" '#c96f00' "$res/help_hover.bmp"
+
+    # icon: a square, a circle and a cube, the figures of the calculator
+    # shellcheck disable=SC2034 # used through make_icon's name reference
+    local icon_large=(
+        -stroke '#4b3088' -strokewidth 7
+        -fill white -draw 'rectangle 34,34 112,112'
+        -fill '#d7ecfb' -draw 'circle 180,73 180,113'
+        -fill white -draw 'rectangle 68,146 152,230'
+        -fill '#e6defa' -draw 'polygon 68,146 102,116 186,116 152,146'
+        -fill '#c5b5f0' -draw 'polygon 152,146 186,116 186,200 152,230'
+    )
+    # shellcheck disable=SC2034
+    local icon_small=(
+        -stroke none
+        -fill white -draw 'rectangle 32,32 111,111'
+        -fill '#d7ecfb' -draw 'circle 184,72 184,120'
+        -fill white -draw 'rectangle 64,160 159,239'
+        -fill '#e6defa' -draw 'polygon 64,159 112,128 207,128 159,159'
+        -fill '#c5b5f0' -draw 'polygon 160,159 207,128 207,208 160,239'
+    )
+    make_icon '#9378dc' '#4e3294' icon_large icon_small "$res/app.ico"
 }
 
 # ------------------------------------------------------------------ Zeruraruri
@@ -618,11 +657,12 @@ make_zeruraruri() {
 }
 
 targets=("$@")
-[[ ${#targets[@]} -gt 0 ]] || targets=(trigona radixa zeruraruri)
+[[ ${#targets[@]} -gt 0 ]] || targets=(trigona radixa rezeze zeruraruri)
 for t in "${targets[@]}"; do
     case $t in
         trigona) make_trigona ;;
         radixa) make_radixa ;;
+        rezeze) make_rezeze ;;
         zeruraruri) make_zeruraruri ;;
         *) echo "make-art: unknown program '$t'" >&2; exit 2 ;;
     esac

@@ -15,4 +15,9 @@ std::string CodePointsToUtf8(std::u32string_view text);
 // Number of characters (code points) of a UTF-8 text.
 std::size_t CharacterCount(std::string_view text);
 
+// The first `count` characters of a text, as an edit field of that many
+// characters would hold it: counted as the field counts, never cutting a
+// character in two.
+std::string FirstCharacters(std::string_view text, std::size_t count);
+
 }  // namespace prolexa

@@ -6,6 +6,7 @@
 
 #include "formula.h"
 #include "number_text.h"
+#include "utf.h"
 
 namespace prolexa::radixa {
 namespace {
@@ -32,19 +33,7 @@ constexpr std::string_view kNoRealRoots = "Tato rovnica nemá v obore reálnych 
 constexpr std::string_view kComplexRoots = "Možné ji vypočítat v obore komplexních";
 constexpr std::string_view kComplexRootsEnd = "čísel.";
 
-// A text as a field of CoefficientLimit characters would hold it. Counted in
-// characters, not bytes, as the edit control counts; a continuation byte
-// never starts a character.
-std::string FieldText(std::string_view text) {
-  std::size_t characters = 0;
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    const auto byte = static_cast<unsigned char>(text[i]);
-    if ((byte & 0xC0) == 0x80) continue;
-    if (characters == CoefficientLimit) return std::string(text.substr(0, i));
-    ++characters;
-  }
-  return std::string(text);
-}
+std::string FieldText(std::string_view text) { return FirstCharacters(text, CoefficientLimit); }
 
 CoefficientTexts FieldTexts(const CoefficientTexts& texts) {
   return {FieldText(texts.a), FieldText(texts.b), FieldText(texts.c)};

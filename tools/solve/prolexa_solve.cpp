@@ -24,6 +24,7 @@
 #include "formula.h"
 #include "number_text.h"
 #include "radixa_solver.h"
+#include "rezeze_solver.h"
 #include "solution.h"
 #include "trigona_solver.h"
 
@@ -126,15 +127,16 @@ int PrintSteps(const DrawSteps& steps, const FormulaProfile& profile, bool withL
 
 // How a NAME=VALUE input reaches the program's form.
 struct Input {
-  enum class Kind { Text, List, Option } kind;
+  enum class Kind { Text, List, Option, Mode } kind;
   std::size_t index;
-  int fallback = 0;  // a list's entry or an option's state when not given
+  int fallback = 0;  // a list's entry, an option's state or the mode when not given
 };
 
 struct Program {
   const char* name;
   const CalculatorCore* core;
   std::vector<std::pair<std::string, Input>> inputs;  // "places" comes on top
+  int modes = 1;  // the exercises a Mode input chooses from
 };
 
 const std::vector<Program>& Programs() {
@@ -154,6 +156,20 @@ const std::vector<Program>& Programs() {
        {{"a", {K::Text, radixa::FieldA}},
         {"b", {K::Text, radixa::FieldB}},
         {"c", {K::Text, radixa::FieldC}}}},
+      {"rezeze",
+       &rezeze::Core,
+       {{"ex", {K::Mode, 0}},
+        {"t1", {K::Text, 0}},
+        {"t2", {K::Text, 1}},
+        {"t3", {K::Text, 2}},
+        {"t4", {K::Text, 3}},
+        {"u1", {K::List, 0, Metres}},
+        {"u2", {K::List, 1, Metres}},
+        {"u3", {K::List, 2, Metres}},
+        {"u4", {K::List, 3, Metres}},
+        {"u5", {K::List, 4, Metres}},
+        {"units", {K::Option, rezeze::ShowUnits, 1}}},
+       rezeze::ExerciseCount},
   };
   return programs;
 }
@@ -183,7 +199,10 @@ std::optional<FormInputs> Capture(const Program& program,
     std::optional<int> value = input.fallback;
     if (given != values.end()) value = WholeNumber(given->second);
     if (!value) return std::nullopt;
-    if (input.kind == Input::Kind::List) {
+    if (input.kind == Input::Kind::Mode) {
+      if (*value < 0 || *value >= program.modes) return std::nullopt;
+      form.mode = *value;
+    } else if (input.kind == Input::Kind::List) {
       if (form.lists.size() <= input.index) form.lists.resize(input.index + 1, -1);
       form.lists[input.index] = *value;
     } else {
@@ -198,7 +217,7 @@ int Run(const Program& program, const std::map<std::string, std::string>& values
         bool withLayout) {
   const std::optional<FormInputs> form = Capture(program, values);
   if (!form) {
-    std::fprintf(stderr, "prolexa-solve: lists and options of %s take whole numbers\n",
+    std::fprintf(stderr, "prolexa-solve: the lists, options and exercise of %s take whole numbers in range\n",
                  program.name);
     return kUsage;
   }

@@ -1,5 +1,7 @@
 #include "launcher.h"
 
+#include "rezeze_solver.h"
+
 namespace prolexa::zeruraruri {
 namespace {
 
@@ -67,13 +69,6 @@ constexpr std::string_view kShapeTitles[ShapeCount] = {
     "Obsah ihlanu",       "Objem ihlanu",       "Obsah kužeľa",       "Objem kužeľa",
     "Obsah guly",         "Objem guly"};
 
-void Lines(DrawSteps& figure, std::initializer_list<std::pair<Point, Point>> lines) {
-  for (const auto& [a, b] : lines) figure.Sketch(SketchItem::Line(a, b));
-}
-
-// The circle of radius 30 about (520, 50).
-void Circle(DrawSteps& figure) { figure.Sketch(SketchItem::Ellipse({490, 20, 551, 81})); }
-
 }  // namespace
 
 bool Contains(const Box& box, Point p) {
@@ -129,83 +124,13 @@ std::string_view ShapeTitle(int index) {
 }
 
 DrawSteps ShapePreview(int index) {
-  DrawSteps figure;
-  if (index < 0 || index >= ShapeCount) return figure;
-  switch (index / 2) {
-    case 0:  // square
-      figure.Sketch(SketchItem::Polyline({{495, 20}, {555, 20}, {555, 80}, {495, 80}, {495, 20}}));
-      break;
-    case 1:  // rectangle
-      figure.Sketch(SketchItem::Polyline({{475, 20}, {575, 20}, {575, 80}, {475, 80}, {475, 20}}));
-      break;
-    case 2:
-      Circle(figure);
-      break;
-    case 3:  // triangle
-      figure.Sketch(SketchItem::Polyline({{475, 80}, {575, 80}, {540, 20}, {475, 80}}));
-      break;
-    case 4:  // trapezium
-      Lines(figure, {{{475, 80}, {575, 80}},
-                     {{505, 20}, {475, 80}},
-                     {{575, 80}, {545, 20}},
-                     {{545, 20}, {505, 20}}});
-      break;
-    case 5:  // cube
-      Lines(figure, {{{520, 35}, {485, 23}},
-                     {{520, 35}, {555, 23}},
-                     {{520, 35}, {520, 82}},
-                     {{520, 82}, {485, 70}},
-                     {{485, 70}, {485, 23}},
-                     {{520, 82}, {555, 70}},
-                     {{555, 23}, {555, 70}},
-                     {{555, 23}, {520, 11}},
-                     {{520, 11}, {485, 23}}});
-      break;
-    case 6:  // prism
-      Lines(figure, {{{525, 25}, {490, 13}},
-                     {{490, 13}, {511, 6}},
-                     {{525, 25}, {546, 18}},
-                     {{546, 18}, {511, 6}},
-                     {{525, 25}, {525, 81}},
-                     {{490, 13}, {490, 69}},
-                     {{525, 81}, {490, 69}},
-                     {{546, 18}, {546, 74}},
-                     {{546, 74}, {525, 81}}});
-      break;
-    case 7:  // cylinder
-      figure.Sketch(SketchItem::Ellipse({485, 10, 550, 30}));
-      Lines(figure, {{{485, 20}, {485, 70}}, {{549, 21}, {549, 70}}});
-      figure.Sketch(SketchItem::Ellipse({485, 60, 550, 80}));
-      break;
-    case 8:  // pyramid
-      Lines(figure, {{{520, 82}, {485, 70}},
-                     {{520, 82}, {555, 70}},
-                     {{520, 82}, {520, 20}},
-                     {{485, 70}, {520, 20}},
-                     {{555, 70}, {520, 20}}});
-      break;
-    case 9:  // cone
-      Lines(figure, {{{518, 20}, {484, 69}}, {{518, 20}, {550, 70}}});
-      figure.Sketch(SketchItem::Ellipse({485, 60, 550, 80}));
-      break;
-    case 10: {  // sphere: its outline and the lower half of an equator
-      Circle(figure);
-      // From 190° round through the bottom to 10°, about (520, 35).
-      figure.Sketch(SketchItem::Arc({490, 5, 551, 66}, {225, 87}, {815, -17}));
-      SketchItem gap = SketchItem::Line({550, 30}, {550, 43});
-      gap.white = true;
-      figure.Sketch(gap);
-      break;
-    }
-    default:
-      break;
-  }
-  return figure;
+  // The exercise calculator's own sketch, moved into the dialog's corner.
+  return rezeze::DrawShapeSketch(index, {-40, -80});
 }
 
-int PreviousShape(int index) { return index == 0 ? ShapeCount - 1 : index - 1; }
+int PreviousShape(int index) { return rezeze::PreviousExercise(index); }
 
-int NextShape(int index) { return index == ShapeCount - 1 ? 0 : index + 1; }
+int NextShape(int index) { return rezeze::NextExercise(index); }
 
 int StoredShape(std::uint32_t stored) {
   return stored < static_cast<std::uint32_t>(ShapeCount) ? static_cast<int>(stored) : 0;

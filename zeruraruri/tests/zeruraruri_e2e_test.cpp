@@ -62,6 +62,10 @@ TEST_F(LauncherTest, ATileStartsItsCalculator) {
   const auto trigona = Program::WaitAnyTopWindow(L"Tolvek-00-Trigona");
   ASSERT_TRUE(trigona.has_value());
   PostMessageW(*trigona, WM_CLOSE, 0, 0);
+  launcher->ClickAt(100, 450);  // Redero is the program Rezeze
+  const auto rezeze = Program::WaitAnyTopWindow(L"Tolvek-00-Rezeze");
+  ASSERT_TRUE(rezeze.has_value());
+  PostMessageW(*rezeze, WM_CLOSE, 0, 0);
   EXPECT_FALSE(launcher->WaitMessageBox(300).has_value());
 }
 
