@@ -83,4 +83,18 @@ xdotool mousemove 20 20
 sleep 0.5
 capture radixa.png
 wineserver -k || true
+wineserver -k || true
+sleep 0.5
+
+# Ruzezi on the volume of a cylinder: fifteen steps on from the square.
+read -r wx wy w h < <(start Ruzezi Redero)
+ox=$((wx + 3)); oy=$((wy + 22))
+for _ in $(seq 15); do click 585 202; done
+type_into 120 87 2
+type_into 120 141 5
+click 50 202
+xdotool mousemove 20 20
+sleep 0.5
+capture rezeze.png
+wineserver -k || true
 echo "screenshots in $out"
