@@ -5,7 +5,8 @@
 # a picture:
 #
 #   tools/make-art.sh              # all programs
-#   tools/make-art.sh trigona      # one program (trigona, radixa, rezeze)
+#   tools/make-art.sh trigona      # one program (trigona, radixa, rezeze,
+#                                  # dromika)
 #   tools/make-art.sh zeruraruri   # the launcher
 #
 # Needs: imagemagick (convert), fonts-liberation.
@@ -15,11 +16,12 @@
 #   102 help.bmp         35 x 31, the "?" help icon, drawn on the header band
 #   103 help_hover.bmp   35 x 31, the same while the mouse is over it
 #   104 band_top.bmp     1 x 65, header band, repeated across the window at y = 0
-#   105 band_bottom.bmp  1 x 97, footer band from y = 403 (Trigona) or 453
-#                        (Radixa, Rezeze) down to the window's outer height
-#                        (500, 550), so it fills the client area whatever the
-#                        frame metrics (under Wine the client area ends 72 rows
-#                        below the band top: 519 x 475 and 744 x 525)
+#   105 band_bottom.bmp  1 x 97, footer band from y = 403 (Trigona), 453
+#                        (Radixa, Rezeze) or 553 (Dromika) down to the window's
+#                        outer height (500, 550, 650), so it fills the client
+#                        area whatever the frame metrics (under Wine the client
+#                        area ends 72 rows below the band top: 519 x 475,
+#                        744 x 525 and 774 x 625)
 #   106 teach.bmp        88 x 104, Trigona only: picture in the teaching dialog
 #
 # Resources of the launcher Zeruraruri (a skinned window, 725 px wide; the
@@ -331,6 +333,46 @@ make_rezeze() {
         -fill '#c5b5f0' -draw 'polygon 160,159 207,128 207,208 160,239'
     )
     make_icon '#9378dc' '#4e3294' icon_large icon_small "$res/app.ico"
+}
+
+# --------------------------------------------------------------------- Dromika
+# The motion calculator, 780 x 650, in the teal of its launcher tile.
+make_dromika() {
+    local res="$ROOT/dromika/res"
+    mkdir -p "$res"
+    local tint='#c8e9e6' light='#eef9f8' soft='#95d0cb' accent='#1f8a87'
+
+    make_band_top "$tint" "$light" "$soft" "$accent" "$res/band_top.bmp"
+    cp "$TMP/band_top.png" "$TMP/dromika_band.png"
+    # the maker's address is written at y = 590, 37 rows into the footer band
+    # (y = 553): the band starts with a fade from white, as Rezeze's does, so
+    # the address stands on the lightest part of the band
+    make_band_bottom "$tint" "$light" "$soft" "$accent" 24 "$res/band_bottom.bmp"
+    make_help "$TMP/dromika_band.png" "$accent" none '#14605e' "$res/help.bmp"
+    make_help "$TMP/dromika_band.png" "$HOVER_FILL" "$HOVER_RING" '#c96f00' "$res/help_hover.bmp"
+
+    # icon: two bodies on a line moving towards each other, an arrow before
+    # each, the colours of the launcher tile's bodies ringed in white
+    # shellcheck disable=SC2034 # used through make_icon's name reference
+    local icon_large=(
+        -stroke none -fill white -draw 'roundrectangle 20,180 236,194 7,7'
+        -stroke white -strokewidth 9
+        -fill '#3f7fd0' -draw 'circle 58,132 58,166'
+        -fill '#e2574c' -draw 'circle 198,132 198,166'
+        -stroke none -fill white
+        -draw 'rectangle 98,124 110,140' -draw 'polygon 108,106 126,132 108,158'
+        -draw 'rectangle 146,124 158,140' -draw 'polygon 148,106 130,132 148,158'
+    )
+    # shellcheck disable=SC2034
+    local icon_small=(
+        -stroke none -fill white -draw 'rectangle 8,192 247,223'
+        -draw 'circle 64,120 64,180' -draw 'circle 192,120 192,180'
+        -fill '#3f7fd0' -draw 'circle 64,120 64,164'
+        -fill '#e2574c' -draw 'circle 192,120 192,164'
+        -fill white
+        -draw 'polygon 112,88 127,120 112,152' -draw 'polygon 144,88 129,120 144,152'
+    )
+    make_icon '#4cbcb6' '#146b68' icon_large icon_small "$res/app.ico"
 }
 
 # ------------------------------------------------------------------ Zeruraruri
@@ -657,12 +699,13 @@ make_zeruraruri() {
 }
 
 targets=("$@")
-[[ ${#targets[@]} -gt 0 ]] || targets=(trigona radixa rezeze zeruraruri)
+[[ ${#targets[@]} -gt 0 ]] || targets=(trigona radixa rezeze dromika zeruraruri)
 for t in "${targets[@]}"; do
     case $t in
         trigona) make_trigona ;;
         radixa) make_radixa ;;
         rezeze) make_rezeze ;;
+        dromika) make_dromika ;;
         zeruraruri) make_zeruraruri ;;
         *) echo "make-art: unknown program '$t'" >&2; exit 2 ;;
     esac

@@ -164,7 +164,7 @@ bool CalculatorWindow::CreateControls() {
   FilterPastes(rounding_.edit, KeyField::Rounding);
   mode_ = preferences_.mode;
   if (form_.modes.show != nullptr) form_.modes.show(*this);
-  if (!fields_.empty()) SetFocus(fields_.front());
+  FocusFirstField();
   return true;
 }
 
@@ -287,7 +287,31 @@ void CalculatorWindow::SwitchMode(int mode) {
   if (form_.modes.show != nullptr) form_.modes.show(*this);
   // The figure, the rows and the solution all change.
   InvalidateRect(main_, nullptr, TRUE);
-  if (!fields_.empty()) SetFocus(fields_.front());
+  FocusFirstField();
+}
+
+void CalculatorWindow::FocusFirstField() const {
+  for (HWND field : fields_) {
+    // The style, not IsWindowVisible: the main window may not be shown yet.
+    if (GetWindowLongW(field, GWL_STYLE) & WS_VISIBLE) {
+      SetFocus(field);
+      return;
+    }
+  }
+}
+
+void CalculatorWindow::MoveRow(int field, int y) {
+  const auto i = static_cast<std::size_t>(field);
+  std::vector<HWND> row = {fieldLabels_.at(i), fields_.at(i)};
+  if (i < lists_.size()) row.push_back(lists_[i]);
+  for (HWND control : row) {
+    RECT place{};
+    GetWindowRect(control, &place);
+    MapWindowPoints(nullptr, main_, reinterpret_cast<POINT*>(&place), 2);
+    // Only moved: a list's height includes its dropped part, which its
+    // window rectangle does not show.
+    SetWindowPos(control, nullptr, place.left, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+  }
 }
 
 void CalculatorWindow::ShowRow(int field, bool shown) {
@@ -346,7 +370,7 @@ LRESULT CALLBACK CalculatorWindowProc(HWND window, UINT message, WPARAM wParam, 
 HWND CreateCalculatorWindow(CalculatorWindow& window) {
   g_window = &window;
   const CalculatorForm& form = window.form_;
-  if (!InitCommonControlsForSuite()) return nullptr;
+  if (form.initCommonControls && !InitCommonControlsForSuite()) return nullptr;
   // A second window of the same calculator in one process (the tests make
   // several) finds its class registered already.
   WNDCLASSEXW existing{};

@@ -103,6 +103,9 @@ struct FormModes {
 
 struct CalculatorForm {
   std::string_view keyName{};  // class "Tolvek-00-" + key name, registry key
+  // A program whose manifest alone brings the common controls leaves this
+  // false.
+  bool initCommonControls = true;
   std::string_view caption{};
   CalculatorFrame frame{};     // the window's size, bands, title and address
   RECT helpRegion{};
@@ -173,6 +176,8 @@ class CalculatorWindow {
   // Shows or hides a field's row: its label, its edit and its list.
   void ShowRow(int field, bool shown);
   void SetFieldLabel(int field, std::string_view text);
+  // Moves a field's row (label, edit and list) up or down to y.
+  void MoveRow(int field, int y);
   // Fills a list with other entries and selects one of them.
   void RefillList(int list, UnitList entries, int selected);
 
@@ -194,6 +199,7 @@ class CalculatorWindow {
   bool CreateControls();
   void WritePreferences() const;
   void InvalidateSolution();
+  void FocusFirstField() const;
   HWND ControlOf(FormControl control) const;
 
   const CalculatorForm& form_;

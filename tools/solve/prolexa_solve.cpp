@@ -23,6 +23,7 @@
 #include "calculator.h"
 #include "formula.h"
 #include "number_text.h"
+#include "dromika_solver.h"
 #include "radixa_solver.h"
 #include "rezeze_solver.h"
 #include "solution.h"
@@ -170,6 +171,22 @@ const std::vector<Program>& Programs() {
         {"u5", {K::List, 4, Metres}},
         {"units", {K::Option, rezeze::ShowUnits, 1}}},
        rezeze::ExerciseCount},
+      {"dromika",
+       &dromika::Core,
+       {{"kind", {K::Mode, 0}},
+        {"s", {K::Text, dromika::Distance}},
+        {"v1", {K::Text, dromika::Speed1}},
+        {"v2", {K::Text, dromika::Speed2}},
+        {"t1", {K::Text, dromika::Time1}},
+        {"t2", {K::Text, dromika::Time2}},
+        {"us", {K::List, dromika::DistanceUnit}},
+        {"uv1", {K::List, dromika::Speed1Unit}},
+        {"uv2", {K::List, dromika::Speed2Unit}},
+        {"ut1", {K::List, dromika::Time1Unit}},
+        {"ut2", {K::List, dromika::Time2Unit}},
+        {"sys", {K::List, dromika::System}},
+        {"units", {K::Option, dromika::ShowUnits, 1}}},
+       dromika::KindCount},
   };
   return programs;
 }

@@ -1,0 +1,84 @@
+// Dromika used as a pupil uses it: a solution of each kind, a warning, and
+// the preferences it keeps.
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+#include "driver.h"
+
+namespace prolexa::e2e {
+namespace {
+
+const std::string kKey = "Software\\Tolvek\\Prolexa\\Dromika";
+constexpr RECT kSolution{11, 230, 760, 550};
+
+class DromikaTest : public ::testing::Test {
+ protected:
+  void SetUp() override { DeleteKey(kKey); }
+  void TearDown() override { DeleteKey(kKey); }
+
+  void Start() {
+    program = std::make_unique<Program>(ProgramFolder() + L"\\Dromika.exe", L"Tolvek-00-Dromika");
+    ASSERT_TRUE(program->Started());
+    distance = program->Control(L"Edit", 70, 107);
+    kind = program->Control(L"ComboBox", 10, 75);
+    compute = program->Control(L"Button", 12, 195);
+    for (HWND control : {distance, kind, compute}) ASSERT_NE(control, nullptr);
+  }
+
+  // The fields of the speeds and times stand where the kind puts them.
+  HWND Field(int x, int y) const { return program->Control(L"Edit", x, y); }
+  int Ink() const { return program->CountPixels(kSolution).dark; }
+
+  std::unique_ptr<Program> program;
+  HWND distance = nullptr, kind = nullptr, compute = nullptr;
+};
+
+TEST_F(DromikaTest, MeetsCatchesUpAndWarns) {
+  Start();
+  EXPECT_EQ(program->FocusedControl(), distance);
+  program->Type(distance, "100");
+  program->Type(Field(70, 134), "6");
+  program->Type(Field(312, 134), "4");
+  EXPECT_FALSE(program->ClickForMessageBox(compute, 300).has_value());
+  EXPECT_GT(Ink(), 400);
+
+  // The catch-up: the distance goes, the speeds move up, the fields empty.
+  program->PressKey(kind, VK_DOWN);
+  EXPECT_FALSE(IsWindowVisible(distance));
+  EXPECT_EQ(Ink(), 0);
+  const HWND v1 = Field(70, 107), v2 = Field(312, 107), t1 = Field(70, 134);
+  ASSERT_NE(v1, nullptr);
+  ASSERT_NE(t1, nullptr);
+  EXPECT_EQ(program->Text(v1), "");
+  program->Type(v1, "4");
+  program->Type(v2, "6");
+  auto box = program->ClickForMessageBox(compute);
+  ASSERT_TRUE(box.has_value());
+  EXPECT_EQ(box->caption, "Upozornenie");
+  EXPECT_EQ(box->text, "Tyto tělesa se nikdy nestřetnou.");
+  program->Type(t1, "10");
+  EXPECT_FALSE(program->ClickForMessageBox(compute, 300).has_value());
+  EXPECT_GT(Ink(), 400);
+}
+
+TEST_F(DromikaTest, StartsOnTheStoredKindAndWritesOnlyItsChoices) {
+  WriteDword(kKey, "cmb6", 1);
+  WriteDword(kKey, "cmb4", 2);
+  WriteDword(kKey, "cmb1", 7);  // outside the list: m/s
+  Start();
+  EXPECT_FALSE(IsWindowVisible(distance));
+  EXPECT_EQ(program->FocusedControl(), Field(70, 107));
+  EXPECT_EQ(program->Text(program->Control(L"ComboBox", 174, 134)), "hod");
+  EXPECT_EQ(program->Text(program->Control(L"ComboBox", 481, 161)), "m/s");
+  DWORD exitCode = 1;
+  ASSERT_TRUE(program->Close(&exitCode));
+  EXPECT_EQ(exitCode, 0u);
+  EXPECT_EQ(ReadDword(kKey, "checked").value_or(99), 1u);
+  EXPECT_EQ(ReadDword(kKey, "round").value_or(99), 2u);
+  EXPECT_EQ(ReadDword(kKey, "cmb1").value_or(99), 7u) << "the lists are never written";
+}
+
+}  // namespace
+}  // namespace prolexa::e2e
