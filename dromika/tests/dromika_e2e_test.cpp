@@ -21,7 +21,8 @@ class DromikaTest : public ::testing::Test {
   void Start() {
     program = std::make_unique<Program>(ProgramFolder() + L"\\Dromika.exe", L"Tolvek-00-Dromika");
     ASSERT_TRUE(program->Started());
-    distance = program->Control(L"Edit", 70, 107);
+    // The first field made; where the catch-up shows, the speeds stand there.
+    distance = program->ControlOfClass(L"Edit");
     kind = program->Control(L"ComboBox", 10, 75);
     compute = program->Control(L"Button", 12, 195);
     for (HWND control : {distance, kind, compute}) ASSERT_NE(control, nullptr);

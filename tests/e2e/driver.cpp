@@ -112,14 +112,17 @@ std::vector<HWND> Program::Controls() const {
 }
 
 HWND Program::Control(const wchar_t* windowClass, int x, int y) const {
+  HWND hidden = nullptr;
   for (HWND child : Controls()) {
     if (_wcsicmp(ClassOf(child).c_str(), windowClass) != 0) continue;
     RECT r{};
     GetWindowRect(child, &r);
     MapWindowPoints(nullptr, main_, reinterpret_cast<POINT*>(&r), 2);
-    if (r.left == x && r.top == y) return child;
+    if (r.left != x || r.top != y) continue;
+    if (IsWindowVisible(child)) return child;
+    if (hidden == nullptr) hidden = child;
   }
-  return nullptr;
+  return hidden;
 }
 
 HWND Program::ControlOfClass(const wchar_t* windowClass) const {

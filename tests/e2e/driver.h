@@ -54,7 +54,8 @@ class Program {
   DWORD ProcessId() const { return process_.dwProcessId; }
 
   // The child control of a class whose top-left corner stands at (x, y) of
-  // the main window's client area; nullptr when there is none.
+  // the main window's client area, a shown one before a hidden one (a form
+  // may hide a row where another moves); nullptr when there is none.
   HWND Control(const wchar_t* windowClass, int x, int y) const;
   std::vector<HWND> Controls() const;
   // The first child control of a class, wherever it stands.
