@@ -351,26 +351,29 @@ make_dromika() {
     make_help "$TMP/dromika_band.png" "$accent" none '#14605e' "$res/help.bmp"
     make_help "$TMP/dromika_band.png" "$HOVER_FILL" "$HOVER_RING" '#c96f00' "$res/help_hover.bmp"
 
-    # icon: two bodies on a line moving towards each other, an arrow before
-    # each, the colours of the launcher tile's bodies ringed in white
+    # icon: two bodies on a line moving towards each other, each under the
+    # arrow of its speed, the colours of the launcher tile's bodies ringed in
+    # white
     # shellcheck disable=SC2034 # used through make_icon's name reference
     local icon_large=(
-        -stroke none -fill white -draw 'roundrectangle 20,180 236,194 7,7'
-        -stroke white -strokewidth 9
-        -fill '#3f7fd0' -draw 'circle 58,132 58,166'
-        -fill '#e2574c' -draw 'circle 198,132 198,166'
+        -stroke none -fill white -draw 'roundrectangle 18,196 238,210 7,7'
+        -stroke white -strokewidth 10
+        -fill '#3f7fd0' -draw 'circle 66,146 66,184'
+        -fill '#e2574c' -draw 'circle 190,146 190,184'
         -stroke none -fill white
-        -draw 'rectangle 98,124 110,140' -draw 'polygon 108,106 126,132 108,158'
-        -draw 'rectangle 146,124 158,140' -draw 'polygon 148,106 130,132 148,158'
+        -draw 'rectangle 30,62 96,82' -draw 'polygon 92,38 124,72 92,106'
+        -draw 'rectangle 160,62 226,82' -draw 'polygon 164,38 132,72 164,106'
     )
+    # at 16 px the arrows are laid on whole pixels (16 units here), the rings
+    # only half a pixel wide so that they do not run into the arrows
     # shellcheck disable=SC2034
     local icon_small=(
-        -stroke none -fill white -draw 'rectangle 8,192 247,223'
-        -draw 'circle 64,120 64,180' -draw 'circle 192,120 192,180'
-        -fill '#3f7fd0' -draw 'circle 64,120 64,164'
-        -fill '#e2574c' -draw 'circle 192,120 192,164'
-        -fill white
-        -draw 'polygon 112,88 127,120 112,152' -draw 'polygon 144,88 129,120 144,152'
+        -stroke none -fill white -draw 'rectangle 16,224 239,239'
+        -draw 'rectangle 16,48 111,63' -draw 'rectangle 80,32 95,79' -draw 'rectangle 64,16 79,95'
+        -draw 'rectangle 144,48 239,63' -draw 'rectangle 160,32 175,79' -draw 'rectangle 176,16 191,95'
+        -fill '#eaf6ff' -draw 'circle 64,160 64,216' -draw 'circle 192,160 192,216'
+        -fill '#3f7fd0' -draw 'circle 64,160 64,208'
+        -fill '#e2574c' -draw 'circle 192,160 192,208'
     )
     make_icon '#4cbcb6' '#146b68' icon_large icon_small "$res/app.ico"
 }
