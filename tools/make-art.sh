@@ -6,7 +6,7 @@
 #
 #   tools/make-art.sh              # all programs
 #   tools/make-art.sh trigona      # one program (trigona, radixa, rezeze,
-#                                  # dromika)
+#                                  # dromika, zazozarozovuz)
 #   tools/make-art.sh zeruraruri   # the launcher
 #
 # Needs: imagemagick (convert), fonts-liberation.
@@ -17,11 +17,12 @@
 #   103 help_hover.bmp   35 x 31, the same while the mouse is over it
 #   104 band_top.bmp     1 x 65, header band, repeated across the window at y = 0
 #   105 band_bottom.bmp  1 x 97, footer band from y = 403 (Trigona), 453
-#                        (Radixa, Rezeze) or 553 (Dromika) down to the window's
-#                        outer height (500, 550, 650), so it fills the client
-#                        area whatever the frame metrics (under Wine the client
-#                        area ends 72 rows below the band top: 519 x 475,
-#                        744 x 525 and 774 x 625)
+#                        (Radixa, Rezeze), 553 (Dromika) or 336 (Zazozarozovuz)
+#                        down to the window's outer height (500, 550, 650,
+#                        433), so it fills the client area whatever the frame
+#                        metrics (under Wine the client area ends 72 rows below
+#                        the band top: 519 x 475, 744 x 525, 774 x 625 and
+#                        520 x 408)
 #   106 teach.bmp        88 x 104, Trigona only: picture in the teaching dialog
 #
 # Resources of the launcher Zeruraruri (a skinned window, 725 px wide; the
@@ -378,6 +379,49 @@ make_dromika() {
     make_icon '#4cbcb6' '#146b68' icon_large icon_small "$res/app.ico"
 }
 
+# --------------------------------------------------------------- Zazozarozovuz
+# The combinatorics calculator, 526 x 433, in the magenta of its launcher tile.
+make_zazozarozovuz() {
+    local res="$ROOT/zazozarozovuz/res"
+    mkdir -p "$res"
+    local tint='#f3d5e5' light='#fcf1f7' soft='#e3a9c8' accent='#b03a78'
+
+    make_band_top "$tint" "$light" "$soft" "$accent" "$res/band_top.bmp"
+    cp "$TMP/band_top.png" "$TMP/zazozarozovuz_band.png"
+    # the maker's address is written at y = 373, 37 rows into the footer band
+    # (y = 336): the band starts with a fade from white, as Dromika's does, so
+    # the address stands on the lightest part of the band
+    make_band_bottom "$tint" "$light" "$soft" "$accent" 24 "$res/band_bottom.bmp"
+    make_help "$TMP/zazozarozovuz_band.png" "$accent" none '#7e2554' "$res/help.bmp"
+    make_help "$TMP/zazozarozovuz_band.png" "$HOVER_FILL" "$HOVER_RING" '#c96f00' "$res/help_hover.bmp"
+
+    # icon: the launcher tile's grid of lettered tiles, A B C in every row and
+    # column, each tile ringed in white; at 16 px the tiles without letters
+    local -a abc=('#e2574c' '#3f7fd0' '#f0b429') letters=(A B C)
+    # shellcheck disable=SC2034 # used through make_icon's name reference
+    local icon_large=(-stroke white -strokewidth 8)
+    # shellcheck disable=SC2034
+    local icon_small=(-stroke none)
+    local row col
+    for row in 0 1 2; do
+        for col in 0 1 2; do
+            local k=$(( (row + col) % 3 )) x=$((26 + col * 71)) y=$((26 + row * 71))
+            icon_large+=(-fill "${abc[k]}" -draw "roundrectangle $x,$y $((x + 62)),$((y + 62)) 12,12")
+            x=$((16 + col * 80)) y=$((16 + row * 80))
+            icon_small+=(-fill white -draw "rectangle $((x - 8)),$((y - 8)) $((x + 71)),$((y + 71))"
+                         -fill "${abc[k]}" -draw "rectangle $x,$y $((x + 63)),$((y + 63))")
+        done
+    done
+    icon_large+=(-stroke none -fill white -font "$SANS_BOLD" -pointsize 50)
+    for row in 0 1 2; do
+        for col in 0 1 2; do
+            local k=$(( (row + col) % 3 )) x=$((26 + col * 71)) y=$((26 + row * 71))
+            icon_large+=(-draw "text $((x + 15)),$((y + 49)) '${letters[k]}'")
+        done
+    done
+    make_icon '#d2649f' '#86265b' icon_large icon_small "$res/app.ico"
+}
+
 # ------------------------------------------------------------------ Zeruraruri
 # The launcher: a skinned window 725 px wide, banner on top (y 0..99, its last
 # three rows covered by the page), below it one of two tile pages (y 97..507)
@@ -702,13 +746,14 @@ make_zeruraruri() {
 }
 
 targets=("$@")
-[[ ${#targets[@]} -gt 0 ]] || targets=(trigona radixa rezeze dromika zeruraruri)
+[[ ${#targets[@]} -gt 0 ]] || targets=(trigona radixa rezeze dromika zazozarozovuz zeruraruri)
 for t in "${targets[@]}"; do
     case $t in
         trigona) make_trigona ;;
         radixa) make_radixa ;;
         rezeze) make_rezeze ;;
         dromika) make_dromika ;;
+        zazozarozovuz) make_zazozarozovuz ;;
         zeruraruri) make_zeruraruri ;;
         *) echo "make-art: unknown program '$t'" >&2; exit 2 ;;
     esac

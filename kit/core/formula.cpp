@@ -107,7 +107,7 @@ bool operator==(const Box& l, const Box& r) {
 }
 bool operator==(const SketchItem& l, const SketchItem& r) {
   return l.kind == r.kind && l.points == r.points && l.box == r.box && l.from == r.from &&
-         l.to == r.to && l.at == r.at && l.text == r.text && l.white == r.white;
+         l.to == r.to && l.at == r.at && l.text == r.text && l.colour == r.colour;
 }
 
 int RightEdge(const FormulaLayout& layout) {

@@ -65,7 +65,9 @@ struct SketchItem {
   Point to;                   // through `from` to the ray through `to`
   Point at;                   // Label: its top-left corner
   std::string text;           // Label
-  bool white = false;         // drawn in white, taking away what lies under it
+  // The pen's colour as 0xRRGGBB, or the context's own pen when negative;
+  // white takes away what lies under it.
+  long colour = -1;
 
   static SketchItem Polyline(std::vector<Point> corners);
   static SketchItem Line(Point a, Point b) { return Polyline({a, b}); }

@@ -31,6 +31,9 @@ std::optional<unsigned> FilterKey(unsigned virtualKey, KeyField field) {
       // dropped as in every other number field.
       if (virtualKey == vk::KeypadMinus) return virtualKey;
       return FilterNumberKey(virtualKey);
+    case KeyField::Digits:
+      if (IsDigit(virtualKey) || IsEditingKey(virtualKey)) return virtualKey;
+      return std::nullopt;
     case KeyField::Rounding:
       // The edit itself takes digits only; the selector's range ends at 6.
       if ((virtualKey >= vk::Digit0 + 7 && virtualKey <= vk::Digit9) ||
@@ -51,6 +54,8 @@ std::string FilterPastedText(std::string_view text, KeyField field) {
     const bool digit = c >= '0' && c <= '9';
     if (field == KeyField::Rounding) {
       if (digit && c <= '6') kept += c;
+    } else if (field == KeyField::Digits) {
+      if (digit) kept += c;
     } else if (digit || c == '.') {
       kept += c;
     } else if (c == ',') {

@@ -18,6 +18,7 @@ enum class KeyField {
   Number,        // digits, editing keys, the decimal point
   Rounding,      // the one-digit places edit: 7, 8 and 9 dropped (range 0 to 6)
   SignedNumber,  // a number field that also takes the keypad minus
+  Digits,        // a whole number: digits and editing keys only
 };
 
 // Virtual-key codes as the keyboard reports them.

@@ -107,6 +107,7 @@ TEST(FilterPastedText, KeepsWhatTheFieldsKeysCouldType) {
       {"3789", KeyField::Rounding, "3"},
       {"a,b -", KeyField::Other, "a,b -"},
       {"1½ž", KeyField::Number, "1"},
+      {"1,5 x2", KeyField::Digits, "152"},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(FilterPastedText(c.pasted, c.field), c.kept) << c.pasted;

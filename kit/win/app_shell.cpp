@@ -113,6 +113,7 @@ KeyField FieldOf(const KeyPolicy& policy, HWND window) {
   if (window == nullptr) return KeyField::Other;
   if (Contains(policy.numberEdits, window)) return KeyField::Number;
   if (Contains(policy.signedEdits, window)) return KeyField::SignedNumber;
+  if (Contains(policy.digitEdits, window)) return KeyField::Digits;
   if (window == policy.roundingEdit) return KeyField::Rounding;
   return KeyField::Other;
 }

@@ -58,6 +58,7 @@ struct KeyPolicy {
   std::vector<HWND> focusChain;
   std::vector<HWND> numberEdits;  // digits, editing keys, the decimal point
   std::vector<HWND> signedEdits;  // the same and the keypad minus
+  std::vector<HWND> digitEdits;   // digits and editing keys only
   HWND roundingEdit = nullptr;    // 7, 8 and 9 dropped
   HWND helpOwner = nullptr;       // owner of the help window opened by F1
   // Enter in any of the edits above clicks this button, as a pupil expects

@@ -126,6 +126,10 @@ bool CalculatorWindow::CreateControls() {
     const ControlPlace& p = option.place;
     if (!made(options_, f.CreateCheckBox(option.text, p.x, p.y, p.w, p.h))) return false;
   }
+  for (const FormLabel& radio : form_.modes.radios) {
+    const ControlPlace& p = radio.place;
+    if (!made(radios_, f.CreateRadioButton(radio.text, p.x, p.y, p.w, p.h))) return false;
+  }
   std::vector<HWND> buttons;
   const auto button = [&](HWND& out, std::string_view text, const ControlPlace& p) {
     out = f.CreateButton(text, p.x, p.y, p.w, p.h);
@@ -141,11 +145,14 @@ bool CalculatorWindow::CreateControls() {
     if (!button(pressable, own.text, own.place)) return false;
     buttons_.push_back(pressable);
   }
-  if (!CreateRoundingSelector(f, rounding_, form_.rounding.place, preferences_.places,
-                              form_.rounding.language)) {
+  const bool places = form_.rounding.place.edit.w > 0;
+  if (places && !CreateRoundingSelector(f, rounding_, form_.rounding.place, preferences_.places,
+                                        form_.rounding.language)) {
     return false;
   }
-  if (!form_.rounding.caption.empty()) SetWindowTextUtf8(rounding_.label, form_.rounding.caption);
+  if (places && !form_.rounding.caption.empty()) {
+    SetWindowTextUtf8(rounding_.label, form_.rounding.caption);
+  }
 
   common_.helpRegion = form_.helpRegion;
   f.ApplyDefaultFont(withFont.data(), static_cast<int>(withFont.size()));
@@ -161,8 +168,11 @@ bool CalculatorWindow::CreateControls() {
     if (field.limit > 0) f.LimitTexts(&fields_[i], 1, &field.limit);
     if (field.keys != KeyField::Other) FilterPastes(fields_[i], field.keys);
   }
-  FilterPastes(rounding_.edit, KeyField::Rounding);
+  if (places) FilterPastes(rounding_.edit, KeyField::Rounding);
   mode_ = preferences_.mode;
+  if (!radios_.empty()) {
+    SendMessageW(radios_.at(static_cast<std::size_t>(mode_)), BM_SETCHECK, BST_CHECKED, 0);
+  }
   if (form_.modes.show != nullptr) form_.modes.show(*this);
   FocusFirstField();
   return true;
@@ -191,6 +201,8 @@ HWND CalculatorWindow::ControlOf(FormControl control) const {
       return teach_;
     case FormControl::Kind::Button:
       return at(buttons_);
+    case FormControl::Kind::Radio:
+      return at(radios_);
   }
   return nullptr;
 }
@@ -204,6 +216,7 @@ KeyPolicy CalculatorWindow::Keys() const {
     const KeyField kind = form_.fields[i].keys;
     if (kind == KeyField::Number) keys.numberEdits.push_back(fields_[i]);
     if (kind == KeyField::SignedNumber) keys.signedEdits.push_back(fields_[i]);
+    if (kind == KeyField::Digits) keys.digitEdits.push_back(fields_[i]);
   }
   keys.roundingEdit = rounding_.edit;
   keys.helpOwner = main_;
@@ -271,7 +284,18 @@ void CalculatorWindow::OnCommand(HWND sender, UINT notification) {
     // The solution read the old entry: show it again only as checked anew.
     if (shown_) Compute();
   } else if (Contains(options_, sender) && notification == BN_CLICKED) {
-    if (shown_) Compute();
+    const auto option = std::find(options_.begin(), options_.end(), sender) - options_.begin();
+    if (shown_ && form_.options[static_cast<std::size_t>(option)].shapesSolution) Compute();
+  } else if (Contains(radios_, sender) && notification == BN_CLICKED) {
+    const auto mode = static_cast<int>(std::find(radios_.begin(), radios_.end(), sender) -
+                                       radios_.begin());
+    if (form_.modes.chosen != nullptr) {
+      form_.modes.chosen(*this, mode);
+    } else if (mode != mode_) {
+      SwitchMode(mode);
+    }
+    // The arrow keys go on moving between the radio buttons.
+    SetFocus(sender);
   } else if (Contains(buttons_, sender) && notification == BN_CLICKED) {
     const auto button = std::find(buttons_.begin(), buttons_.end(), sender) - buttons_.begin();
     if (const auto pressed = form_.buttons[static_cast<std::size_t>(button)].pressed) {
@@ -280,10 +304,12 @@ void CalculatorWindow::OnCommand(HWND sender, UINT notification) {
   }
 }
 
-void CalculatorWindow::SwitchMode(int mode) {
+void CalculatorWindow::SwitchMode(int mode, bool emptyFields) {
   shown_ = false;
   mode_ = mode;
-  for (HWND field : fields_) SetWindowTextW(field, L"");
+  if (emptyFields) {
+    for (HWND field : fields_) SetWindowTextW(field, L"");
+  }
   if (form_.modes.show != nullptr) form_.modes.show(*this);
   // The figure, the rows and the solution all change.
   InvalidateRect(main_, nullptr, TRUE);

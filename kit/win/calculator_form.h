@@ -52,11 +52,14 @@ struct FormOption {
   ControlPlace place{};
   const char* preference = nullptr;
   bool defaultChecked = false;
+  // Whether the solution reads it (a shown one is then computed again when
+  // it changes).
+  bool shapesSolution = true;
 };
 
 // A control of the form, as the focus chain names it.
 struct FormControl {
-  enum class Kind { Field, List, Option, Compute, Clear, Rounding, Teach, Button };
+  enum class Kind { Field, List, Option, Compute, Clear, Rounding, Teach, Button, Radio };
   Kind kind = Kind::Field;
   int index = 0;  // of a field, list or option
 
@@ -68,8 +71,10 @@ struct FormControl {
   static constexpr FormControl Rounding() { return {Kind::Rounding, 0}; }
   static constexpr FormControl Teach() { return {Kind::Teach, 0}; }
   static constexpr FormControl Button(int i) { return {Kind::Button, i}; }
+  static constexpr FormControl Radio(int i) { return {Kind::Radio, i}; }
 };
 
+// A form without places (an edit of zero width) has no rounding selector.
 struct RoundingPreference {
   RoundingSelectorPlace place{};
   PlacesLanguage language = PlacesLanguage::Czech;
@@ -93,12 +98,15 @@ struct FormButton {
 };
 
 // A form that shows one of several exercises: the stored exercise it starts
-// with (one outside 0 to count - 1 starts with 0) and how the form is set
-// up for an exercise.
+// with (one outside 0 to count - 1 starts with 0), how the form is set up for
+// an exercise, and radio buttons that choose it (one per exercise, if any).
 struct FormModes {
   const char* preference = nullptr;
   int count = 1;
   void (*show)(CalculatorWindow& window) = nullptr;
+  std::vector<FormLabel> radios{};
+  // What a radio button does; without it the exercise switches as SwitchMode.
+  void (*chosen)(CalculatorWindow& window, int mode) = nullptr;
 };
 
 struct CalculatorForm {
@@ -170,9 +178,10 @@ class CalculatorWindow {
   bool SolutionShown() const { return shown_; }
   int Mode() const { return mode_; }
 
-  // Shows another exercise: the solution goes, the fields are emptied, the
-  // form is set up anew and the figure and solution are repainted.
-  void SwitchMode(int mode);
+  // Shows another exercise: the solution goes, the fields are emptied
+  // (unless told not to), the form is set up anew and the figure and
+  // solution are repainted.
+  void SwitchMode(int mode, bool emptyFields = true);
   // Shows or hides a field's row: its label, its edit and its list.
   void ShowRow(int field, bool shown);
   void SetFieldLabel(int field, std::string_view text);
@@ -205,7 +214,7 @@ class CalculatorWindow {
   const CalculatorForm& form_;
   HINSTANCE instance_;
   HWND main_ = nullptr;
-  std::vector<HWND> fieldLabels_, fields_, lists_, options_, labels_, buttons_;
+  std::vector<HWND> fieldLabels_, fields_, lists_, options_, labels_, buttons_, radios_;
   HWND compute_ = nullptr, clear_ = nullptr, teach_ = nullptr;
   RoundingSelector rounding_;
   CommonWindowState common_;

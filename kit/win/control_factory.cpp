@@ -26,9 +26,9 @@ void SetFace(LOGFONTW& attributes, std::string_view face) {
 
 HFONT CreateFontFromDefault(int height, int width, std::string_view face) {
   LOGFONTW attributes = DefaultGuiFontAttributes();
-  attributes.lfHeight = height;
+  if (height != 0) attributes.lfHeight = height;
   attributes.lfWidth = width;
-  SetFace(attributes, face);
+  if (!face.empty()) SetFace(attributes, face);
   return CreateFontIndirectW(&attributes);
 }
 

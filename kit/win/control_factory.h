@@ -21,8 +21,9 @@ namespace prolexa {
 inline constexpr std::string_view MakerAddress = "tolvek.cz";
 static_assert(MakerAddress.size() == 9, "the banner draws nine characters");
 
-// A font with the stock default GUI font's attributes but the given height,
-// width (0: the face's own) and face. The caller deletes it (or hands it to a
+// A font with the stock default GUI font's attributes but the given height
+// (0: the default font's own), width (0: the face's own) and face (empty:
+// the default font's own). The caller deletes it (or hands it to a
 // GdiFont).
 HFONT CreateFontFromDefault(int height, int width, std::string_view face);
 

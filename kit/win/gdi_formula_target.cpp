@@ -27,9 +27,11 @@ void DrawRootSign(HDC dc, const RootSign& root) {
 
 void DrawSketch(HDC dc, const SketchItem& item) {
   const Box& b = item.box;
-  const GdiPen white(item.white ? CreatePen(PS_SOLID, 1, RGB(255, 255, 255)) : nullptr);
-  const ScopedSelectObject pen(dc, white ? static_cast<HGDIOBJ>(white.Get())
-                                         : GetCurrentObject(dc, OBJ_PEN));
+  const long c = item.colour;
+  const GdiPen own(c >= 0 ? CreatePen(PS_SOLID, 1, RGB((c >> 16) & 0xFF, (c >> 8) & 0xFF, c & 0xFF))
+                          : nullptr);
+  const ScopedSelectObject pen(dc, own ? static_cast<HGDIOBJ>(own.Get())
+                                       : GetCurrentObject(dc, OBJ_PEN));
   switch (item.kind) {
     case SketchItem::Kind::Polyline: {
       std::vector<POINT> corners;

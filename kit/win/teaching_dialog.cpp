@@ -23,11 +23,13 @@ INT_PTR CALLBACK TeachingProc(HWND dialog, UINT message, WPARAM wParam, LPARAM l
       SetWindowLongPtrW(dialog, DWLP_USER, lParam);
       self->white.Reset(CreateSolidBrush(RGB(255, 255, 255)));
       const TeachingDialogLook& look = *self->look;
-      if (look.emphasisTextId != 0) {
+      if (!look.emphasisTextIds.empty()) {
         self->emphasis.Reset(
             CreateFontFromDefault(look.emphasisHeight, look.emphasisWidth, look.emphasisFace));
-        SendDlgItemMessageW(dialog, look.emphasisTextId, WM_SETFONT,
-                            reinterpret_cast<WPARAM>(self->emphasis.Get()), TRUE);
+        for (int id : look.emphasisTextIds) {
+          SendDlgItemMessageW(dialog, id, WM_SETFONT,
+                              reinterpret_cast<WPARAM>(self->emphasis.Get()), TRUE);
+        }
       }
       return TRUE;
     }

@@ -5,6 +5,8 @@
 
 #include <windows.h>
 
+#include <vector>
+
 #include "../res/calculator_resources.h"
 
 namespace prolexa {
@@ -13,7 +15,9 @@ struct TeachingDialogLook {
   int templateId = IDD_TEACHING;
   int pictureId = 0;  // no picture when 0
   RECT picture{};     // where the picture is copied, in client pixels
-  int emphasisTextId = 0;  // no font of its own when 0
+  // Texts set in a font of their own (the statement of a theorem,
+  // headings); none when empty.
+  std::vector<int> emphasisTextIds{};
   int emphasisHeight = 0;
   int emphasisWidth = 0;
   const char* emphasisFace = "";

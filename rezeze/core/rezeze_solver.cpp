@@ -580,7 +580,7 @@ DrawSteps DrawShapeSketch(int exercise, Point offset) {
       // About (560, 115), from 190° round through the bottom to 10°.
       figure.Sketch(SketchItem::Arc(box(530, 85, 591, 146), at(265, 167), at(855, 63)));
       SketchItem gap = SketchItem::Line(at(590, 110), at(590, 123));
-      gap.white = true;
+      gap.colour = 0xFFFFFF;
       figure.Sketch(gap);
       break;
     }

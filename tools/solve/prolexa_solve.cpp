@@ -28,6 +28,7 @@
 #include "rezeze_solver.h"
 #include "solution.h"
 #include "trigona_solver.h"
+#include "counting.h"
 
 namespace prolexa {
 namespace {
@@ -187,6 +188,12 @@ const std::vector<Program>& Programs() {
         {"sys", {K::List, dromika::System}},
         {"units", {K::Option, dromika::ShowUnits, 1}}},
        dromika::KindCount},
+      {"zazozarozovuz",
+       &zazozarozovuz::Core,
+       {{"option", {K::Mode, 0}},
+        {"n", {K::Text, zazozarozovuz::FieldN}},
+        {"k", {K::Text, zazozarozovuz::FieldK}}},
+       zazozarozovuz::OptionCount},
   };
   return programs;
 }

@@ -40,7 +40,7 @@ const CalculatorForm kForm{
     .teaching = {.templateId = IDD_TEACHING,
                  .pictureId = IDB_TEACHING,
                  .picture = {10, 10, 10 + 88, 10 + 104},
-                 .emphasisTextId = IDC_TEACH_STATEMENT,
+                 .emphasisTextIds = {IDC_TEACH_STATEMENT},
                  .emphasisHeight = -12,
                  .emphasisWidth = 8,
                  .emphasisFace = "Times New Roman"},

@@ -1,0 +1,17 @@
+// Resource numbers of Zazozarozovuz beyond those of every calculator.
+#pragma once
+
+#include "../../kit/res/calculator_resources.h"
+
+#define IDC_TEACH_INTRO1 111
+#define IDC_TEACH_INTRO2 112
+#define IDC_TEACH_INTRO3 113
+#define IDC_TEACH_INTRO4 114
+#define IDC_TEACH_VARIATIONS 115
+#define IDC_TEACH_VARIATIONS_TEXT 116
+#define IDC_TEACH_VARIATIONS_REPEATED 117
+#define IDC_TEACH_VARIATIONS_REPEATED_TEXT 118
+#define IDC_TEACH_COMBINATIONS 119
+#define IDC_TEACH_COMBINATIONS_TEXT 120
+#define IDC_TEACH_COMBINATIONS_REPEATED 121
+#define IDC_TEACH_COMBINATIONS_REPEATED_TEXT 122
