@@ -396,27 +396,26 @@ make_zazozarozovuz() {
     make_help "$TMP/zazozarozovuz_band.png" "$HOVER_FILL" "$HOVER_RING" '#c96f00' "$res/help_hover.bmp"
 
     # icon: the launcher tile's grid of lettered tiles, A B C in every row and
-    # column, each tile ringed in white; at 16 px the tiles without letters
+    # column, on the magenta tile; at 16 px the tiles without their letters
     local -a abc=('#e2574c' '#3f7fd0' '#f0b429') letters=(A B C)
     # shellcheck disable=SC2034 # used through make_icon's name reference
-    local icon_large=(-stroke white -strokewidth 8)
+    local icon_large=(-stroke white -strokewidth 5)
     # shellcheck disable=SC2034
     local icon_small=(-stroke none)
-    local row col
+    local row col k x y
     for row in 0 1 2; do
         for col in 0 1 2; do
-            local k=$(( (row + col) % 3 )) x=$((26 + col * 71)) y=$((26 + row * 71))
-            icon_large+=(-fill "${abc[k]}" -draw "roundrectangle $x,$y $((x + 62)),$((y + 62)) 12,12")
+            k=$(( (row + col) % 3 )) x=$((25 + col * 74)) y=$((25 + row * 74))
+            icon_large+=(-fill "${abc[k]}" -draw "roundrectangle $x,$y $((x + 57)),$((y + 57)) 12,12")
             x=$((16 + col * 80)) y=$((16 + row * 80))
-            icon_small+=(-fill white -draw "rectangle $((x - 8)),$((y - 8)) $((x + 71)),$((y + 71))"
-                         -fill "${abc[k]}" -draw "rectangle $x,$y $((x + 63)),$((y + 63))")
+            icon_small+=(-fill "${abc[k]}" -draw "rectangle $x,$y $((x + 63)),$((y + 63))")
         done
     done
-    icon_large+=(-stroke none -fill white -font "$SANS_BOLD" -pointsize 50)
+    icon_large+=(-stroke none -fill white -font "$SANS_BOLD" -pointsize 46)
     for row in 0 1 2; do
         for col in 0 1 2; do
-            local k=$(( (row + col) % 3 )) x=$((26 + col * 71)) y=$((26 + row * 71))
-            icon_large+=(-draw "text $((x + 15)),$((y + 49)) '${letters[k]}'")
+            k=$(( (row + col) % 3 )) x=$((25 + col * 74)) y=$((25 + row * 74))
+            icon_large+=(-draw "text $((x + 13)),$((y + 45)) '${letters[k]}'")
         done
     done
     make_icon '#d2649f' '#86265b' icon_large icon_small "$res/app.ico"

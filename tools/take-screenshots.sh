@@ -114,4 +114,17 @@ xdotool mousemove 20 20
 sleep 0.5
 capture dromika.png
 wineserver -k || true
+sleep 0.5
+
+# Zazozarozovuz: variations with repetition, the exponent raised.
+read -r wx wy w h < <(start Zazozarozovuz)
+ox=$((wx + 3)); oy=$((wy + 22))
+click 40 126
+type_into 260 89 5
+type_into 260 121 3
+click 225 155
+xdotool mousemove 20 20
+sleep 0.5
+capture zazozarozovuz.png
+wineserver -k || true
 echo "screenshots in $out"

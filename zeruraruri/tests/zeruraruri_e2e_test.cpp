@@ -66,6 +66,10 @@ TEST_F(LauncherTest, ATileStartsItsCalculator) {
   const auto rezeze = Program::WaitAnyTopWindow(L"Tolvek-00-Rezeze");
   ASSERT_TRUE(rezeze.has_value());
   PostMessageW(*rezeze, WM_CLOSE, 0, 0);
+  launcher->ClickAt(100, 350);
+  const auto counts = Program::WaitAnyTopWindow(L"Tolvek-00-Zazozarozovuz");
+  ASSERT_TRUE(counts.has_value());
+  PostMessageW(*counts, WM_CLOSE, 0, 0);
   launcher->ClickAt(400, 150);
   const auto dromika = Program::WaitAnyTopWindow(L"Tolvek-00-Dromika");
   ASSERT_TRUE(dromika.has_value());
