@@ -108,7 +108,7 @@ bool CalculatorWindow::CreateControls() {
   };
   for (const FormField& field : form_.fields) {
     const ControlPlace& p = field.place;
-    if (!made(fields_, f.CreateEdit("", p.x, p.y, p.w, p.h))) return false;
+    if (!made(fields_, f.CreateEdit(field.initial, p.x, p.y, p.w, p.h))) return false;
   }
   for (const FormList& list : form_.lists) {
     const ControlPlace& p = list.place;
@@ -129,6 +129,7 @@ bool CalculatorWindow::CreateControls() {
   for (const FormLabel& radio : form_.modes.radios) {
     const ControlPlace& p = radio.place;
     if (!made(radios_, f.CreateRadioButton(radio.text, p.x, p.y, p.w, p.h))) return false;
+    if (!radio.enabled) EnableWindow(radios_.back(), FALSE);
   }
   std::vector<HWND> buttons;
   const auto button = [&](HWND& out, std::string_view text, const ControlPlace& p) {
@@ -136,7 +137,7 @@ bool CalculatorWindow::CreateControls() {
     return made(buttons, out);
   };
   if (!button(compute_, "OK", form_.computeButton) ||
-      !button(clear_, "Vymazat", form_.clearButton)) {
+      !button(clear_, form_.clearText, form_.clearButton)) {
     return false;
   }
   if (form_.teachButton.w > 0 && !button(teach_, "Výuka", form_.teachButton)) return false;

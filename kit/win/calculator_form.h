@@ -35,6 +35,7 @@ struct FormField {
   ControlPlace place{};
   KeyField keys = KeyField::Number;
   int limit = 0;
+  std::string_view initial{};  // the text the field starts with
 };
 
 // A drop-down list whose choice is read from the preferences at start (the
@@ -88,6 +89,7 @@ class CalculatorWindow;
 struct FormLabel {
   std::string_view text{};
   ControlPlace place{};
+  bool enabled = true;  // a radio button that cannot be chosen is shown grey
 };
 
 // A button of the program's own and what it does.
@@ -125,6 +127,7 @@ struct CalculatorForm {
   FormModes modes{};
   ControlPlace computeButton{};  // "OK"
   ControlPlace clearButton{};    // "Vymazat"
+  std::string_view clearText = "Vymazat";  // a Slovak program says "Vymazať"
   ControlPlace teachButton{};    // "Výuka"; a zero width: no teaching dialog
   TeachingDialogLook teaching{};
   RoundingPreference rounding{};

@@ -29,6 +29,7 @@
 #include "solution.h"
 #include "trigona_solver.h"
 #include "counting.h"
+#include "heat.h"
 
 namespace prolexa {
 namespace {
@@ -194,6 +195,18 @@ const std::vector<Program>& Programs() {
         {"n", {K::Text, zazozarozovuz::FieldN}},
         {"k", {K::Text, zazozarozovuz::FieldK}}},
        zazozarozovuz::OptionCount},
+      {"zeraz",
+       &zeraz::Core,
+       {{"T", {K::Text, zeraz::Heat}},
+        {"m", {K::Text, zeraz::Mass}},
+        {"c", {K::Text, zeraz::Capacity}},
+        {"t0", {K::Text, zeraz::Start}},
+        {"t1", {K::Text, zeraz::End}},
+        {"uT", {K::List, zeraz::HeatUnit}},
+        {"um", {K::List, zeraz::MassUnit, 2}},
+        {"ut0", {K::List, zeraz::StartUnit}},
+        {"ut1", {K::List, zeraz::EndUnit}},
+        {"units", {K::Option, zeraz::ShowUnits, 1}}}},
   };
   return programs;
 }
