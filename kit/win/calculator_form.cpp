@@ -109,6 +109,7 @@ bool CalculatorWindow::CreateControls() {
   for (const FormField& field : form_.fields) {
     const ControlPlace& p = field.place;
     if (!made(fields_, f.CreateEdit(field.initial, p.x, p.y, p.w, p.h))) return false;
+    if (!field.enabled) EnableWindow(fields_.back(), FALSE);
   }
   for (const FormList& list : form_.lists) {
     const ControlPlace& p = list.place;

@@ -36,6 +36,7 @@ struct FormField {
   KeyField keys = KeyField::Number;
   int limit = 0;
   std::string_view initial{};  // the text the field starts with
+  bool enabled = true;         // a field the pupil cannot type into is grey
 };
 
 // A drop-down list whose choice is read from the preferences at start (the

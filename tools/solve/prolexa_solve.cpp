@@ -30,6 +30,7 @@
 #include "trigona_solver.h"
 #include "counting.h"
 #include "heat.h"
+#include "conversion.h"
 
 namespace prolexa {
 namespace {
@@ -207,6 +208,13 @@ const std::vector<Program>& Programs() {
         {"ut0", {K::List, zeraz::StartUnit}},
         {"ut1", {K::List, zeraz::EndUnit}},
         {"units", {K::Option, zeraz::ShowUnits, 1}}}},
+      {"mernika",
+       &mernika::Core,
+       {{"cat", {K::Mode, 0}},
+        {"value", {K::Text, mernika::Value}},
+        {"from", {K::List, mernika::From}},
+        {"to", {K::List, mernika::To}}},
+       mernika::CategoryCount},
   };
   return programs;
 }

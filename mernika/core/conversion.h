@@ -1,0 +1,43 @@
+// Converting one value between the units of one category: lengths and the
+// metric prefixes of power, force, voltage, current and pressure.
+#pragma once
+
+#include <string_view>
+#include <vector>
+
+#include "calculator.h"
+
+namespace prolexa::mernika {
+
+inline constexpr FormulaProfile Formulas{85, StandardCapacity};
+
+struct Category {
+  std::string_view name;
+  std::vector<std::string_view> units;  // as the lists show them
+};
+
+inline constexpr int CategoryCount = 11;
+const Category& CategoryAt(int index);
+// What the result line writes after a number: the text after the last blank
+// of the unit's entry.
+std::string_view Symbol(std::string_view entry);
+
+// The factor from one unit of a category to another, or -1 where this
+// version does not convert.
+double ConversionFactor(int category, int from, int to);
+
+// The form: the value's field (and the output field, which stays empty);
+// the category list (also the form's mode) and the two unit lists.
+enum Field { Value, Output };
+enum List { CategoryList, From, To };
+inline constexpr int FieldLimit = 19;
+
+inline constexpr std::string_view NotInThisVersion = "Vo verzii 2.0 sa táto funkcia nenachádza";
+
+Verdict Check(const FormInputs& inputs);
+DrawSteps Draw(const FormInputs& inputs, int state, int places);
+
+// The calculator as the kit runs it, on a window 518 pixels wide.
+extern const CalculatorCore Core;
+
+}  // namespace prolexa::mernika

@@ -1,0 +1,46 @@
+// Mernika used as a pupil uses it: a conversion drawn, a category change
+// that refills the lists and clears the line, and a message.
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+#include "driver.h"
+
+namespace prolexa::e2e {
+namespace {
+
+const std::string kKey = "Software\\Tolvek\\Prolexa\\Mernika";
+constexpr RECT kLine{11, 190, 500, 225};
+
+TEST(Mernika, ConvertsRefillsAndRefuses) {
+  DeleteKey(kKey);
+  WriteDword(kKey, "index", 40);  // no such category: the lengths
+  Program program(ProgramFolder() + L"\\Mernika.exe", L"Tolvek-00-Mernika");
+  ASSERT_TRUE(program.Started());
+  const HWND value = program.Control(L"Edit", 80, 100);
+  const HWND category = program.Control(L"ComboBox", 214, 70);
+  const HWND from = program.Control(L"ComboBox", 214, 100);
+  const HWND to = program.Control(L"ComboBox", 214, 130);
+  const HWND compute = program.Control(L"Button", 160, 160);
+  for (HWND control : {value, category, from, to, compute}) ASSERT_NE(control, nullptr);
+  EXPECT_EQ(program.Text(category), "Dĺžkové jednotky");
+  EXPECT_EQ(program.Text(from), "Nanometer nm");
+
+  program.Type(value, "1");
+  program.PressKey(to, VK_END);  // to kilometres
+  EXPECT_EQ(program.Text(to), "Kilometer km");
+  EXPECT_FALSE(program.ClickForMessageBox(compute, 300).has_value());
+  EXPECT_GT(program.CountPixels(kLine).dark, 150);
+
+  program.PressKey(category, VK_DOWN);  // the areas: not converted in this version
+  EXPECT_EQ(program.Text(from), "Nanometer štvorcový nm2");
+  EXPECT_EQ(program.CountPixels(kLine).dark, 0) << "the old result went with the switch";
+  const auto box = program.ClickForMessageBox(compute);
+  ASSERT_TRUE(box.has_value());
+  EXPECT_EQ(box->text, "Vo verzii 2.0 sa táto funkcia nenachádza");
+  DeleteKey(kKey);
+}
+
+}  // namespace
+}  // namespace prolexa::e2e

@@ -1,0 +1,86 @@
+// Mernika: one value converted between the units of a category.
+#include <windows.h>
+
+#include <vector>
+
+#include "calculator_form.h"
+#include "conversion.h"
+
+namespace prolexa::mernika {
+namespace {
+
+// The lists take their entries from the category tables, which hold them as
+// the lists show them.
+std::vector<std::string_view> g_names;
+std::vector<std::string_view> g_units;
+
+UnitList ListOfViews(const std::vector<std::string_view>& entries) {
+  return {entries.data(), static_cast<int>(entries.size())};
+}
+
+UnitList CategoryNames() {
+  if (g_names.empty()) {
+    for (int i = 0; i < CategoryCount; ++i) g_names.push_back(CategoryAt(i).name);
+  }
+  return ListOfViews(g_names);
+}
+
+// Both unit lists hold the category's units, each on the first. The shown
+// result was another category's: it went with the switch.
+void ShowCategory(CalculatorWindow& window) {
+  g_units = CategoryAt(window.Mode()).units;
+  window.RefillList(From, ListOfViews(g_units), 0);
+  window.RefillList(To, ListOfViews(g_units), 0);
+  SendMessageW(window.List(CategoryList), CB_SETCURSEL, static_cast<WPARAM>(window.Mode()), 0);
+}
+
+void CategoryChosen(CalculatorWindow& window, int list) {
+  if (list != CategoryList) return;
+  const auto category =
+      static_cast<int>(SendMessageW(window.List(CategoryList), CB_GETCURSEL, 0, 0));
+  if (category >= 0 && category < CategoryCount) window.SwitchMode(category, false);
+}
+
+FormList Choice(int y, UnitList entries = {}) {
+  return {.place = {214, y, 150, 110}, .entries = entries};
+}
+
+const CalculatorForm kForm{
+    .keyName = "Mernika",
+    .caption = "Mernika",
+    .frame = {.width = 518,
+              .height = 433,
+              .footerY = 336,
+              .title = "Mernika",
+              .titleX = 127,
+              .address = {438, 373}},
+    .helpRegion = {463, 10, 498, 41},
+    .fields = {{.label = "Vstup",
+                .labelPlace = {42, 100, 35, 16},
+                .place = {80, 100, 127, 21},
+                .limit = FieldLimit},
+               // The result is painted, not written here.
+               {.label = "Výstup",
+                .labelPlace = {42, 130, 35, 16},
+                .place = {80, 130, 127, 21},
+                .enabled = false}},
+    .lists = {Choice(70, CategoryNames()), Choice(100), Choice(130)},
+    .labels = {{.text = "Typ", .place = {185, 70, 35, 16}}},
+    // A stored category outside the list starts on the lengths.
+    .modes = {.preference = "index", .count = CategoryCount, .show = ShowCategory},
+    .computeButton = {160, 160, 75, 25},
+    .clearButton = {240, 160, 75, 25},
+    .clearText = "Vymazať",
+    .focusChain = {FormControl::Field(Value), FormControl::List(From), FormControl::List(To),
+                   FormControl::Compute(), FormControl::Clear()},
+    .solutionAreas = {{0, 185, 518, 230}},
+    .core = Core,
+    .listChanged = CategoryChosen,
+};
+
+}  // namespace
+}  // namespace prolexa::mernika
+
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
+  return prolexa::RunCalculator(instance, prolexa::mernika::kForm);
+}
