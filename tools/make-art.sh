@@ -6,7 +6,7 @@
 #
 #   tools/make-art.sh              # all programs
 #   tools/make-art.sh trigona      # one program (trigona, radixa, rezeze,
-#                                  # dromika, zazozarozovuz)
+#                                  # dromika, zazozarozovuz, zeraz)
 #   tools/make-art.sh zeruraruri   # the launcher
 #
 # Needs: imagemagick (convert), fonts-liberation.
@@ -17,12 +17,12 @@
 #   103 help_hover.bmp   35 x 31, the same while the mouse is over it
 #   104 band_top.bmp     1 x 65, header band, repeated across the window at y = 0
 #   105 band_bottom.bmp  1 x 97, footer band from y = 403 (Trigona), 453
-#                        (Radixa, Rezeze), 553 (Dromika) or 336 (Zazozarozovuz)
-#                        down to the window's outer height (500, 550, 650,
-#                        433), so it fills the client area whatever the frame
-#                        metrics (under Wine the client area ends 72 rows below
-#                        the band top: 519 x 475, 744 x 525, 774 x 625 and
-#                        520 x 408)
+#                        (Radixa, Rezeze), 553 (Dromika), 336 (Zazozarozovuz)
+#                        or 558 (Zeraz) down to the window's outer height (500,
+#                        550, 650, 433, 655), so it fills the client area
+#                        whatever the frame metrics (under Wine the client area
+#                        ends 72 rows below the band top: 519 x 475, 744 x 525,
+#                        774 x 625, 520 x 408 and 719 x 630)
 #   106 teach.bmp        88 x 104, Trigona only: picture in the teaching dialog
 #
 # Resources of the launcher Zeruraruri (a skinned window, 725 px wide; the
@@ -421,6 +421,50 @@ make_zazozarozovuz() {
     make_icon '#d2649f' '#86265b' icon_large icon_small "$res/app.ico"
 }
 
+# ----------------------------------------------------------------------- Zeraz
+# The heat calculator (folder teplo), 725 x 655, in the red of its launcher
+# tile.
+make_zeraz() {
+    local res="$ROOT/teplo/res"
+    mkdir -p "$res"
+    local tint='#f6d6d0' light='#fdf2f0' soft='#e8a69c' accent='#c0392b'
+
+    make_band_top "$tint" "$light" "$soft" "$accent" "$res/band_top.bmp"
+    cp "$TMP/band_top.png" "$TMP/zeraz_band.png"
+    # the maker's address is written at y = 595, 37 rows into the footer band
+    # (y = 558): the band starts with a fade from white, as Dromika's does, so
+    # the address stands on the lightest part of the band
+    make_band_bottom "$tint" "$light" "$soft" "$accent" 24 "$res/band_bottom.bmp"
+    make_help "$TMP/zeraz_band.png" "$accent" none '#86251b' "$res/help.bmp"
+    make_help "$TMP/zeraz_band.png" "$HOVER_FILL" "$HOVER_RING" '#c96f00' "$res/help_hover.bmp"
+
+    # icon: the launcher tile's thermometer, white with a red column, and a
+    # small flame beside it; at 16 px a bolder thermometer and a plain flame
+    # shellcheck disable=SC2034 # used through make_icon's name reference
+    local icon_large=(
+        -stroke none -fill white
+        -draw 'roundrectangle 54,20 114,192 30,30' -draw 'circle 84,196 84,240'
+        -fill '#c0392b' -draw 'rectangle 76,76 92,200' -draw 'circle 84,196 84,226'
+        -stroke white -strokewidth 9
+        -draw 'line 128,44 150,44' -draw 'line 128,76 142,76' -draw 'line 128,108 150,108'
+        -draw 'line 128,140 142,140'
+        -stroke none -fill '#ffb13b'
+        -draw 'path "M 196,240 C 158,236 146,198 168,164 C 178,148 186,128 184,104 C 208,122 226,150 228,178 C 234,170 236,160 234,148 C 250,170 254,204 238,222 C 230,234 214,240 196,240 Z"'
+        -fill '#fff3b0'
+        -draw 'path "M 200,238 C 180,236 174,214 184,196 C 190,186 196,176 196,164 C 212,178 222,194 222,212 C 222,228 212,238 200,238 Z"'
+    )
+    # shellcheck disable=SC2034
+    local icon_small=(
+        -stroke none -fill white
+        -draw 'rectangle 48,16 111,159' -draw 'circle 80,176 80,232'
+        -fill '#c0392b' -draw 'rectangle 64,64 95,184' -draw 'circle 80,176 80,208'
+        -fill '#ffc043'
+        -draw 'path "M 192,240 C 150,240 136,200 160,164 C 172,146 184,120 184,88 C 220,124 244,168 240,200 C 238,226 220,240 192,240 Z"'
+        -fill '#fff3b0' -draw 'ellipse 194,210 20,26 0,360'
+    )
+    make_icon '#e36a5c' '#9a271c' icon_large icon_small "$res/app.ico"
+}
+
 # ------------------------------------------------------------------ Zeruraruri
 # The launcher: a skinned window 725 px wide, banner on top (y 0..99, its last
 # three rows covered by the page), below it one of two tile pages (y 97..507)
@@ -745,7 +789,7 @@ make_zeruraruri() {
 }
 
 targets=("$@")
-[[ ${#targets[@]} -gt 0 ]] || targets=(trigona radixa rezeze dromika zazozarozovuz zeruraruri)
+[[ ${#targets[@]} -gt 0 ]] || targets=(trigona radixa rezeze dromika zazozarozovuz zeraz zeruraruri)
 for t in "${targets[@]}"; do
     case $t in
         trigona) make_trigona ;;
@@ -753,6 +797,7 @@ for t in "${targets[@]}"; do
         rezeze) make_rezeze ;;
         dromika) make_dromika ;;
         zazozarozovuz) make_zazozarozovuz ;;
+        zeraz) make_zeraz ;;
         zeruraruri) make_zeruraruri ;;
         *) echo "make-art: unknown program '$t'" >&2; exit 2 ;;
     esac

@@ -5,6 +5,7 @@
 
 #include <memory>
 #include <string>
+#include <utility>
 
 #include "driver.h"
 
@@ -91,6 +92,14 @@ TEST_F(LauncherTest, TheSecondPageHasThreeTilesAndSaysWhatCannotStart) {
   EXPECT_EQ(box->caption, "Chyba");
   EXPECT_EQ(box->text, "Program Zoverudir sa nepodarilo spustiť.");
   launcher->CloseMessageBox(*box);
+
+  for (const auto& [y, windowClass] :
+       {std::pair{250, L"Tolvek-00-Zeraz"}, std::pair{350, L"Tolvek-00-Mernika"}}) {
+    launcher->ClickAt(100, y);
+    const auto started = Program::WaitAnyTopWindow(windowClass);
+    ASSERT_TRUE(started.has_value()) << y;
+    PostMessageW(*started, WM_CLOSE, 0, 0);
+  }
 
   launcher->RightDrag(300, 400, 300);
   EXPECT_EQ(launcher->PixelHash(kFourthSlot), firstPage) << "back to the first page";
