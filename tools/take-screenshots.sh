@@ -127,4 +127,26 @@ xdotool mousemove 20 20
 sleep 0.5
 capture zazozarozovuz.png
 wineserver -k || true
+sleep 0.5
+
+# Zeraz finds the mass of the example it starts with.
+read -r wx wy w h < <(start Zeraz)
+ox=$((wx + 3)); oy=$((wy + 22))
+click 50 274
+xdotool mousemove 20 20
+sleep 0.5
+capture zeraz.png
+wineserver -k || true
+sleep 0.5
+
+# Mernika: a nanometre in kilometres, the last entry of the target list.
+read -r wx wy w h < <(start Mernika)
+ox=$((wx + 3)); oy=$((wy + 22))
+type_into 140 110 1
+click 290 140; sleep 0.5; xdotool key End Return; sleep 0.5
+click 197 172
+xdotool mousemove 20 20
+sleep 0.5
+capture mernika.png
+wineserver -k || true
 echo "screenshots in $out"
