@@ -6,7 +6,7 @@
 #
 #   tools/make-art.sh              # all programs
 #   tools/make-art.sh trigona      # one program (trigona, radixa, rezeze,
-#                                  # dromika, zazozarozovuz, zeraz)
+#                                  # dromika, zazozarozovuz, zeraz, mernika)
 #   tools/make-art.sh zeruraruri   # the launcher
 #
 # Needs: imagemagick (convert), fonts-liberation.
@@ -17,12 +17,13 @@
 #   103 help_hover.bmp   35 x 31, the same while the mouse is over it
 #   104 band_top.bmp     1 x 65, header band, repeated across the window at y = 0
 #   105 band_bottom.bmp  1 x 97, footer band from y = 403 (Trigona), 453
-#                        (Radixa, Rezeze), 553 (Dromika), 336 (Zazozarozovuz)
-#                        or 558 (Zeraz) down to the window's outer height (500,
-#                        550, 650, 433, 655), so it fills the client area
-#                        whatever the frame metrics (under Wine the client area
-#                        ends 72 rows below the band top: 519 x 475, 744 x 525,
-#                        774 x 625, 520 x 408 and 719 x 630)
+#                        (Radixa, Rezeze), 553 (Dromika), 336 (Zazozarozovuz),
+#                        558 (Zeraz) or 336 (Mernika) down to the window's outer
+#                        height (500, 550, 650, 433, 655, 433), so it fills the
+#                        client area whatever the frame metrics (under Wine the
+#                        client area ends 72 rows below the band top: 519 x 475,
+#                        744 x 525, 774 x 625, 520 x 408, 719 x 630 and
+#                        512 x 408)
 #   106 teach.bmp        88 x 104, Trigona only: picture in the teaching dialog
 #
 # Resources of the launcher Zeruraruri (a skinned window, 725 px wide; the
@@ -465,6 +466,51 @@ make_zeraz() {
     make_icon '#e36a5c' '#9a271c' icon_large icon_small "$res/app.ico"
 }
 
+# --------------------------------------------------------------------- Mernika
+# The unit converter, 500 x 450, in the olive gold of its launcher tile.
+make_mernika() {
+    local res="$ROOT/mernika/res"
+    mkdir -p "$res"
+    local tint='#eee0b0' light='#fbf7e7' soft='#d9c47c' accent='#8a6d12'
+
+    make_band_top "$tint" "$light" "$soft" "$accent" "$res/band_top.bmp"
+    cp "$TMP/band_top.png" "$TMP/mernika_band.png"
+    # the maker's address is written at y = 390, 37 rows into the footer band
+    # (y = 353): the band starts with a fade from white, as Zeraz's does, so
+    # the address stands on the lightest part of the band
+    make_band_bottom "$tint" "$light" "$soft" "$accent" 24 "$res/band_bottom.bmp"
+    make_help "$TMP/mernika_band.png" "$accent" none '#5c4809' "$res/help.bmp"
+    make_help "$TMP/mernika_band.png" "$HOVER_FILL" "$HOVER_RING" '#c96f00' "$res/help_hover.bmp"
+
+    # icon: the launcher tile's ruler, white with olive marks, under a
+    # double arrow; at 16 px the marks on whole pixels
+    # shellcheck disable=SC2034 # used through make_icon's name reference
+    local icon_large=(
+        -stroke none -fill white
+        -draw 'rectangle 52,64 204,80' -draw 'polygon 22,72 62,42 62,102' -draw 'polygon 234,72 194,42 194,102'
+        -draw 'roundrectangle 18,128 238,212 10,10'
+        -stroke '#8a6d12' -strokewidth 8
+    )
+    local i tx tl
+    for i in 0 1 2 3 4 5 6 7 8 9 10; do
+        tx=$((38 + i * 18)) tl=22
+        (( i % 5 == 0 )) && tl=44
+        icon_large+=(-draw "line $tx,128 $tx,$((128 + tl))")
+    done
+    icon_large+=(-stroke none -fill '#8a6d12' -font "$SANS_BOLD" -pointsize 44 -draw "text 162,202 'cm'")
+    # shellcheck disable=SC2034
+    local icon_small=(
+        -stroke none -fill white
+        -draw 'rectangle 16,48 239,79' -draw 'rectangle 32,32 47,95' -draw 'rectangle 48,16 63,111'
+        -draw 'rectangle 208,32 223,95' -draw 'rectangle 192,16 207,111'
+        -draw 'rectangle 16,144 239,239'
+        -fill '#8a6d12'
+        -draw 'rectangle 48,144 63,207' -draw 'rectangle 96,144 111,175' -draw 'rectangle 144,144 159,207'
+        -draw 'rectangle 192,144 207,175'
+    )
+    make_icon '#d3b243' '#7d620f' icon_large icon_small "$res/app.ico"
+}
+
 # ------------------------------------------------------------------ Zeruraruri
 # The launcher: a skinned window 725 px wide, banner on top (y 0..99, its last
 # three rows covered by the page), below it one of two tile pages (y 97..507)
@@ -789,7 +835,7 @@ make_zeruraruri() {
 }
 
 targets=("$@")
-[[ ${#targets[@]} -gt 0 ]] || targets=(trigona radixa rezeze dromika zazozarozovuz zeraz zeruraruri)
+[[ ${#targets[@]} -gt 0 ]] || targets=(trigona radixa rezeze dromika zazozarozovuz zeraz mernika zeruraruri)
 for t in "${targets[@]}"; do
     case $t in
         trigona) make_trigona ;;
@@ -798,6 +844,7 @@ for t in "${targets[@]}"; do
         dromika) make_dromika ;;
         zazozarozovuz) make_zazozarozovuz ;;
         zeraz) make_zeraz ;;
+        mernika) make_mernika ;;
         zeruraruri) make_zeruraruri ;;
         *) echo "make-art: unknown program '$t'" >&2; exit 2 ;;
     esac
