@@ -467,7 +467,7 @@ make_zeraz() {
 }
 
 # --------------------------------------------------------------------- Mernika
-# The unit converter, 500 x 450, in the olive gold of its launcher tile.
+# The unit converter, 518 x 433, in the olive gold of its launcher tile.
 make_mernika() {
     local res="$ROOT/mernika/res"
     mkdir -p "$res"
@@ -476,7 +476,7 @@ make_mernika() {
     make_band_top "$tint" "$light" "$soft" "$accent" "$res/band_top.bmp"
     cp "$TMP/band_top.png" "$TMP/mernika_band.png"
     # the maker's address is written at y = 390, 37 rows into the footer band
-    # (y = 353): the band starts with a fade from white, as Zeraz's does, so
+    # (y = 336): the band starts with a fade from white, as Zeraz's does, so
     # the address stands on the lightest part of the band
     make_band_bottom "$tint" "$light" "$soft" "$accent" 24 "$res/band_bottom.bmp"
     make_help "$TMP/mernika_band.png" "$accent" none '#5c4809' "$res/help.bmp"

@@ -99,7 +99,9 @@ TEST_F(LauncherTest, TheSecondPageHasThreeTilesAndSaysWhatCannotStart) {
     const auto started = Program::WaitAnyTopWindow(windowClass);
     ASSERT_TRUE(started.has_value()) << y;
     PostMessageW(*started, WM_CLOSE, 0, 0);
+    for (int i = 0; i < 150 && IsWindow(*started); ++i) Sleep(20);
   }
+  launcher->Invalidate();  // where the calculators stood over it
 
   launcher->RightDrag(300, 400, 300);
   EXPECT_EQ(launcher->PixelHash(kFourthSlot), firstPage) << "back to the first page";
