@@ -8,29 +8,20 @@
 #include <vector>
 
 #include "calculator.h"
+#include "fuzz_input.h"
 #include "conversion.h"
 #include "number_text.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  std::vector<std::string> fields(4);
-  std::size_t field = 0;
-  for (std::size_t i = 0; i < size && field < fields.size(); ++i) {
-    if (data[i] == '\n') {
-      ++field;
-    } else {
-      fields[field] += static_cast<char>(data[i]);
-    }
-  }
+  const std::vector<std::string> fields = prolexa::fuzz::Fields(data, size, 4);
   using namespace prolexa;
   const int category = ParseInteger(fields[0]);
   const FormInputs form{
       {fields[1], ""}, {category, ParseInteger(fields[2]), ParseInteger(fields[3])}, {}, category};
   const Verdict verdict = Compute(mernika::Core, form);
   if (!verdict.Accepted()) return 0;
-  const std::vector<std::string> lines = mernika::Draw(form, 0, 0).Lines();
-  if (lines.size() != 1) std::abort();
-  if (lines[0].find("nan") != std::string::npos || lines[0].find("inf") != std::string::npos) {
-    std::abort();
-  }
+  const DrawSteps steps = mernika::Draw(form, 0, 0);
+  if (steps.Lines().size() != 1) std::abort();
+  prolexa::fuzz::RequireWritten(steps, mernika::Core);
   return 0;
 }

@@ -7,19 +7,12 @@
 #include <vector>
 
 #include "calculator.h"
+#include "fuzz_input.h"
 #include "counting.h"
 #include "number_text.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  std::vector<std::string> fields(3);
-  std::size_t field = 0;
-  for (std::size_t i = 0; i < size && field < fields.size(); ++i) {
-    if (data[i] == '\n') {
-      ++field;
-    } else {
-      fields[field] += static_cast<char>(data[i]);
-    }
-  }
+  const std::vector<std::string> fields = prolexa::fuzz::Fields(data, size, 3);
   using namespace prolexa;
   const FormInputs form{{fields[1], fields[2]}, {}, {}, ParseInteger(fields[0]) & 3};
   const Verdict verdict = Compute(zazozarozovuz::Core, form);
