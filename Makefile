@@ -5,7 +5,7 @@ BUILD := build
 FUZZ_SECONDS ?= 10
 
 .PHONY: all deps host windows windows64 sanitize fuzz test windows-tests run run-programs \
-        screenshots shoot clean
+        screenshots shoot dist clean
 
 all: host windows
 
@@ -69,5 +69,9 @@ screenshots: deps
 shoot: $(WINDOWS_BUILD)
 	PROLEXA_WINE_ARCH=$(WINE_ARCH) tools/take-screenshots.sh
 
+# The Windows Installer package and the portable zip of the 32-bit programs.
+dist: windows
+	tools/make-dist.sh $(BUILD)/windows/bin dist x86
+
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) dist

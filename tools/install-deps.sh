@@ -11,6 +11,7 @@ packages=(
   xvfb xdotool imagemagick x11-utils
   fonts-liberation fonts-wine
   fp-utils libchm-bin
+  wixl msitools zip unzip
 )
 
 missing=()
