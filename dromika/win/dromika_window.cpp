@@ -45,6 +45,7 @@ const CalculatorForm kForm{
     .keyName = "Dromika",
     .initCommonControls = false,
     .caption = "Dromika",
+    .helpPage = "dromika.html",
     .frame = {.width = 780,
               .height = 650,
               .footerY = 553,

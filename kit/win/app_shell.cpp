@@ -105,8 +105,20 @@ std::wstring FindHelpFile() {
   return name;
 }
 
+namespace {
+std::wstring g_helpPage;
+}  // namespace
+
+void SetHelpPage(std::string_view page) { g_helpPage = Widen(page); }
+
 void OpenHelp(HWND owner) {
-  ShellExecuteW(owner, L"open", FindHelpFile().c_str(), L"", L"", SW_SHOW);
+  if (g_helpPage.empty()) {
+    ShellExecuteW(owner, L"open", FindHelpFile().c_str(), L"", L"", SW_SHOW);
+    return;
+  }
+  // The viewer opens a page of a compiled help file named as file::/page.
+  const std::wstring topic = L"\"" + FindHelpFile() + L"::/" + g_helpPage + L"\"";
+  ShellExecuteW(owner, L"open", L"hh.exe", topic.c_str(), L"", SW_SHOW);
 }
 
 KeyField FieldOf(const KeyPolicy& policy, HWND window) {

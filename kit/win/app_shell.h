@@ -47,7 +47,12 @@ inline constexpr std::string_view HelpFileName = "Pomocník.chm";
 // launcher starts the calculators).
 std::wstring FindHelpFile();
 
-// Opens the help file through the shell; a missing file is ignored.
+// The page of the help file this program opens, such as "trigona.html";
+// the file's own start page until a program names one.
+void SetHelpPage(std::string_view page);
+
+// Opens the help file on the program's page through the help viewer; a
+// missing file is ignored.
 void OpenHelp(HWND owner);
 
 // What the message loop needs to know about the main window's controls.

@@ -415,6 +415,7 @@ HWND CreateCalculatorWindow(CalculatorWindow& window) {
 }
 
 int RunCalculator(HINSTANCE instance, const CalculatorForm& form) {
+  SetHelpPage(form.helpPage);
   CalculatorWindow window(form, instance);
   if (CreateCalculatorWindow(window) == nullptr) return 0;
   return RunMessageLoop(window.Keys());

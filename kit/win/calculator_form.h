@@ -118,6 +118,7 @@ struct CalculatorForm {
   // false.
   bool initCommonControls = true;
   std::string_view caption{};
+  std::string_view helpPage{};  // the program's page of the help file
   CalculatorFrame frame{};     // the window's size, bands, title and address
   RECT helpRegion{};
   std::vector<FormField> fields{};

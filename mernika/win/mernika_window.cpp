@@ -48,6 +48,7 @@ FormList Choice(int y, UnitList entries = {}) {
 const CalculatorForm kForm{
     .keyName = "Mernika",
     .caption = "Mernika",
+    .helpPage = "mernika.html",
     .frame = {.width = 518,
               .height = 433,
               .footerY = 336,

@@ -23,6 +23,7 @@ FormField Coefficient(std::string_view label, int y) {
 const CalculatorForm kForm{
     .keyName = "Radixa",
     .caption = "Radixa",
+    .helpPage = "radixa.html",
     .frame = {.width = 750,
               .height = 550,
               .footerY = 453,

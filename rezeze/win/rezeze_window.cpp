@@ -47,6 +47,7 @@ void SetUpExercise(CalculatorWindow& window) {
 const CalculatorForm kForm{
     .keyName = "Rezeze",
     .caption = "Ruzezi",
+    .helpPage = "rezeze.html",
     .frame = {.width = 650,
               .height = 550,
               .footerY = 453,

@@ -30,6 +30,7 @@ FormList Units(int y, const std::array<std::string_view, N>& entries, const char
 const CalculatorForm kForm{
     .keyName = "Zeraz",
     .caption = "Zeraz",
+    .helpPage = "zeraz.html",
     .frame = {.width = 725,
               .height = 655,
               .footerY = 558,

@@ -18,6 +18,7 @@ FormList UnitList(int y, const char* preference) {
 const CalculatorForm kForm{
     .keyName = "Trigona",
     .caption = "Trigona",
+    .helpPage = "trigona.html",
     .frame = {.width = 525,
               .height = 500,
               .footerY = 403,

@@ -34,6 +34,7 @@ FormLabel Radio(int option, int y) {
 const CalculatorForm kForm{
     .keyName = "Zazozarozovuz",
     .caption = "Zazozarozovuz",
+    .helpPage = "zazozarozovuz.html",
     .frame = {.width = 526,
               .height = 433,
               .footerY = 336,

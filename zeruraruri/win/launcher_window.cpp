@@ -232,6 +232,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   using namespace prolexa;
   using zeruraruri::g;
   g.instance = instance;
+  SetHelpPage("zeruraruri.html");
   if (!RegisterMainClass(instance, zeruraruri::kKeyName, zeruraruri::LauncherWindow)) return 0;
   const HWND main = CreateCenteredMainWindow(instance, zeruraruri::kKeyName, "Prolexa",
                                              zeruraruri::kWidth, zeruraruri::kHeight);
