@@ -20,10 +20,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const DrawSteps steps = zazozarozovuz::Draw(form, verdict.state, 0);
   const std::vector<std::string> lines = steps.Lines();
   if (lines.size() != 1) std::abort();
-  // The count ends the line, all digits.
+  // The count ends the line, all digits (a sign where n was negative).
   const std::string& line = lines[0];
-  const std::size_t count = line.rfind(' ');
+  std::size_t count = line.rfind(' ');
   if (count == std::string::npos || count + 1 == line.size()) std::abort();
+  if (line[count + 1] == '-') ++count;
   for (std::size_t i = count + 1; i < line.size(); ++i) {
     if (line[i] < '0' || line[i] > '9') std::abort();
   }

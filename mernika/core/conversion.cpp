@@ -113,7 +113,8 @@ Verdict Check(const FormInputs& in) {
   // Towards a larger unit the value itself is bounded; otherwise the result
   // stays at or below 10^22.
   const double limit = c.from < c.to ? BigNumberLimit : 1e22 / f;
-  if (!(v <= limit)) return {ErrorRefusal(kBigNumbers), 0};
+  // A text that reads as an infinity (it can be pasted) is no number to show.
+  if (!std::isfinite(v) || !(v <= limit)) return {ErrorRefusal(kBigNumbers), 0};
   return {};
 }
 

@@ -55,6 +55,7 @@ TEST(Mernika, RefusesInOrder) {
       {Form(10, "1", 0, 1), NotInThisVersion},
       {Form(0, "1000000000000", m, km), "Zadali ste veľké čísla. Zadajte menšie."},
       {Form(0, "10000000000001", km, um), "Zadali ste veľké čísla. Zadajte menšie."},
+      {Form(0, "-7e700", km, m), "Zadali ste veľké čísla. Zadajte menšie."},
   };
   for (const auto& c : cases) {
     const Verdict verdict = Compute(Core, c.form);

@@ -70,10 +70,13 @@ std::int64_t FallingProduct(std::int64_t a, std::int64_t b) {
   std::int64_t product = 1;
   for (std::int64_t factor = a + 1; factor <= b; ++factor) {
     if (factor == 0) return 0;
-    // Compared before multiplying, so that no product can overflow.
-    if (factor > 0 && product > CountLimit / factor) return 0;
+    // Compared by size before multiplying, so that no product can overflow,
+    // whatever the signs (a negative n can only come from outside the form).
+    const std::int64_t size = factor < 0 ? -factor : factor;
+    const std::int64_t soFar = product < 0 ? -product : product;
+    if (soFar > CountLimit / size) return 0;
     product *= factor;
-    if (product > CountLimit) return 0;
+    if (product > CountLimit || product < -CountLimit) return 0;
   }
   return product;
 }
