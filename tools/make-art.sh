@@ -151,6 +151,20 @@ make_help() {
     save_bmp "$TMP/help.png" "$out"
 }
 
+# The header and footer bands and the help icons of a calculator whose
+# maker's address stands 37 rows into the footer band: the footer starts
+# with a 24-row fade from white, so the address is on its lightest part.
+# $1 = res folder, $2 = tint, $3 = light tint, $4 = soft line, $5 = accent,
+# $6 = the help icon's dark edge
+make_frame() {
+    local res=$1 tint=$2 light=$3 soft=$4 accent=$5 edge=$6
+    make_band_top "$tint" "$light" "$soft" "$accent" "$res/band_top.bmp"
+    cp "$TMP/band_top.png" "$TMP/frame_band.png"
+    make_band_bottom "$tint" "$light" "$soft" "$accent" 24 "$res/band_bottom.bmp"
+    make_help "$TMP/frame_band.png" "$accent" none "$edge" "$res/help.bmp"
+    make_help "$TMP/frame_band.png" "$HOVER_FILL" "$HOVER_RING" '#c96f00' "$res/help_hover.bmp"
+}
+
 # Icon: a rounded tile in the program's colours with a white drawing on it.
 # The 48 and 32 px images are scaled from a 256 px drawing, the 16 px image from
 # a bolder, simpler drawing so that it stays readable.
@@ -273,13 +287,7 @@ make_radixa() {
     mkdir -p "$res"
     local tint='#c9ead2' light='#effaf2' soft='#9fd3ad' accent='#2e8a4d'
 
-    make_band_top "$tint" "$light" "$soft" "$accent" "$res/band_top.bmp"
-    cp "$TMP/band_top.png" "$TMP/radixa_band.png"
-    # the roots' last lines are written at y = 460 and reach y = 474, over
-    # the footer band (y = 453), so the band's accent line starts below them
-    make_band_bottom "$tint" "$light" "$soft" "$accent" 24 "$res/band_bottom.bmp"
-    make_help "$TMP/radixa_band.png" "$accent" none '#1d6136' "$res/help.bmp"
-    make_help "$TMP/radixa_band.png" "$HOVER_FILL" "$HOVER_RING" '#c96f00' "$res/help_hover.bmp"
+    make_frame "$res" "$tint" "$light" "$soft" "$accent" '#1d6136'
 
     # icon: a parabola crossing its axis at the two roots
     # shellcheck disable=SC2034 # used through make_icon's name reference
@@ -306,14 +314,7 @@ make_rezeze() {
     mkdir -p "$res"
     local tint='#dcd2f3' light='#f4f0fc' soft='#b9a9e6' accent='#6a48b0'
 
-    make_band_top "$tint" "$light" "$soft" "$accent" "$res/band_top.bmp"
-    cp "$TMP/band_top.png" "$TMP/rezeze_band.png"
-    # the maker's address is written at y = 490, 37 rows into the footer band
-    # (y = 453): the band starts with a fade from white, as Radixa's does, so
-    # the address stands on the lightest part of the band
-    make_band_bottom "$tint" "$light" "$soft" "$accent" 24 "$res/band_bottom.bmp"
-    make_help "$TMP/rezeze_band.png" "$accent" none '#4b3088' "$res/help.bmp"
-    make_help "$TMP/rezeze_band.png" "$HOVER_FILL" "$HOVER_RING" '#c96f00' "$res/help_hover.bmp"
+    make_frame "$res" "$tint" "$light" "$soft" "$accent" '#4b3088'
 
     # icon: a square, a circle and a cube, the figures of the calculator
     # shellcheck disable=SC2034 # used through make_icon's name reference
@@ -344,14 +345,7 @@ make_dromika() {
     mkdir -p "$res"
     local tint='#c8e9e6' light='#eef9f8' soft='#95d0cb' accent='#1f8a87'
 
-    make_band_top "$tint" "$light" "$soft" "$accent" "$res/band_top.bmp"
-    cp "$TMP/band_top.png" "$TMP/dromika_band.png"
-    # the maker's address is written at y = 590, 37 rows into the footer band
-    # (y = 553): the band starts with a fade from white, as Rezeze's does, so
-    # the address stands on the lightest part of the band
-    make_band_bottom "$tint" "$light" "$soft" "$accent" 24 "$res/band_bottom.bmp"
-    make_help "$TMP/dromika_band.png" "$accent" none '#14605e' "$res/help.bmp"
-    make_help "$TMP/dromika_band.png" "$HOVER_FILL" "$HOVER_RING" '#c96f00' "$res/help_hover.bmp"
+    make_frame "$res" "$tint" "$light" "$soft" "$accent" '#14605e'
 
     # icon: two bodies on a line moving towards each other, each under the
     # arrow of its speed, the colours of the launcher tile's bodies ringed in
@@ -387,14 +381,7 @@ make_zazozarozovuz() {
     mkdir -p "$res"
     local tint='#f3d5e5' light='#fcf1f7' soft='#e3a9c8' accent='#b03a78'
 
-    make_band_top "$tint" "$light" "$soft" "$accent" "$res/band_top.bmp"
-    cp "$TMP/band_top.png" "$TMP/zazozarozovuz_band.png"
-    # the maker's address is written at y = 373, 37 rows into the footer band
-    # (y = 336): the band starts with a fade from white, as Dromika's does, so
-    # the address stands on the lightest part of the band
-    make_band_bottom "$tint" "$light" "$soft" "$accent" 24 "$res/band_bottom.bmp"
-    make_help "$TMP/zazozarozovuz_band.png" "$accent" none '#7e2554' "$res/help.bmp"
-    make_help "$TMP/zazozarozovuz_band.png" "$HOVER_FILL" "$HOVER_RING" '#c96f00' "$res/help_hover.bmp"
+    make_frame "$res" "$tint" "$light" "$soft" "$accent" '#7e2554'
 
     # icon: the launcher tile's grid of lettered tiles, A B C in every row and
     # column, on the magenta tile; at 16 px the tiles without their letters
@@ -430,14 +417,7 @@ make_zeraz() {
     mkdir -p "$res"
     local tint='#f6d6d0' light='#fdf2f0' soft='#e8a69c' accent='#c0392b'
 
-    make_band_top "$tint" "$light" "$soft" "$accent" "$res/band_top.bmp"
-    cp "$TMP/band_top.png" "$TMP/zeraz_band.png"
-    # the maker's address is written at y = 595, 37 rows into the footer band
-    # (y = 558): the band starts with a fade from white, as Dromika's does, so
-    # the address stands on the lightest part of the band
-    make_band_bottom "$tint" "$light" "$soft" "$accent" 24 "$res/band_bottom.bmp"
-    make_help "$TMP/zeraz_band.png" "$accent" none '#86251b' "$res/help.bmp"
-    make_help "$TMP/zeraz_band.png" "$HOVER_FILL" "$HOVER_RING" '#c96f00' "$res/help_hover.bmp"
+    make_frame "$res" "$tint" "$light" "$soft" "$accent" '#86251b'
 
     # icon: the launcher tile's thermometer, white with a red column, and a
     # small flame beside it; at 16 px a bolder thermometer and a plain flame
@@ -473,14 +453,7 @@ make_mernika() {
     mkdir -p "$res"
     local tint='#eee0b0' light='#fbf7e7' soft='#d9c47c' accent='#8a6d12'
 
-    make_band_top "$tint" "$light" "$soft" "$accent" "$res/band_top.bmp"
-    cp "$TMP/band_top.png" "$TMP/mernika_band.png"
-    # the maker's address is written at y = 390, 37 rows into the footer band
-    # (y = 336): the band starts with a fade from white, as Zeraz's does, so
-    # the address stands on the lightest part of the band
-    make_band_bottom "$tint" "$light" "$soft" "$accent" 24 "$res/band_bottom.bmp"
-    make_help "$TMP/mernika_band.png" "$accent" none '#5c4809' "$res/help.bmp"
-    make_help "$TMP/mernika_band.png" "$HOVER_FILL" "$HOVER_RING" '#c96f00' "$res/help_hover.bmp"
+    make_frame "$res" "$tint" "$light" "$soft" "$accent" '#5c4809'
 
     # icon: the launcher tile's ruler, white with olive marks, under a
     # double arrow; at 16 px the marks on whole pixels
