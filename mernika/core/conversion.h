@@ -1,5 +1,6 @@
-// Converting one value between the units of one category: lengths and the
-// metric prefixes of power, force, voltage, current and pressure.
+// Converting one value between the units of one category: lengths, areas,
+// volumes, masses, the metric prefixes of power, force, voltage, current and
+// pressure, speeds and data sizes.
 #pragma once
 
 #include <string_view>
@@ -22,8 +23,9 @@ const Category& CategoryAt(int index);
 // of the unit's entry.
 std::string_view Symbol(std::string_view entry);
 
-// The factor from one unit of a category to another, or -1 where this
-// version does not convert.
+// The factor from one unit of a category to another: the source's size
+// divided by the target's. A category or unit outside the lists reads as the
+// first, the entry a freshly filled list shows.
 double ConversionFactor(int category, int from, int to);
 
 // The form: the value's field (and the output field, which stays empty);
@@ -31,8 +33,6 @@ double ConversionFactor(int category, int from, int to);
 enum Field { Value, Output };
 enum List { CategoryList, From, To };
 inline constexpr int FieldLimit = 19;
-
-inline constexpr std::string_view NotInThisVersion = "Vo verzii 2.0 sa táto funkcia nenachádza";
 
 Verdict Check(const FormInputs& inputs);
 DrawSteps Draw(const FormInputs& inputs, int state, int places);

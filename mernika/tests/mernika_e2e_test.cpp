@@ -1,5 +1,6 @@
 // Mernika used as a pupil uses it: a conversion drawn, a category change
-// that refills the lists and clears the line, and a message.
+// that refills the lists and clears the line, a conversion in the new
+// category, and a message.
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -33,12 +34,18 @@ TEST(Mernika, ConvertsRefillsAndRefuses) {
   EXPECT_FALSE(program.ClickForMessageBox(compute, 300).has_value());
   EXPECT_GT(program.CountPixels(kLine).dark, 150);
 
-  program.PressKey(category, VK_DOWN);  // the areas: not converted in this version
+  program.PressKey(category, VK_DOWN);  // the areas
   EXPECT_EQ(program.Text(from), "Nanometer štvorcový nm2");
   EXPECT_EQ(program.CountPixels(kLine).dark, 0) << "the old result went with the switch";
+  program.PressKey(to, VK_END);  // to hectares: 1nm2 = 1.000000e-022ha
+  EXPECT_EQ(program.Text(to), "Hektár ha");
+  EXPECT_FALSE(program.ClickForMessageBox(compute, 300).has_value());
+  EXPECT_GT(program.CountPixels(kLine).dark, 150);
+
+  program.SetText(value, "");
   const auto box = program.ClickForMessageBox(compute);
   ASSERT_TRUE(box.has_value());
-  EXPECT_EQ(box->text, "Vo verzii 2.0 sa táto funkcia nenachádza");
+  EXPECT_EQ(box->text, "Nezadali ste žiadnu hodnotu.");
   DeleteKey(kKey);
 }
 
