@@ -12,6 +12,7 @@ packages=(
   fonts-liberation fonts-wine
   fp-utils libchm-bin
   wixl msitools zip unzip
+  valgrind
 )
 
 missing=()

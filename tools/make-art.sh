@@ -44,7 +44,8 @@
 #   10..25 tile_<program>.bmp and tile_<program>_hover.bmp, 310 x 89 each, in
 #                        the order Zazozarozovuz, Radixa, Dromika, Trigona,
 #                        Redero, Zoverudir, Zeraz, Mernika
-# All bitmaps are 24-bit BMP3 without alpha.
+# All bitmaps are BMP3 without alpha: 24-bit in the calculators, 256 colours
+# (run-length encoded where that is smaller) in the launcher.
 
 set -euo pipefail
 
@@ -77,6 +78,21 @@ HOVER_RING='#ffd98a'
 # $1 = source image, $2 = target .bmp
 save_bmp() {
     convert "$1" -alpha off -type TrueColor "BMP3:$2"
+}
+
+# Writes one of the launcher's large pictures as small as a plain BMP goes:
+# 256 colours without dithering (dots would break the runs), run-length
+# encoded unless the plain 8-bit form is smaller (the tabs' turned letters
+# make runs of one). Windows and Wine load both forms with LoadBitmap.
+# $1 = source image, $2 = target .bmp
+save_bmp_small() {
+    convert "$1" -alpha off +dither -colors 256 -compress RLE "BMP3:$TMP/small_rle.bmp"
+    convert "$1" -alpha off +dither -colors 256 -compress None "BMP3:$TMP/small_raw.bmp"
+    if [[ $(stat -c %s "$TMP/small_rle.bmp") -le $(stat -c %s "$TMP/small_raw.bmp") ]]; then
+        mv "$TMP/small_rle.bmp" "$2"
+    else
+        mv "$TMP/small_raw.bmp" "$2"
+    fi
 }
 
 # Header band, one pixel wide: a soft tint that lightens downwards behind the
@@ -556,9 +572,9 @@ zr_tile() {
             -font "$SANS" -pointsize 14 -fill '#4a4860' -annotate +95+64 "$desc" \
             "$TMP/zr_tile.png"
         if (( hover )); then
-            save_bmp "$TMP/zr_tile.png" "${out}_hover.bmp"
+            save_bmp_small "$TMP/zr_tile.png" "${out}_hover.bmp"
         else
-            save_bmp "$TMP/zr_tile.png" "$out.bmp"
+            save_bmp_small "$TMP/zr_tile.png" "$out.bmp"
         fi
     done
 }
@@ -594,9 +610,9 @@ zr_tab() {
             -compose Over -composite \
             "$TMP/zr_tab_text.png" -composite "$TMP/zr_tab.png"
         if (( hover )); then
-            save_bmp "$TMP/zr_tab.png" "${out}_hover.bmp"
+            save_bmp_small "$TMP/zr_tab.png" "${out}_hover.bmp"
         else
-            save_bmp "$TMP/zr_tab.png" "$out.bmp"
+            save_bmp_small "$TMP/zr_tab.png" "$out.bmp"
         fi
     done
 }
@@ -622,9 +638,9 @@ zr_caption() {
             -filter Box -resize 30x20! "$TMP/zr_cap_fg.png"
         convert "$TMP/zr_cap_bg.png" "$TMP/zr_cap_fg.png" -composite "$TMP/zr_cap.png"
         if (( hover )); then
-            save_bmp "$TMP/zr_cap.png" "${out}_hover.bmp"
+            save_bmp_small "$TMP/zr_cap.png" "${out}_hover.bmp"
         else
-            save_bmp "$TMP/zr_cap.png" "$out.bmp"
+            save_bmp_small "$TMP/zr_cap.png" "$out.bmp"
         fi
     done
 }
@@ -661,7 +677,7 @@ zr_page() {
         -gravity none "${dots[@]}" \
         -font "$SANS_BOLD" -pointsize 12 -fill "$ZR_MUTED" -annotate +521+386 "$page / 2" \
         "$TMP/zr_page.png"
-    save_bmp "$TMP/zr_page.png" "$out"
+    save_bmp_small "$TMP/zr_page.png" "$out"
 }
 
 make_zeruraruri() {
@@ -692,7 +708,7 @@ make_zeruraruri() {
         -font "$SANS" -pointsize 13 -fill "$ZR_MUTED" -annotate +263+68 'tolvek.cz' \
         "$TMP/zr_banner.png"
     [[ $(identify -format '%wx%h' "$TMP/zr_banner.png") == 725x100 ]]
-    save_bmp "$TMP/zr_banner.png" "$res/banner.bmp"
+    save_bmp_small "$TMP/zr_banner.png" "$res/banner.bmp"
 
     make_help "$TMP/zr_banner.png" "$ZR_ACCENT" none "$ZR_EDGE" "$res/help.bmp" 682+45
     make_help "$TMP/zr_banner.png" "$HOVER_FILL" "$HOVER_RING" '#c96f00' "$res/help_hover.bmp" 682+45

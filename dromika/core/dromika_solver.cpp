@@ -254,8 +254,9 @@ Verdict Check(const FormInputs& in) {
   if (refused) return *refused;
   // A time or distance too large to write (speeds that differ very little)
   // is refused whole rather than shown cut.
-  if (!Compose(m)) return Refuse(BigNumbersMessage);
-  return {};
+  std::optional<DrawSteps> steps = Compose(m);
+  if (!steps) return Refuse(BigNumbersMessage);
+  return {std::nullopt, 0, std::move(steps)};
 }
 
 DrawSteps Draw(const FormInputs& in, int, int) {
@@ -269,6 +270,7 @@ const CalculatorCore Core{.check = Check,
                           .draw = Draw,
                           .profile = Formulas,
                           .solutionRight = 764,
-                          .tooBigText = BigNumbersMessage};
+                          .tooBigText = BigNumbersMessage,
+                          .rounds = false};
 
 }  // namespace prolexa::dromika

@@ -37,13 +37,40 @@ bool StepsFit(const DrawSteps& steps, const FormulaProfile& profile, int right) 
   return target.Fits();
 }
 
-Verdict Compute(const CalculatorCore& core, const FormInputs& inputs) {
-  Verdict verdict = core.check(inputs);
-  if (verdict.Accepted() &&
-      !StepsFit(core.draw(inputs, verdict.state, MostPlaces), core.profile, core.solutionRight)) {
-    verdict.refusal = ErrorRefusal(core.tooBigText);
+Solution Solve(const CalculatorCore& core, const FormInputs& inputs, int places) {
+  Solution solution;
+  solution.verdict = core.check(inputs);
+  Verdict& verdict = solution.verdict;
+  if (!verdict.Accepted()) return solution;
+  DrawSteps widest = verdict.steps ? std::move(*verdict.steps)
+                                   : core.draw(inputs, verdict.state, MostPlaces);
+  verdict.steps.reset();
+  std::vector<FormulaLayout> layouts = LayOut(widest, core.profile);
+  for (const FormulaLayout& layout : layouts) {
+    if (!FitsCapacity(layout, core.profile.capacity) || RightEdge(layout) > core.solutionRight) {
+      verdict.refusal = ErrorRefusal(core.tooBigText);
+      return solution;
+    }
   }
-  return verdict;
+  if (places == MostPlaces || !core.rounds) {
+    solution.places = places;
+    solution.steps = std::move(widest);
+    solution.layouts = std::move(layouts);
+  } else {
+    Redraw(core, inputs, places, solution);
+  }
+  return solution;
+}
+
+Verdict Compute(const CalculatorCore& core, const FormInputs& inputs) {
+  return Solve(core, inputs, MostPlaces).verdict;
+}
+
+void Redraw(const CalculatorCore& core, const FormInputs& inputs, int places,
+            Solution& solution) {
+  solution.places = places;
+  solution.steps = core.draw(inputs, solution.verdict.state, places);
+  solution.layouts = LayOut(solution.steps, core.profile);
 }
 
 }  // namespace prolexa

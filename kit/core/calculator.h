@@ -35,6 +35,10 @@ struct FormInputs {
 struct Verdict {
   std::optional<Refusal> refusal;
   int state = 0;
+  // The accepted solution at the most places, from a check that had to
+  // compose it to know that every number can be written; the solution is
+  // then not drawn a second time.
+  std::optional<DrawSteps> steps = std::nullopt;
 
   bool Accepted() const { return !refusal; }
 };
@@ -53,13 +57,35 @@ struct CalculatorCore {
   // The program's message about too big numbers, for a solution whose lines
   // would not fit.
   std::string_view tooBigText = BigNumbersMessage;
+  // Whether the drawing depends on the places at all; one that does not is
+  // drawn once whatever the count.
+  bool rounds = true;
+};
+
+// A worked solution as a window shows it: the verdict and, for accepted
+// inputs, the steps drawn at `places` and the display list of each of them,
+// laid out once and painted as often as the window needs.
+struct Solution {
+  Verdict verdict;
+  int places = 0;
+  DrawSteps steps;
+  std::vector<FormulaLayout> layouts;
 };
 
 // Checks the inputs, then lays out their solution at the most places (the
 // widest it can be drawn: fewer places never lengthen a number) and refuses
 // it with the big-number message when a line would run past the window or
-// beyond what the layout holds, rather than show it cut.
+// beyond what the layout holds, rather than show it cut. An accepted
+// solution comes drawn and laid out at `places`.
+Solution Solve(const CalculatorCore& core, const FormInputs& inputs, int places);
+
+// The verdict of Solve alone.
 Verdict Compute(const CalculatorCore& core, const FormInputs& inputs);
+
+// The accepted solution drawn and laid out anew at other places (a changed
+// rounding count).
+void Redraw(const CalculatorCore& core, const FormInputs& inputs, int places,
+            Solution& solution);
 
 // Whether every line of the steps stays left of `right` and within the
 // profile's capacity.

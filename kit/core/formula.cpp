@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "number_text.h"
 #include "utf.h"
 
 namespace prolexa {
@@ -266,30 +265,6 @@ FormulaLayout LayoutFormula(std::string_view line, int left, int lineY,
 
   out.advance = fractionAdvance;
   return out;
-}
-
-FormulaPainter::FormulaPainter(FormulaTarget& target, const FormulaProfile& profile, int left,
-                               int top)
-    : target_(target), profile_(profile), left_(left), top_(top), lineY_(top) {}
-
-void FormulaPainter::SetOrigin(int left, int top) {
-  left_ = left;
-  top_ = top;
-  lineY_ = top;
-}
-
-void FormulaPainter::SetSuperscript(std::string_view text) { superscript_ = text; }
-
-void FormulaPainter::DrawFormula(std::string_view line) {
-  const FormulaLayout layout =
-      LayoutFormula(line, left_, lineY_, superscript_, profile_.fractionAdvance);
-  target_.Draw(layout);
-  lineY_ += layout.advance;
-}
-
-const std::string& FormulaPainter::RoundText(std::string_view text, int places) {
-  number_ = RoundNumberText(text, places);
-  return number_;
 }
 
 }  // namespace prolexa

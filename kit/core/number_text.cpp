@@ -1,20 +1,14 @@
 #include "number_text.h"
 
 #include <algorithm>
-#include <charconv>
-#include <climits>
 #include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
 #include <limits>
-#include <system_error>
 
 namespace prolexa {
 namespace {
-
-bool IsBlank(char c) {
-  return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
-}
-
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 bool StartsWithNoCase(std::string_view text, std::string_view word) {
   if (text.size() < word.size()) return false;
@@ -26,35 +20,138 @@ bool StartsWithNoCase(std::string_view text, std::string_view word) {
   return true;
 }
 
-// from_chars reports a value beyond the double range without giving one;
-// atof gives an infinity for too large values and 0 for too small ones.
-// Tell the two apart by the decimal magnitude of the digits.
-double OutOfRangeValue(std::string_view mantissa, long long exponent) {
-  long long magnitude = 0;
-  bool seenPoint = false;
-  bool seenNonZero = false;
-  for (char c : mantissa) {
-    if (c == '.') {
-      seenPoint = true;
-    } else if (!seenNonZero && c == '0') {
-      if (seenPoint) --magnitude;
-    } else if (!seenNonZero) {
-      seenNonZero = true;
-      if (!seenPoint) ++magnitude;
-    } else if (!seenPoint) {
-      ++magnitude;
-    }
-  }
-  if (!seenNonZero) return 0.0;
-  return magnitude + exponent > 0 ? std::numeric_limits<double>::infinity() : 0.0;
+// Both C libraries the programs are built with convert exactly: glibc on the
+// host and MinGW's own gdtoa-based functions on Windows (named explicitly,
+// since the plain names may reach the system runtime, which writes only the
+// first 17 digits and zeros after them). They are used instead of
+// std::to_chars and std::from_chars because those bring their tables for
+// every floating type into each program, a third of its size. The programs
+// never set a locale, so the point is always '.'.
+int FormatInto(char* buffer, std::size_t size, const char* format, double value) {
+#ifdef _WIN32
+  return __mingw_snprintf(buffer, size, format, value);
+#else
+  return std::snprintf(buffer, size, format, value);
+#endif
 }
 
-std::string ToChars(double value, std::chars_format format, int precision) {
+double ReadDouble(const char* text) {
+#ifdef _WIN32
+  return __mingw_strtod(text, nullptr);
+#else
+  return std::strtod(text, nullptr);
+#endif
+}
+
+std::string Print(const char* format, double value) {
   // Large enough for the fixed text of the largest double (309 digits).
   char buffer[400];
-  auto result = std::to_chars(buffer, buffer + sizeof buffer, value, format, precision);
-  if (result.ec != std::errc()) return std::string();
-  return std::string(buffer, result.ptr);
+  const int length = FormatInto(buffer, sizeof buffer, format, value);
+  if (length < 0 || static_cast<std::size_t>(length) >= sizeof buffer) return std::string();
+  return std::string(buffer, static_cast<std::size_t>(length));
+}
+
+// The "%.6f" text exactly as printf writes it, without printf's general
+// machinery for the values the solutions write (a solution writes dozens of
+// numbers, and printf costs thousands of instructions each): the value times
+// 10^6 rounded to the nearest integer, ties to even, then that integer with a
+// point six digits from its end. Outside the ranges where the integer is
+// computed exactly, and for infinities and not-a-numbers, printf writes it.
+std::optional<std::uint64_t> ScaledMillionths(double magnitude) {
+  // Below 2^32 the product magnitude * 10^6 stays under 2^52, where its
+  // rounding error is found exactly by splitting the factors (Dekker's
+  // product; the build forbids fused multiply-add, which would change it).
+  // The error decides only a product that lies on a half: every other
+  // product is at least one unit of its last place away from a half.
+  constexpr double kMillion = 1e6;
+  if (magnitude < 4294967296.0) {
+    if (magnitude < 1e-7) return 0;  // under a twentieth of the last place
+    const double product = magnitude * kMillion;
+    constexpr double kSplitter = 134217729.0;  // 2^27 + 1
+    const double c = kSplitter * magnitude;
+    const double high = c - (c - magnitude);
+    const double low = magnitude - high;
+    // 10^6 has 14 significant bits, so both partial products are exact.
+    const double error = high * kMillion - product + low * kMillion;
+    double nearest = std::nearbyint(product);  // ties to even
+    const double fraction = product - nearest;
+    if (fraction == 0.5 && error > 0) nearest += 1;
+    if (fraction == -0.5 && error < 0) nearest -= 1;
+    return static_cast<std::uint64_t>(nearest);
+  }
+  // From 2^32 until the millionths pass 2^63 (about 9.2 * 10^12) the value
+  // has 9 to 20 bits after its point, so its fraction times 10^6 is an exact
+  // 64-bit integer.
+  if (magnitude < 9223372036854775808.0 / kMillion) {
+    int exponent = 0;
+    const double mantissa = std::frexp(magnitude, &exponent);
+    const auto bits = static_cast<std::uint64_t>(std::ldexp(mantissa, 53));
+    const int after = 53 - exponent;
+    const std::uint64_t whole = bits >> after;
+    const std::uint64_t fraction = bits & ((std::uint64_t{1} << after) - 1);
+    // fraction / 2^after * 10^6, rounded to nearest, ties to even
+    const std::uint64_t numerator = fraction * 1000000u;
+    std::uint64_t millionths = numerator >> after;
+    const std::uint64_t rest = numerator & ((std::uint64_t{1} << after) - 1);
+    const std::uint64_t half = std::uint64_t{1} << (after - 1);
+    if (rest > half || (rest == half && (millionths & 1u) != 0)) ++millionths;
+    return whole * 1000000u + millionths;
+  }
+  return std::nullopt;
+}
+
+std::string FixedText(double value) {
+  if (!std::isfinite(value)) return Print("%.6f", value);
+  const std::optional<std::uint64_t> scaled = ScaledMillionths(std::fabs(value));
+  if (!scaled) return Print("%.6f", value);
+  char digits[32];
+  int n = 0;
+  std::uint64_t rest = *scaled;
+  do {
+    digits[n++] = static_cast<char>('0' + rest % 10);
+    rest /= 10;
+  } while (rest != 0 || n < 7);
+  std::string text;
+  text.reserve(static_cast<std::size_t>(n) + 2);
+  if (std::signbit(value)) text += '-';
+  for (int i = n - 1; i >= 0; --i) {
+    text += digits[i];
+    if (i == 6) text += '.';
+  }
+  return text;
+}
+
+// The double nearest to a plain decimal whose significant digits make an
+// integer of at most 2^53 and whose power of ten is at most 22 either way:
+// one correctly rounded division or multiplication of two exact doubles
+// (Clinger's fast path). Nothing for any other text, which strtod reads.
+std::optional<double> ShortDecimal(std::string_view digitsAndPoint, long long exponent) {
+  std::uint64_t significand = 0;
+  int digits = 0;
+  int after = 0;
+  bool point = false;
+  for (char c : digitsAndPoint) {
+    if (c == '.') {
+      point = true;
+      continue;
+    }
+    if (significand == 0 && c == '0') {
+      if (point) ++after;
+      continue;
+    }
+    if (++digits > 19) return std::nullopt;
+    significand = significand * 10 + static_cast<std::uint64_t>(c - '0');
+    if (point) ++after;
+  }
+  static constexpr double kPowers[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                       1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                       1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+  if (significand > (std::uint64_t{1} << 53)) return std::nullopt;
+  const long long scale = exponent - after;
+  const auto value = static_cast<double>(significand);
+  if (scale >= 0 && scale <= 22) return value * kPowers[scale];
+  if (scale < 0 && scale >= -22) return value / kPowers[-scale];
+  return std::nullopt;
 }
 
 void CutTrailingZeros(std::string& text) {
@@ -112,36 +209,17 @@ double ParseNumber(std::string_view text) {
     }
   }
 
-  double value = 0.0;
-  auto result = std::from_chars(text.data() + start, text.data() + end, value,
-                                std::chars_format::general);
-  if (result.ec == std::errc::result_out_of_range) {
-    value = OutOfRangeValue(text.substr(start, mantissaEnd - start), exponent);
-  } else if (result.ec != std::errc()) {
-    value = 0.0;
-  }
+  // The prefix is short (the fields hold at most a few dozen characters);
+  // strtod needs it terminated. A value beyond the double range comes back
+  // as an infinity, one too small as 0 or the nearest subnormal, as atof.
+  const std::optional<double> quick = ShortDecimal(text.substr(start, mantissaEnd - start), exponent);
+  const double value =
+      quick ? *quick : ReadDouble(std::string(text.substr(start, end - start)).c_str());
   return negative ? -value : value;
 }
 
-int ParseInteger(std::string_view text) {
-  std::size_t i = 0;
-  while (i < text.size() && IsBlank(text[i])) ++i;
-  bool negative = false;
-  if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
-    negative = text[i] == '-';
-    ++i;
-  }
-  long long value = 0;
-  while (i < text.size() && IsDigit(text[i])) {
-    value = std::min<long long>(value * 10 + (text[i] - '0'), 1LL + INT_MAX);
-    ++i;
-  }
-  if (negative) value = -value;
-  return static_cast<int>(std::clamp<long long>(value, INT_MIN, INT_MAX));
-}
-
 std::string FormatValue(double value) {
-  return ToChars(value, std::chars_format::fixed, 6);
+  return FixedText(value);
 }
 
 std::optional<std::string> FormatRounded(double value) {
@@ -151,10 +229,10 @@ std::optional<std::string> FormatRounded(double value) {
 }
 
 std::string FormatScientific(double value) {
-  std::string text = ToChars(value, std::chars_format::scientific, 6);
+  std::string text = Print("%.6e", value);
   std::size_t e = text.find('e');
   if (e == std::string::npos || e + 2 > text.size()) return text;
-  // to_chars writes at least two exponent digits; the Windows runtime three.
+  // C writes at least two exponent digits; the Windows runtime three.
   const std::size_t digitsAt = e + 2;
   const std::size_t digits = text.size() - digitsAt;
   if (digits < 3) text.insert(digitsAt, 3 - digits, '0');
@@ -179,27 +257,6 @@ std::string RoundNumberText(std::string_view text, int places) {
   std::string result = FormatValue(rounded);
   CutTrailingZeros(result);
   return result;
-}
-
-int PlacesFromText(std::string_view editText) {
-  return std::clamp(ParseInteger(editText), 0, 6);
-}
-
-std::string_view PlacesWord(int places, PlacesLanguage language) {
-  static constexpr std::string_view kCzech[] = {"míst",  "místo", "místa", "místa",
-                                                "místa", "míst",  "míst"};
-  static constexpr std::string_view kSlovak[] = {"miest",  "miesto", "miesta", "miesta",
-                                                 "miesta", "miest",  "miest"};
-  const auto& words = language == PlacesLanguage::Czech ? kCzech : kSlovak;
-  // Seven, eight or nine places (a pasted digit) take the same form as five.
-  if (places < 0 || places > 6) places = 5;
-  return words[places];
-}
-
-std::optional<std::string_view> PlacesLabelText(std::string_view editText,
-                                                 PlacesLanguage language) {
-  if (editText.empty()) return std::nullopt;
-  return PlacesWord(ParseInteger(editText.substr(0, 1)), language);
 }
 
 }  // namespace prolexa

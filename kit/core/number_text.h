@@ -20,6 +20,13 @@ inline constexpr double BigNumberLimit = 999999999999.999;
 // Visible characters of the painter's number buffer.
 inline constexpr std::size_t NumberTextCapacity = 19;
 
+// The blanks that atof and atoi skip and the digits they read, whatever the
+// process locale.
+inline bool IsBlank(char c) {
+  return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
+}
+inline bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
 // Reads a number the way atof does, whatever the process locale: leading
 // blanks skipped, an optional sign, the longest decimal prefix ('.' as the
 // point, optional exponent), "inf"/"infinity"/"nan" in any case. No number

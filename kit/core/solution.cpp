@@ -1,10 +1,5 @@
 #include "solution.h"
 
-#include <cmath>
-#include <optional>
-
-#include "number_text.h"
-
 namespace prolexa {
 
 std::vector<std::string> DrawSteps::Lines() const {
@@ -16,45 +11,41 @@ std::vector<std::string> DrawSteps::Lines() const {
 }
 
 void PaintSteps(const DrawSteps& steps, FormulaTarget& target, const FormulaProfile& profile) {
-  FormulaPainter painter(target, profile, 0, 0);
+  PaintLayouts(LayOut(steps, profile), target);
+}
+
+std::vector<FormulaLayout> LayOut(const DrawSteps& steps, const FormulaProfile& profile) {
+  std::vector<FormulaLayout> layouts;
+  layouts.reserve(steps.Steps().size());
+  // Where the next line goes and what its superscripts say, as a painter
+  // keeps them.
+  int left = 0;
+  int lineY = 0;
+  std::string_view superscript = "2";
   for (const DrawStep& step : steps.Steps()) {
     switch (step.kind) {
       case DrawStep::Kind::Origin:
-        painter.SetOrigin(step.x, step.y);
+        left = step.x;
+        lineY = step.y;
         break;
       case DrawStep::Kind::Superscript:
-        painter.SetSuperscript(step.text);
+        superscript = step.text;
         break;
       case DrawStep::Kind::Line:
-        painter.DrawFormula(step.text);
+        layouts.push_back(
+            LayoutFormula(step.text, left, lineY, superscript, profile.fractionAdvance));
+        lineY += layouts.back().advance;
         break;
-      case DrawStep::Kind::Sketch: {
-        FormulaLayout figure;
-        figure.sketches.push_back(step.sketch);
-        target.Draw(figure);
+      case DrawStep::Kind::Sketch:
+        layouts.emplace_back().sketches.push_back(step.sketch);
         break;
-      }
     }
   }
+  return layouts;
 }
 
-std::string NumberWriter::Fixed(double value) {
-  // Negating b = 0 or multiplying by c = -0 gives a negative zero, which
-  // would show as a puzzling "-0".
-  if (value == 0) value = 0.0;
-  std::optional<std::string> text;
-  if (std::isfinite(value)) text = FormatRounded(value);
-  if (!text) {
-    allWhole_ = false;
-    return "0";
-  }
-  return *text;
-}
-
-bool TooBig(double value) { return !(value <= BigNumberLimit); }
-
-std::string Rounded(double value, int places) {
-  return RoundNumberText(FormatValue(value), places);
+void PaintLayouts(const std::vector<FormulaLayout>& layouts, FormulaTarget& target) {
+  for (const FormulaLayout& layout : layouts) target.Draw(layout);
 }
 
 }  // namespace prolexa

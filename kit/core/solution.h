@@ -72,6 +72,12 @@ class DrawSteps {
 // one item.
 void PaintSteps(const DrawSteps& steps, FormulaTarget& target, const FormulaProfile& profile);
 
+// The display list of every line and figure piece of the steps, in order:
+// what PaintSteps hands a target, kept to be painted again without a new
+// layout.
+std::vector<FormulaLayout> LayOut(const DrawSteps& steps, const FormulaProfile& profile);
+void PaintLayouts(const std::vector<FormulaLayout>& layouts, FormulaTarget& target);
+
 // The "%f" text of a value rounded up to `places` (6 for intermediate values,
 // 20 for the plain six-decimal text, the user's count for results).
 std::string Rounded(double value, int places);

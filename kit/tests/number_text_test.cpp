@@ -5,7 +5,13 @@
 
 #include <climits>
 #include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <limits>
+#include <random>
+#include <string>
 
 namespace prolexa {
 namespace {
@@ -65,6 +71,71 @@ TEST(FormatValue, WritesSixDecimalsRoundedToNearest) {
       {4999.909999199, "4999.909999"},
   };
   for (const auto& [value, text] : cases) EXPECT_EQ(FormatValue(value), text) << value;
+}
+
+// The C library's own exact conversions, which the fast paths must match
+// digit for digit and bit for bit.
+std::string LibraryFixed(double value) {
+  char buffer[400];
+#ifdef _WIN32
+  __mingw_snprintf(buffer, sizeof buffer, "%.6f", value);
+#else
+  std::snprintf(buffer, sizeof buffer, "%.6f", value);
+#endif
+  return buffer;
+}
+
+double LibraryParse(const std::string& text) {
+#ifdef _WIN32
+  return __mingw_strtod(text.c_str(), nullptr);
+#else
+  return std::strtod(text.c_str(), nullptr);
+#endif
+}
+
+TEST(FormatValue, MatchesTheLibraryOnValuesOfEveryKind) {
+  std::mt19937_64 random(20261208);
+  for (int i = 0; i < 200000; ++i) {
+    const std::uint64_t r = random();
+    double value = 0;
+    switch (i % 4) {
+      case 0:  // any bits, at magnitudes 2^-40 to 2^50
+        value = std::ldexp(1.0 + static_cast<double>(r >> 12) / 4503599627370496.0,
+                           static_cast<int>(r % 91) - 40);
+        break;
+      case 1:  // a typed decimal with up to 12 places
+        value = static_cast<double>(r % 2000000000001u) / std::pow(10.0, r % 13);
+        break;
+      case 2:  // binary fractions, whose millionths can end on a half
+        value = std::ldexp(static_cast<double>(r >> 24), -static_cast<int>(r % 60));
+        break;
+      default:  // halves of the seventh place: ties broken to even
+        value = static_cast<double>(r % 100000000) / 128.0;
+        break;
+    }
+    if (r & 1) value = -value;
+    ASSERT_EQ(FormatValue(value), LibraryFixed(value)) << value;
+  }
+}
+
+TEST(ParseNumber, MatchesTheLibraryOnDecimalsOfEveryLength) {
+  std::mt19937_64 random(8122026);
+  for (int i = 0; i < 200000; ++i) {
+    std::string text;
+    const int digits = 1 + static_cast<int>(random() % 20);
+    const int point = static_cast<int>(random() % (digits + 1));
+    for (int d = 0; d < digits; ++d) {
+      if (d == point) text += '.';
+      text += static_cast<char>('0' + random() % 10);
+    }
+    if (random() % 4 == 0) {
+      text += 'e';
+      text += std::to_string(static_cast<int>(random() % 61) - 30);
+    }
+    const double mine = ParseNumber(text);
+    const double library = LibraryParse(text);
+    ASSERT_EQ(std::memcmp(&mine, &library, sizeof mine), 0) << text;
+  }
 }
 
 TEST(FormatRounded, RefusesTextsLongerThanNineteenCharacters) {

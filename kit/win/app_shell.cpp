@@ -82,8 +82,13 @@ HWND CreateCenteredMainWindow(HINSTANCE instance, std::string_view keyName,
   const int x = (GetSystemMetrics(SM_CXFULLSCREEN) - w) / 2;
   const int y = (GetSystemMetrics(SM_CYFULLSCREEN) - h) / 2;
   return CreateWindowExW(0, Widen(MainClassName(keyName)).c_str(), Widen(caption).c_str(),
-                         WS_OVERLAPPED | WS_VISIBLE | WS_SYSMENU | WS_MINIMIZEBOX, x, y, w, h,
-                         nullptr, nullptr, instance, nullptr);
+                         WS_OVERLAPPED | WS_SYSMENU | WS_MINIMIZEBOX, x, y, w, h, nullptr,
+                         nullptr, instance, nullptr);
+}
+
+void ShowMainWindow(HWND window) {
+  ShowWindow(window, SW_SHOW);
+  UpdateWindow(window);
 }
 
 std::wstring ProgramFolder() {

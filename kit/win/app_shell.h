@@ -29,10 +29,15 @@ std::string MainClassName(std::string_view keyName);
 // arrow cursor, a white background.
 bool RegisterMainClass(HINSTANCE instance, std::string_view keyName, WNDPROC windowProc);
 
-// A visible, fixed-size main window (caption, system menu and minimize box;
-// no resizing, no maximising) of w x h pixels centred on the work area.
+// A fixed-size main window (caption, system menu and minimize box; no
+// resizing, no maximising) of w x h pixels centred on the work area. It is
+// created hidden: ShowMainWindow shows it once its controls exist, so that
+// it appears whole rather than filling in control by control.
 HWND CreateCenteredMainWindow(HINSTANCE instance, std::string_view keyName,
                               std::string_view caption, int w, int h);
+
+// Shows a main window built hidden and paints it at once.
+void ShowMainWindow(HWND window);
 
 // The folder of the running program, with its final separator: the suite's
 // programs and help file lie there together.

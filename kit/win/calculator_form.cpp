@@ -246,11 +246,14 @@ void CalculatorWindow::Compute() {
   for (HWND option : options_) captured_.options.push_back(Checked(option));
   captured_.mode = mode_;
   InvalidateSolution();
-  const Verdict verdict = prolexa::Compute(form_.core, captured_);
+  solution_ = Solve(form_.core, captured_, CurrentPlaces());
   // The state changes before the message box, whose modal loop repaints.
-  shown_ = verdict.Accepted();
-  state_ = verdict.state;
-  if (verdict.refusal) form_.showRefusal(main_, *verdict.refusal);
+  shown_ = solution_.verdict.Accepted();
+  if (solution_.verdict.refusal) form_.showRefusal(main_, *solution_.verdict.refusal);
+}
+
+int CalculatorWindow::CurrentPlaces() const {
+  return PlacesFromText(WindowTextUtf8(rounding_.edit));
 }
 
 void CalculatorWindow::Clear() {
@@ -264,8 +267,10 @@ void CalculatorWindow::PaintContent(HDC dc) {
   GdiFormulaTarget target(dc);
   if (form_.figure != nullptr) PaintSteps(form_.figure(mode_), target, form_.core.profile);
   if (shown_) {
-    const int places = PlacesFromText(WindowTextUtf8(rounding_.edit));
-    PaintSteps(form_.core.draw(captured_, state_, places), target, form_.core.profile);
+    // A count changed since the compute shows from the next repaint on.
+    const int places = CurrentPlaces();
+    if (places != solution_.places) Redraw(form_.core, captured_, places, solution_);
+    PaintLayouts(solution_.layouts, target);
   }
 }
 
@@ -411,6 +416,7 @@ HWND CreateCalculatorWindow(CalculatorWindow& window) {
   const HWND main = CreateCenteredMainWindow(window.instance_, form.keyName, form.caption,
                                              form.frame.width, form.frame.height);
   if (main == nullptr || !window.CreateControls()) return nullptr;
+  ShowMainWindow(main);
   return main;
 }
 

@@ -213,6 +213,8 @@ class CalculatorWindow {
   bool CreateControls();
   void WritePreferences() const;
   void InvalidateSolution();
+  // The rounding selector's count (0 for a form without one).
+  int CurrentPlaces() const;
   void FocusFirstField() const;
   HWND ControlOf(FormControl control) const;
 
@@ -226,7 +228,8 @@ class CalculatorWindow {
   FormPreferences preferences_;
   FormInputs captured_;
   bool shown_ = false;
-  int state_ = 0;
+  // The shown solution, laid out at the places it was drawn with.
+  Solution solution_;
   int mode_ = 0;
 };
 

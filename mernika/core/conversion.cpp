@@ -263,6 +263,7 @@ const CalculatorCore Core{.check = Check,
                           .draw = Draw,
                           .profile = Formulas,
                           .solutionRight = 502,
-                          .tooBigText = kBigNumbers};
+                          .tooBigText = kBigNumbers,
+                          .rounds = false};
 
 }  // namespace prolexa::mernika

@@ -168,9 +168,9 @@ CheckResult CheckCoefficients(const CoefficientTexts& typed) {
   // of places stands for all: a root is checked by its six-decimal text
   // before it is rounded, and rounding up to fewer places never makes that
   // text longer.
-  const std::optional<DrawSteps> steps = Compose(texts, kMostPlaces);
+  std::optional<DrawSteps> steps = Compose(texts, kMostPlaces);
   if (!steps) return Refuse(BigNumbersMessage);
-  return {true, std::nullopt};
+  return {true, std::nullopt, std::move(steps)};
 }
 
 DrawSteps DrawQuadraticSolution(const CoefficientTexts& typed, int places) {
@@ -193,10 +193,17 @@ CoefficientTexts TextsOf(const FormInputs& in) {
   return {in.Text(FieldA), in.Text(FieldB), in.Text(FieldC)};
 }
 
-Verdict Check(const FormInputs& in) { return {CheckCoefficients(TextsOf(in)).refusal, 0}; }
+// The check composes the solution anyway, and hands it on.
+Verdict Check(const FormInputs& in) {
+  CheckResult result = CheckCoefficients(TextsOf(in));
+  return {std::move(result.refusal), 0, std::move(result.steps)};
+}
 
+// Called for checked texts only: composed without a second check.
 DrawSteps Draw(const FormInputs& in, int, int places) {
-  return DrawQuadraticSolution(TextsOf(in), places);
+  const std::optional<DrawSteps> steps =
+      Compose(FieldTexts(TextsOf(in)), std::clamp(places, 0, kMostPlaces));
+  return steps ? *steps : DrawSteps();
 }
 
 }  // namespace

@@ -33,6 +33,7 @@ struct CoefficientTexts {
 struct CheckResult {
   bool valid = false;
   std::optional<Refusal> refusal;  // set exactly when not valid
+  std::optional<DrawSteps> steps = std::nullopt;  // the solution at six places, when valid
 };
 
 inline constexpr std::string_view SomeValuesMissingMessage =

@@ -36,8 +36,9 @@ using Presence = std::optional<std::string_view> (*)(const Values&);
 using LimitsOf = Limits (*)(const Values&);
 using Solve = void (*)(const Values&, const UnitTexts&, NumberWriter&, DrawSteps&);
 
+// What the check and the solution of one exercise do; its title, rows and
+// result are the same row of the table of exercises.
 struct Entry {
-  Exercise exercise;
   Presence presence;
   LimitsOf limits;
   Solve solve;
@@ -135,42 +136,24 @@ std::string S(NumberWriter& n, double x) { return n.Six(x); }
 
 }  // namespace
 
-int Exercise::Rows() const {
-  int rows = 0;
-  while (rows < RowCount && !labels[static_cast<std::size_t>(rows)].empty()) ++rows;
-  return rows;
-}
-
-UnitList Exercise::ResultUnits() const {
-  switch (result) {
-    case Result::Area:
-      return ListOf(AreaUnitNames);
-    case Result::Volume:
-      return ListOf(VolumeUnitNames);
-    case Result::Length:
-      break;
-  }
-  return LengthUnits;
-}
-
 namespace {
 
 const std::array<Entry, ExerciseCount> kCatalogue = {{
-    {{"Obvod čtverce", {"strana a", "obvod o"}, Result::Length}, Square,
+    {Square,
      [](const Values& x) -> Limits { return {{x[0], kCz}, {4 * x[0], kCz}}; },
      [](const Values& x, const UnitTexts& t, NumberWriter& n, DrawSteps& s) {
        s.Line("o = 4 * a");
        s.Line("o = 4 * " + S(n, x[0]) + t.u);
        s.Line("o = " + n.Result(4 * x[0]) + t.u);
      }},
-    {{"Obsah čtverce", {"strana a", "obsah S"}, Result::Area}, Square,
+    {Square,
      [](const Values& x) -> Limits { return {{x[0], kCz}, {x[0] * x[0], kCz}}; },
      [](const Values& x, const UnitTexts& t, NumberWriter& n, DrawSteps& s) {
        s.Line("S = a^");
        s.Line("S = " + S(n, x[0]) + "^" + t.u);
        s.Line("S = " + n.Result(x[0] * x[0]) + t.U);
      }},
-    {{"Obvod obdélníka", {"strana a", "strana b", "obvod o"}, Result::Length}, Rectangle,
+    {Rectangle,
      [](const Values& x) -> Limits {
        return {{x[0], kCz}, {x[1], kCz}, {2 * (x[0] + x[1]), kCz}};
      },
@@ -180,14 +163,14 @@ const std::array<Entry, ExerciseCount> kCatalogue = {{
        s.Line("o = 2 * " + S(n, x[0] + x[1]) + t.u);
        s.Line("o = " + n.Result(2 * (x[0] + x[1])) + t.u);
      }},
-    {{"Obsah obdélníka", {"strana a", "strana b", "obsah S"}, Result::Area}, Rectangle,
+    {Rectangle,
      [](const Values& x) -> Limits { return {{x[0], kCz}, {x[1], kCz}, {x[0] * x[1], kCz}}; },
      [](const Values& x, const UnitTexts& t, NumberWriter& n, DrawSteps& s) {
        s.Line("S = a * b");
        s.Line("S = " + S(n, x[0]) + t.u + " * " + S(n, x[1]) + t.u);
        s.Line("S = " + n.Result(x[0] * x[1]) + t.U);
      }},
-    {{"Obvod kruhu", {"poloměr r", "průměr d", "obvod o"}, Result::Length}, RadiusOrDiameter,
+    {RadiusOrDiameter,
      [](const Values& x) -> Limits {
        return {{x[0], kCz}, {x[1], kCz}, {6.28 * x[0], kCz}, {3.14 * x[1], kCz}};
      },
@@ -202,7 +185,7 @@ const std::array<Entry, ExerciseCount> kCatalogue = {{
          s.Line("o = " + n.Result(3.1415926 * x[1]) + t.u);
        }
      }},
-    {{"Obsah kruhu", {"poloměr r", "průměr d", "obsah S"}, Result::Area}, RadiusOrDiameter,
+    {RadiusOrDiameter,
      [](const Values& x) -> Limits {
        return {{x[0], kCz}, {x[1], kCz}, {3.14 * x[0] * x[0], kCz},
                {3.14 * x[1] * x[1] * 0.25, kCz}};
@@ -219,8 +202,7 @@ const std::array<Entry, ExerciseCount> kCatalogue = {{
          s.Line("S = " + n.Result(3.14 * x[1] * x[1] * 0.25) + t.U);
        }
      }},
-    {{"Obvod trojúhelníka", {"strana a", "strana b", "strana c", "obvod o"}, Result::Length},
-     TriangleSides,
+    {TriangleSides,
      // The product, not the sum; b is not checked alone.
      [](const Values& x) -> Limits { return {{x[0], kCz}, {x[2], kCz}, {x[0] * x[1] * x[2], kCz}}; },
      [](const Values& x, const UnitTexts& t, NumberWriter& n, DrawSteps& s) {
@@ -228,7 +210,7 @@ const std::array<Entry, ExerciseCount> kCatalogue = {{
        s.Line("o = " + S(n, x[0]) + t.u + " + " + S(n, x[1]) + t.u + " + " + S(n, x[2]) + t.u);
        s.Line("o = " + n.Result(x[0] + x[1] + x[2]) + t.u);
      }},
-    {{"Obsah trojúhelníka", {"strana a", "výška v", "obsah S"}, Result::Area}, TriangleArea,
+    {TriangleArea,
      [](const Values& x) -> Limits { return {{0.5 * x[0] * x[1], kCz}}; },
      [](const Values& x, const UnitTexts& t, NumberWriter& n, DrawSteps& s) {
        // The formula names the base z; its value is the input of row 1.
@@ -239,17 +221,14 @@ const std::array<Entry, ExerciseCount> kCatalogue = {{
      }},
     // The trapezium takes empty fields as 0; every number it writes is
     // checked whole by the writer.
-    {{"Obvod lichoběžníka", {"strana a", "strana b", "strana c", "strana d", "obvod o"},
-      Result::Length},
-     Nothing, [](const Values&) -> Limits { return {}; },
+    {Nothing, [](const Values&) -> Limits { return {}; },
      [](const Values& x, const UnitTexts& t, NumberWriter& n, DrawSteps& s) {
        s.Line("o = a + b + c + d");
        s.Line("o = " + S(n, x[0]) + t.u + " + " + S(n, x[1]) + t.u + " + " + S(n, x[2]) + t.u +
               " + " + S(n, x[3]) + t.u);
        s.Line("o = " + n.Result(x[0] + x[1] + x[2] + x[3]) + t.u);
      }},
-    {{"Obsah lichoběžníka", {"zakladna z1", "zakladna z2", "výška v", "obsah S"}, Result::Area},
-     Nothing, [](const Values&) -> Limits { return {}; },
+    {Nothing, [](const Values&) -> Limits { return {}; },
      [](const Values& x, const UnitTexts& t, NumberWriter& n, DrawSteps& s) {
        // Computed as the product of the bases, halved, times the height, as
        // the formula line says.
@@ -260,7 +239,7 @@ const std::array<Entry, ExerciseCount> kCatalogue = {{
        s.Line("S = " + S(n, 0.5 * x[0] * x[1]) + t.u + " * " + S(n, x[2]) + t.u);
        s.Line("S = " + n.Result(0.5 * x[0] * x[1] * x[2]) + t.U);
      }},
-    {{"Obsah kostky", {"strana a", "obsah S"}, Result::Area}, Cube,
+    {Cube,
      [](const Values& x) -> Limits { return {{x[0], kCz}, {6 * x[0] * x[0], kCz}}; },
      [](const Values& x, const UnitTexts& t, NumberWriter& n, DrawSteps& s) {
        s.Line("S = 6 * a^");
@@ -268,7 +247,7 @@ const std::array<Entry, ExerciseCount> kCatalogue = {{
        s.Line("S = 6 * " + S(n, x[0] * x[0]) + t.u);
        s.Line("S = " + n.Result(6 * x[0] * x[0]) + t.U);
      }},
-    {{"Objem kostky", {"strana a", "objem V"}, Result::Volume}, Cube,
+    {Cube,
      [](const Values& x) -> Limits { return {{x[0], kCz}, {x[0] * x[0] * x[0], kCz}}; },
      [](const Values& x, const UnitTexts& t, NumberWriter& n, DrawSteps& s) {
        s.Superscript("3");
@@ -276,8 +255,7 @@ const std::array<Entry, ExerciseCount> kCatalogue = {{
        s.Line("V = " + S(n, x[0]) + "^" + t.u);
        s.Line("V = " + n.Result(x[0] * x[0] * x[0]) + t.U);
      }},
-    {{"Obsah hranolu", {"strana a", "strana b", "strana c", "obsah S"}, Result::Area},
-     PrismSides,
+    {PrismSides,
      [](const Values& x) -> Limits {
        return {{x[0], kCz}, {x[1], kCz}, {x[2], kCz},
                {2 * (x[0] * x[1] + x[0] * x[2] + x[1] * x[2]), kCz}};
@@ -292,8 +270,7 @@ const std::array<Entry, ExerciseCount> kCatalogue = {{
        s.Line("S = 2 * " + S(n, ab + ac + bc) + t.u);
        s.Line("S = " + n.Result(2 * (ab + ac + bc)) + t.U);
      }},
-    {{"Objem hranolu", {"strana a", "strana b", "strana c", "objem V"}, Result::Volume},
-     PrismSides,
+    {PrismSides,
      [](const Values& x) -> Limits {
        return {{x[0], kCz}, {x[1], kCz}, {x[2], kCz}, {x[0] * x[1] * x[2], kCz}};
      },
@@ -303,7 +280,7 @@ const std::array<Entry, ExerciseCount> kCatalogue = {{
        s.Superscript("3");
        s.Line("V = " + n.Result(x[0] * x[1] * x[2]) + t.U);
      }},
-    {{"Obsah válce", {"poloměr r", "průměr d", "výška v", "obsah S"}, Result::Area}, Cylinder,
+    {Cylinder,
      [](const Values& x) -> Limits {
        return {{x[0], kCz}, {x[1], kCz}, {x[2], kCz}, {6.28 * x[0] * (x[0] + x[2]), kCz}};
      },
@@ -325,7 +302,7 @@ const std::array<Entry, ExerciseCount> kCatalogue = {{
          s.Line("S = " + n.Result(0.5 * (6.28 * d * v + 3.14 * d * d)) + t.U);
        }
      }},
-    {{"Objem válce", {"poloměr r", "průměr d", "výška v", "objem V"}, Result::Volume}, Cylinder,
+    {Cylinder,
      [](const Values& x) -> Limits {
        Limits limits = {{x[0], kCz}, {x[1], kCz}, {x[2], kCz}, {6.28 * x[0] * (x[0] + x[2]), kCz}};
        if (!x.Given(0)) limits.push_back({3.14 * x[1] * x[1] * 0.25, kSk});
@@ -347,7 +324,7 @@ const std::array<Entry, ExerciseCount> kCatalogue = {{
        }
      }},
     // The surface's last line keeps six places and the plain unit.
-    {{"Obsah jehlanu", {"strana a", "výška v", "obsah S"}, Result::Area}, Pyramid,
+    {Pyramid,
      [](const Values&) -> Limits { return {}; },
      [](const Values& x, const UnitTexts& t, NumberWriter& n, DrawSteps& s) {
        const double a = x[0], side = x[1];
@@ -356,7 +333,7 @@ const std::array<Entry, ExerciseCount> kCatalogue = {{
        s.Line("S = " + S(n, a * a) + t.u + " + " + S(n, 2 * a * side) + t.u);
        s.Line("S = " + S(n, a * a + 2 * a * side) + t.u);
      }},
-    {{"Objem jehlanu", {"strana a", "výška v", "objem V"}, Result::Volume}, Pyramid,
+    {Pyramid,
      [](const Values& x) -> Limits { return {{x[0] * x[0] * x[1] / 3, kSk}}; },
      [](const Values& x, const UnitTexts& t, NumberWriter& n, DrawSteps& s) {
        const double a = x[0], v = x[1];
@@ -367,7 +344,7 @@ const std::array<Entry, ExerciseCount> kCatalogue = {{
        s.Superscript("3");
        s.Line("V = " + n.Result(a * a * v / 3) + t.U);
      }},
-    {{"Obsah kužele", {"poloměr r", "průměr d", "strana s", "obsah S"}, Result::Area}, Cone,
+    {Cone,
      [](const Values&) -> Limits { return {}; },
      [](const Values& x, const UnitTexts& t, NumberWriter& n, DrawSteps& s) {
        const double r = x[0], d = x[1], side = x[2];
@@ -386,7 +363,7 @@ const std::array<Entry, ExerciseCount> kCatalogue = {{
          s.Line("S = " + S(n, 0.5 * 3.14 * d * side + 0.25 * 3.14 * d * d) + t.u);
        }
      }},
-    {{"Objem kužele", {"poloměr r", "průměr d", "výška v", "objem V"}, Result::Volume}, Cone,
+    {Cone,
      [](const Values& x) -> Limits {
        if (x.Given(0)) return {{3.14 * x[0] * x[0] * x[2] / 3, kSk}};
        return {{3.14 * x[1] * x[1] * x[2] / 12, kSk}};
@@ -407,7 +384,7 @@ const std::array<Entry, ExerciseCount> kCatalogue = {{
        s.Superscript("3");
        s.Line("V = " + n.Result(3.14 * q * q * v / divisor) + t.U);
      }},
-    {{"Obsah koule", {"poloměr r", "průměr d", "obsah S"}, Result::Area}, RadiusOrDiameter,
+    {RadiusOrDiameter,
      [](const Values& x) -> Limits {
        return {{x[0], kCz}, {x[1], kCz}, {12.56 * x[0] * x[0], kCz}, {3.14 * x[1] * x[1], kCz}};
      },
@@ -426,7 +403,7 @@ const std::array<Entry, ExerciseCount> kCatalogue = {{
          s.Line("S = " + n.Result(3.14 * d * d) + t.U);
        }
      }},
-    {{"Objem koule", {"poloměr r", "průměr d", "objem V"}, Result::Volume}, RadiusOrDiameter,
+    {RadiusOrDiameter,
      [](const Values& x) -> Limits {
        return {{x[0], kCz},
                {x[1], kCz},
@@ -472,7 +449,7 @@ Values ValuesOf(const FormInputs& in, const Exercise& exercise) {
 }
 
 UnitTexts UnitsOf(const FormInputs& in, int exercise) {
-  const int resultRow = kCatalogue[static_cast<std::size_t>(exercise)].exercise.Rows() - 1;
+  const int resultRow = ExerciseAt(exercise).Rows() - 1;
   const int unit = in.List(static_cast<std::size_t>(resultRow));
   if (!in.Option(ShowUnits) || !LengthUnits.Has(unit)) return {};
   const std::string u(LengthUnitNames[static_cast<std::size_t>(unit)]);
@@ -489,103 +466,30 @@ std::optional<DrawSteps> Compose(const FormInputs& in, int places) {
   NumberWriter n(places);
   DrawSteps steps;
   steps.Origin(kOriginLeft, kOriginTop);
-  entry.solve(ValuesOf(in, entry.exercise), UnitsOf(in, exercise), n, steps);
+  entry.solve(ValuesOf(in, ExerciseAt(exercise)), UnitsOf(in, exercise), n, steps);
   if (!n.AllWhole()) return std::nullopt;
   return steps;
 }
 
 }  // namespace
 
-const Exercise& ExerciseAt(int index) {
-  return kCatalogue[static_cast<std::size_t>(index >= 0 && index < ExerciseCount ? index : 0)]
-      .exercise;
-}
-
-int PreviousExercise(int index) { return index <= 0 ? ExerciseCount - 1 : index - 1; }
-
-int NextExercise(int index) { return index >= ExerciseCount - 1 ? 0 : index + 1; }
-
 Verdict Check(const FormInputs& in) {
-  const Entry& entry = kCatalogue[static_cast<std::size_t>(ExerciseOf(in))];
-  const Values x = ValuesOf(in, entry.exercise);
+  const int exercise = ExerciseOf(in);
+  const Entry& entry = kCatalogue[static_cast<std::size_t>(exercise)];
+  const Values x = ValuesOf(in, ExerciseAt(exercise));
   if (const auto missing = entry.presence(x)) return {ErrorRefusal(*missing), 0};
   for (const auto& [value, message] : entry.limits(x)) {
     if (TooBig(value)) return {ErrorRefusal(message), 0};
   }
   // Whatever the limits leave out, no number is shown cut or as "inf".
-  if (!Compose(in, MostPlaces)) return {ErrorRefusal(BigNumbersMessage), 0};
-  return {};
+  std::optional<DrawSteps> steps = Compose(in, MostPlaces);
+  if (!steps) return {ErrorRefusal(BigNumbersMessage), 0};
+  return {std::nullopt, 0, std::move(steps)};
 }
 
 DrawSteps Draw(const FormInputs& in, int, int places) {
   const std::optional<DrawSteps> steps = Compose(in, places < 0 ? 0 : places > 6 ? 6 : places);
   return steps ? *steps : DrawSteps();
-}
-
-DrawSteps DrawShapeSketch(int exercise, Point offset) {
-  DrawSteps figure;
-  if (exercise < 0 || exercise >= ExerciseCount) return figure;
-  const auto at = [offset](int x, int y) { return Point{x + offset.x, y + offset.y}; };
-  const auto box = [offset](int l, int t, int r, int b) {
-    return Box{l + offset.x, t + offset.y, r + offset.x, b + offset.y};
-  };
-  const auto lines = [&](std::initializer_list<std::array<int, 4>> segments) {
-    for (const auto& s : segments) figure.Sketch(SketchItem::Line(at(s[0], s[1]), at(s[2], s[3])));
-  };
-  // The circle of radius 30 about (560, 130).
-  const auto circle = [&] { figure.Sketch(SketchItem::Ellipse(box(530, 100, 591, 161))); };
-  switch (exercise / 2) {
-    case 0:  // square
-      figure.Sketch(SketchItem::Polyline(
-          {at(535, 100), at(595, 100), at(595, 160), at(535, 160), at(535, 100)}));
-      break;
-    case 1:  // rectangle
-      figure.Sketch(SketchItem::Polyline(
-          {at(515, 100), at(615, 100), at(615, 160), at(515, 160), at(515, 100)}));
-      break;
-    case 2:
-      circle();
-      break;
-    case 3:  // triangle
-      figure.Sketch(SketchItem::Polyline({at(515, 160), at(615, 160), at(580, 100), at(515, 160)}));
-      break;
-    case 4:  // trapezium
-      lines({{515, 160, 615, 160}, {545, 100, 515, 160}, {615, 160, 585, 100}, {585, 100, 545, 100}});
-      break;
-    case 5:  // cube
-      lines({{560, 115, 525, 103}, {560, 115, 595, 103}, {560, 115, 560, 162},
-             {560, 162, 525, 150}, {525, 150, 525, 103}, {560, 162, 595, 150},
-             {595, 103, 595, 150}, {595, 103, 560, 91}, {560, 91, 525, 103}});
-      break;
-    case 6:  // prism
-      lines({{565, 105, 530, 93}, {530, 93, 551, 86}, {565, 105, 586, 98},
-             {586, 98, 551, 86}, {565, 105, 565, 161}, {530, 93, 530, 149},
-             {565, 161, 530, 149}, {586, 98, 586, 154}, {586, 154, 565, 161}});
-      break;
-    case 7:  // cylinder
-      figure.Sketch(SketchItem::Ellipse(box(525, 90, 590, 110)));
-      lines({{525, 100, 525, 150}, {589, 101, 589, 150}});
-      figure.Sketch(SketchItem::Ellipse(box(525, 140, 590, 160)));
-      break;
-    case 8:  // pyramid
-      lines({{560, 162, 525, 150}, {560, 162, 595, 150}, {560, 162, 560, 100},
-             {525, 150, 560, 100}, {595, 150, 560, 100}});
-      break;
-    case 9:  // cone
-      lines({{558, 100, 524, 149}, {558, 100, 590, 150}});
-      figure.Sketch(SketchItem::Ellipse(box(525, 140, 590, 160)));
-      break;
-    default: {  // sphere: its outline and the lower half of an equator
-      circle();
-      // About (560, 115), from 190° round through the bottom to 10°.
-      figure.Sketch(SketchItem::Arc(box(530, 85, 591, 146), at(265, 167), at(855, 63)));
-      SketchItem gap = SketchItem::Line(at(590, 110), at(590, 123));
-      gap.colour = 0xFFFFFF;
-      figure.Sketch(gap);
-      break;
-    }
-  }
-  return figure;
 }
 
 // The client area of the 650-pixel window, with room for the widest frame

@@ -139,10 +139,12 @@ Verdict Check(const FormInputs& in) {
   }
   const Solved s = Solve(q, sought);
   if (s.divisor == 0) return {ErrorRefusal(ZeroDivisorMessage), 0};
-  if (Huge(q[End] - q[Start]) || Huge(s.divisor) || Huge(s.result) || !Compose(q, sought)) {
+  if (Huge(q[End] - q[Start]) || Huge(s.divisor) || Huge(s.result)) {
     return {ErrorRefusal(BigNumbersMessage), 0};
   }
-  return {std::nullopt, sought};
+  std::optional<DrawSteps> steps = Compose(q, sought);
+  if (!steps) return {ErrorRefusal(BigNumbersMessage), 0};
+  return {std::nullopt, sought, std::move(steps)};
 }
 
 DrawSteps Draw(const FormInputs& in, int sought, int) {
@@ -154,6 +156,7 @@ const CalculatorCore Core{.check = Check,
                           .draw = Draw,
                           .profile = Formulas,
                           .solutionRight = 709,
-                          .tooBigText = BigNumbersMessage};
+                          .tooBigText = BigNumbersMessage,
+                          .rounds = false};
 
 }  // namespace prolexa::zeraz

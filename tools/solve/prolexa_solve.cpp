@@ -267,11 +267,12 @@ int Run(const Program& program, const std::map<std::string, std::string>& values
     return kUsage;
   }
   const CalculatorCore& core = *program.core;
-  const Verdict verdict = Compute(core, *form);
-  if (verdict.refusal) return PrintRefusal(*verdict.refusal);
   const auto places = values.find("places");
   const int count = PlacesFromText(places == values.end() ? "2" : places->second);
-  return PrintSteps(core.draw(*form, verdict.state, count), core.profile, withLayout);
+  // Everything a window computes for one solution, and nothing else.
+  const Solution solution = Solve(core, *form, count);
+  if (solution.verdict.refusal) return PrintRefusal(*solution.verdict.refusal);
+  return PrintSteps(solution.steps, core.profile, withLayout);
 }
 
 int Usage(const std::string& problem) {

@@ -159,6 +159,7 @@ const CalculatorCore Core{.check = Check,
                           .draw = Draw,
                           .profile = Formulas,
                           .solutionRight = 510,
-                          .tooBigText = kBigNumbers};
+                          .tooBigText = kBigNumbers,
+                          .rounds = false};
 
 }  // namespace prolexa::zazozarozovuz

@@ -238,6 +238,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
                                              zeruraruri::kWidth, zeruraruri::kHeight);
   if (main == nullptr) return 0;
   zeruraruri::CutToSkin(main);
+  ShowMainWindow(main);
   KeyPolicy keys;
   keys.helpOwner = main;
   return RunMessageLoop(keys);

@@ -54,6 +54,8 @@ TEST(MainWindow, IsCentredFixedAndCaptioned) {
     EXPECT_EQ(place.top, (GetSystemMetrics(SM_CYFULLSCREEN) - size.h) / 2);
     EXPECT_EQ(place.right - place.left, size.w);
     EXPECT_EQ(place.bottom - place.top, size.h);
+    EXPECT_FALSE(IsWindowVisible(window)) << "shown only once complete";
+    ShowMainWindow(window);
     const DWORD style = static_cast<DWORD>(GetWindowLongW(window, GWL_STYLE));
     EXPECT_EQ(style & (WS_VISIBLE | WS_SYSMENU | WS_MINIMIZEBOX | WS_CAPTION),
               static_cast<DWORD>(WS_VISIBLE | WS_SYSMENU | WS_MINIMIZEBOX | WS_CAPTION));
