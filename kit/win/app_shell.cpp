@@ -35,6 +35,19 @@ std::wstring ModulePath() {
 }
 
 // Hidden controls (the rows an exercise does not use) are passed over.
+// Whether a window is an edit control with some of its text selected.
+bool HoldsSelection(HWND window) {
+  wchar_t name[16] = {};
+  if (window == nullptr || GetClassNameW(window, name, 16) == 0 || lstrcmpiW(name, L"Edit") != 0) {
+    return false;
+  }
+  DWORD first = 0;
+  DWORD last = 0;
+  SendMessageW(window, EM_GETSEL, reinterpret_cast<WPARAM>(&first),
+               reinterpret_cast<LPARAM>(&last));
+  return first != last;
+}
+
 void MoveFocusAlongChain(const std::vector<HWND>& chain) {
   const auto current = std::find(chain.begin(), chain.end(), GetFocus());
   if (current == chain.end()) return;
@@ -152,6 +165,11 @@ int RunMessageLoop(const KeyPolicy& policy) {
         continue;
       } else if (message.wParam == VK_F1) {
         if (policy.openHelp != nullptr) policy.openHelp(policy.helpOwner);
+      } else if (message.wParam == 'C' && GetKeyState(VK_CONTROL) < 0) {
+        if (!HoldsSelection(message.hwnd) && policy.copyTarget != nullptr) {
+          SendMessageW(policy.copyTarget, WM_COPY, 0, 0);
+          continue;
+        }
       } else {
         const std::optional<unsigned> key =
             FilterKey(static_cast<unsigned>(message.wParam), field);

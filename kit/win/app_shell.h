@@ -74,6 +74,9 @@ struct KeyPolicy {
   // Enter in any of the edits above clicks this button, as a pupil expects
   // of "OK"; the focus stays in the field.
   HWND enterButton = nullptr;
+  // Ctrl+C sends this window WM_COPY unless an edit with the focus holds a
+  // selection, which it then copies itself.
+  HWND copyTarget = nullptr;
   // What F1 does; tests put a recorder here.
   void (*openHelp)(HWND owner) = OpenHelp;
 };

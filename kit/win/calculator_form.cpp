@@ -2,9 +2,14 @@
 
 #include <commctrl.h>
 
+#include <windowsx.h>
+
 #include <algorithm>
+#include <cstring>
 
 #include "gdi_formula_target.h"
+#include "plain_text.h"
+#include "scoped.h"
 #include "settings_key.h"
 #include "wide.h"
 
@@ -12,6 +17,19 @@ namespace prolexa {
 namespace {
 
 constexpr char kPlacesPreference[] = "round";
+
+// A text as the clipboard takes it: UTF-16 with its terminating zero, in
+// movable global memory.
+GlobalMemory GlobalText(const std::wstring& text) {
+  const std::size_t bytes = (text.size() + 1) * sizeof(wchar_t);
+  GlobalMemory memory(GlobalAlloc(GMEM_MOVEABLE, bytes));
+  if (!memory) return memory;
+  void* out = GlobalLock(memory.Get());
+  if (out == nullptr) return GlobalMemory();
+  std::memcpy(out, text.c_str(), bytes);
+  GlobalUnlock(memory.Get());
+  return memory;
+}
 
 // The calculator this process runs, for its window procedure and the edits'
 // paste filter.
@@ -223,6 +241,7 @@ KeyPolicy CalculatorWindow::Keys() const {
   keys.roundingEdit = rounding_.edit;
   keys.helpOwner = main_;
   keys.enterButton = compute_;
+  keys.copyTarget = main_;
   return keys;
 }
 
@@ -250,6 +269,91 @@ void CalculatorWindow::Compute() {
   // The state changes before the message box, whose modal loop repaints.
   shown_ = solution_.verdict.Accepted();
   if (solution_.verdict.refusal) form_.showRefusal(main_, *solution_.verdict.refusal);
+}
+
+RECT CalculatorWindow::SolutionBox() const {
+  RECT client{};
+  GetClientRect(main_, &client);
+  RECT box{};
+  for (const RECT& area : form_.solutionAreas) UnionRect(&box, &box, &area);
+  box.right = std::max(box.right, client.right);
+  IntersectRect(&box, &box, &client);
+  return box;
+}
+
+bool CalculatorWindow::CopySolution() {
+  if (!shown_) return true;
+  // The lines as the display list holds them, and the area as painted.
+  std::wstring text;
+  for (const std::string& line : SolutionText(solution_.layouts)) {
+    if (!text.empty()) text += L"\r\n";
+    text += Widen(line);
+  }
+  const RECT box = SolutionBox();
+  GlobalMemory picture = SolutionPicture(box);
+  GlobalMemory words = GlobalText(text);
+  if (!OpenClipboard(main_)) return false;
+  EmptyClipboard();
+  bool written = words && SetClipboardData(CF_UNICODETEXT, words.Get()) != nullptr;
+  if (written) words.Release();  // the clipboard owns it now
+  const bool drawn = picture && SetClipboardData(CF_DIB, picture.Get()) != nullptr;
+  if (drawn) picture.Release();
+  CloseClipboard();
+  return written && drawn;
+}
+
+GlobalMemory CalculatorWindow::SolutionPicture(const RECT& box) {
+  const int w = box.right - box.left;
+  const int h = box.bottom - box.top;
+  if (w <= 0 || h <= 0) return GlobalMemory();
+  const WindowDC screen(main_);
+  const MemoryDC memory(screen.Dc());
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof info.bmiHeader;
+  info.bmiHeader.biWidth = w;
+  info.bmiHeader.biHeight = h;  // bottom-up, as a packed DIB is stored
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 24;
+  info.bmiHeader.biCompression = BI_RGB;
+  void* bits = nullptr;
+  const GdiBitmap bitmap(CreateDIBSection(screen.Dc(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+  if (!bitmap || bits == nullptr || memory.Dc() == nullptr) return GlobalMemory();
+  {
+    const ScopedSelectObject select(memory.Dc(), bitmap.Get());
+    // The same painting as the window's, moved so that the box's corner
+    // lands on the picture's.
+    SetViewportOrgEx(memory.Dc(), -box.left, -box.top, nullptr);
+    PaintContent(memory.Dc());
+    GdiFlush();
+  }
+  const std::size_t stride = ((static_cast<std::size_t>(w) * 3 + 3) / 4) * 4;
+  const std::size_t size = stride * static_cast<std::size_t>(h);
+  GlobalMemory packed(GlobalAlloc(GMEM_MOVEABLE, sizeof info.bmiHeader + size));
+  if (!packed) return packed;
+  if (auto* out = static_cast<unsigned char*>(GlobalLock(packed.Get()))) {
+    info.bmiHeader.biSizeImage = static_cast<DWORD>(size);
+    std::memcpy(out, &info.bmiHeader, sizeof info.bmiHeader);
+    std::memcpy(out + sizeof info.bmiHeader, bits, size);
+    GlobalUnlock(packed.Get());
+    return packed;
+  }
+  return GlobalMemory();
+}
+
+void CalculatorWindow::ShowSolutionMenu(POINT client) {
+  const RECT box = SolutionBox();
+  if (!PtInRect(&box, client)) return;
+  const HMENU menu = CreatePopupMenu();
+  if (menu == nullptr) return;
+  constexpr UINT kCopy = 1;
+  AppendMenuW(menu, MF_STRING | (shown_ ? MF_ENABLED : MF_GRAYED), kCopy,
+              Widen(form_.copyText).c_str());
+  POINT screen = client;
+  ClientToScreen(main_, &screen);
+  const UINT chosen = static_cast<UINT>(TrackPopupMenu(
+      menu, TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_NONOTIFY, screen.x, screen.y, 0, main_, nullptr));
+  DestroyMenu(menu);
+  if (chosen == kCopy) CopySolution();
 }
 
 int CalculatorWindow::CurrentPlaces() const {
@@ -387,6 +491,12 @@ LRESULT CALLBACK CalculatorWindowProc(HWND window, UINT message, WPARAM wParam, 
     case WM_COMMAND:
       self.OnCommand(reinterpret_cast<HWND>(lParam), HIWORD(wParam));
       break;
+    case WM_COPY:
+      self.CopySolution();
+      return 0;
+    case WM_RBUTTONUP:
+      self.ShowSolutionMenu({GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+      return 0;
     case WM_CLOSE:
       self.common_.whiteBrush.Reset();
       PostQuitMessage(0);

@@ -130,6 +130,9 @@ struct CalculatorForm {
   ControlPlace computeButton{};  // "OK"
   ControlPlace clearButton{};    // "Vymazat"
   std::string_view clearText = "Vymazat";  // a Slovak program says "Vymazať"
+  // The one item of the solution area's menu; a Slovak program says
+  // "Kopírovať riešenie".
+  std::string_view copyText = "Kopírovat řešení";
   ControlPlace teachButton{};    // "Výuka"; a zero width: no teaching dialog
   TeachingDialogLook teaching{};
   RoundingPreference rounding{};
@@ -200,6 +203,15 @@ class CalculatorWindow {
   void Compute();
   // Empties the fields and the solution areas.
   void Clear();
+  // Puts the shown solution on the clipboard as text, one line a formula
+  // line, and as a picture of the solution area as drawn; nothing without a
+  // solution. False when the clipboard could not be written.
+  bool CopySolution();
+  // The menu of a right click at a client point: shown over the solution
+  // area only, its one item greyed without a solution.
+  void ShowSolutionMenu(POINT client);
+  // The solution areas' bounding box, widened to the client's right edge.
+  RECT SolutionBox() const;
   // Draws the whole client area but the controls: frame, figure, solution.
   void PaintContent(HDC dc);
   // What the message loop needs to know of the controls.
@@ -215,6 +227,8 @@ class CalculatorWindow {
   void InvalidateSolution();
   // The rounding selector's count (0 for a form without one).
   int CurrentPlaces() const;
+  // A packed 24-bit DIB of the client box as PaintContent draws it.
+  GlobalMemory SolutionPicture(const RECT& box);
   void FocusFirstField() const;
   HWND ControlOf(FormControl control) const;
 

@@ -61,6 +61,34 @@ using GdiPen = GdiObject<HPEN>;
 using GdiBrush = GdiObject<HBRUSH>;
 using GdiBitmap = GdiObject<HBITMAP>;
 
+// Owns a block of global memory (GlobalAlloc) until it is released, as to
+// the clipboard, which then owns it.
+class GlobalMemory {
+ public:
+  GlobalMemory() = default;
+  explicit GlobalMemory(HGLOBAL handle) : handle_(handle) {}
+  ~GlobalMemory() {
+    if (handle_ != nullptr) GlobalFree(handle_);
+  }
+  GlobalMemory(GlobalMemory&& other) noexcept : handle_(other.Release()) {}
+  GlobalMemory& operator=(GlobalMemory&& other) noexcept {
+    if (this != &other) {
+      if (handle_ != nullptr) GlobalFree(handle_);
+      handle_ = other.Release();
+    }
+    return *this;
+  }
+  GlobalMemory(const GlobalMemory&) = delete;
+  GlobalMemory& operator=(const GlobalMemory&) = delete;
+
+  HGLOBAL Get() const { return handle_; }
+  explicit operator bool() const { return handle_ != nullptr; }
+  HGLOBAL Release() { return std::exchange(handle_, nullptr); }
+
+ private:
+  HGLOBAL handle_ = nullptr;
+};
+
 // The device context of a window's client area (GetDC / ReleaseDC).
 class WindowDC {
  public:

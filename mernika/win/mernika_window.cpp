@@ -72,6 +72,7 @@ const CalculatorForm kForm{
     .computeButton = {160, 160, 75, 25},
     .clearButton = {240, 160, 75, 25},
     .clearText = "Vymazať",
+    .copyText = "Kopírovať riešenie",
     .focusChain = {FormControl::Field(Value), FormControl::List(From), FormControl::List(To),
                    FormControl::Compute(), FormControl::Clear()},
     .solutionAreas = {{0, 185, 518, 230}},

@@ -58,6 +58,7 @@ const CalculatorForm kForm{
     .computeButton = {12, 262, 75, 25},
     .clearButton = {93, 262, 75, 25},
     .clearText = "Vymazať",
+    .copyText = "Kopírovať riešenie",
     .rounding = {.place = {.label = {250, 267, 70, 15},
                            .edit = {323, 264, 30, 21},
                            .places = {356, 267, 35, 15}},

@@ -2,7 +2,7 @@
 // the message box of a refusal or the drawing steps of the worked solution,
 // so that a maintainer can check a solution without starting Windows.
 //
-//   prolexa-solve PROGRAM [--layout] [NAME=VALUE ...]
+//   prolexa-solve PROGRAM [--layout | --text] [NAME=VALUE ...]
 //
 // Output (UTF-8, one item a line, fields separated by a tab):
 //   refused CAPTION TEXT          for each message box shown
@@ -11,6 +11,8 @@
 //   line MARKUP                   for every mark-up line handed to the painter
 // and with --layout, after each line, its drawing items:
 //   text X Y main|small TEXT, root X Y W, bar X1 Y X2
+// With --text, instead of the steps, the solution as the clipboard takes it:
+//   copy TEXT                     for every drawn line
 // Exit status: 0 accepted, 1 refused, 2 bad usage, 3 the output could not be
 // written (a full disk, a closed pipe).
 #include <cstdio>
@@ -23,6 +25,7 @@
 #include "calculator.h"
 #include "formula.h"
 #include "number_text.h"
+#include "plain_text.h"
 #include "dromika_solver.h"
 #include "radixa_solver.h"
 #include "rezeze_solver.h"
@@ -258,8 +261,10 @@ std::optional<FormInputs> Capture(const Program& program,
   return form;
 }
 
+enum class Output { Steps, Layout, Text };
+
 int Run(const Program& program, const std::map<std::string, std::string>& values,
-        bool withLayout) {
+        Output output) {
   const std::optional<FormInputs> form = Capture(program, values);
   if (!form) {
     std::fprintf(stderr, "prolexa-solve: the lists, options and exercise of %s take whole numbers in range\n",
@@ -272,14 +277,18 @@ int Run(const Program& program, const std::map<std::string, std::string>& values
   // Everything a window computes for one solution, and nothing else.
   const Solution solution = Solve(core, *form, count);
   if (solution.verdict.refusal) return PrintRefusal(*solution.verdict.refusal);
-  return PrintSteps(solution.steps, core.profile, withLayout);
+  if (output == Output::Text) {
+    for (const std::string& line : SolutionText(solution.layouts)) PrintFields({"copy", line});
+    return kAccepted;
+  }
+  return PrintSteps(solution.steps, core.profile, output == Output::Layout);
 }
 
 int Usage(const std::string& problem) {
   std::string names;
   for (const Program& p : Programs()) names += std::string(names.empty() ? "" : ", ") + p.name;
   std::fprintf(stderr,
-               "prolexa-solve: %s\nusage: prolexa-solve PROGRAM [--layout] [NAME=VALUE ...]\n"
+               "prolexa-solve: %s\nusage: prolexa-solve PROGRAM [--layout | --text] [NAME=VALUE ...]\n"
                "programs: %s\n",
                problem.c_str(), names.c_str());
   return kUsage;
@@ -294,12 +303,12 @@ int Main(int argc, char** argv) {
   }
   if (program == nullptr) return Usage("unknown program '" + name + "'");
 
-  bool withLayout = false;
+  Output output = Output::Steps;
   std::map<std::string, std::string> values;
   for (int i = 2; i < argc; ++i) {
     const std::string arg = argv[i];
-    if (arg == "--layout") {
-      withLayout = true;
+    if (arg == "--layout" || arg == "--text") {
+      output = arg == "--layout" ? Output::Layout : Output::Text;
       continue;
     }
     const std::size_t eq = arg.find('=');
@@ -311,7 +320,7 @@ int Main(int argc, char** argv) {
     }
     values[key] = arg.substr(eq + 1);
   }
-  const int status = Run(*program, values, withLayout);
+  const int status = Run(*program, values, output);
   // What could not be written is no answer: a full disk or a closed pipe
   // must not pass for a solution printed.
   if (std::fflush(stdout) != 0 || std::ferror(stdout)) {

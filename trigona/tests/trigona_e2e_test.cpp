@@ -6,6 +6,7 @@
 #include <string>
 
 #include "driver.h"
+#include "wide.h"
 
 namespace prolexa::e2e {
 namespace {
@@ -314,6 +315,56 @@ TEST_F(TrigonaTest, TabFollowsTheFocusChain) {
     program->PressKey(chain[i], VK_TAB);
   }
   EXPECT_EQ(program->FocusedControl(), ui.editA);
+}
+
+// The clipboard's text, and the width and height of its picture.
+struct Copied {
+  std::string text;
+  LONG width = 0, height = 0;
+};
+
+Copied ReadClipboard() {
+  Copied copied;
+  if (!OpenClipboard(nullptr)) return copied;
+  if (const HANDLE text = GetClipboardData(CF_UNICODETEXT)) {
+    if (const auto* chars = static_cast<const wchar_t*>(GlobalLock(text))) {
+      copied.text = Narrow(chars);
+      GlobalUnlock(text);
+    }
+  }
+  if (const HANDLE dib = GetClipboardData(CF_DIB)) {
+    if (const auto* header = static_cast<const BITMAPINFOHEADER*>(GlobalLock(dib))) {
+      copied.width = header->biWidth;
+      copied.height = header->biHeight;
+      GlobalUnlock(dib);
+    }
+  }
+  CloseClipboard();
+  return copied;
+}
+
+TEST_F(TrigonaTest, CopyPutsTheShownSolutionOnTheClipboardAsTextAndPicture) {
+  for (const char* list : {"cmb0", "cmb1", "cmb2"}) WriteDword(kKey, list, 1);  // cm
+  Start();
+  // Without a solution the command leaves the clipboard alone.
+  ASSERT_TRUE(OpenClipboard(nullptr));
+  EmptyClipboard();
+  CloseClipboard();
+  SendMessageW(program->Main(), WM_COPY, 0, 0);
+  EXPECT_EQ(ReadClipboard().text, "");
+
+  Enter("", "3", "5");
+  program->Click(ui.compute);
+  SendMessageW(program->Main(), WM_COPY, 0, 0);
+  const Copied copied = ReadClipboard();
+  EXPECT_EQ(copied.text,
+            "a² = c² - b²\r\na² = 5²cm - 3²cm\r\na² = 25cm - 9cm\r\na = √(25cm - 9cm)\r\n"
+            "a = √(16cm)\r\na = 4cm");
+  // The solution area from its left edge to the window's right one.
+  RECT client{};
+  GetClientRect(program->Main(), &client);
+  EXPECT_EQ(copied.width, client.right - kResultArea.left);
+  EXPECT_EQ(copied.height, kResultArea.bottom - kResultArea.top);
 }
 
 }  // namespace
