@@ -6,6 +6,19 @@
 // becomes "³", any other superscript text k "^k"; a root "√(…)" around what
 // its sign covers; a fraction "(numerator)/(denominator)" between the parts
 // of its row. Hidden lines and figures give no line.
+//
+// The text is read back from the items' places, not from the mark-up:
+// - A root writes "√(" over the blank that stands for its opening mark and
+//   ")" over the closing one; a superscript follows the character it is
+//   raised after, and leads its part when it stands before the first one.
+// - A numerator and a denominator are the texts that start at the left end
+//   of their bar, above and below it; their roots and superscripts are
+//   written the same way, so "| -b +- @-D@||2a|" reads "( -b +- √(-D))/(2a)".
+// - The row's parts and fractions follow each other left to right with
+//   nothing put between them: the only blanks are the ones the line draws.
+//   Where a suffix stands 50 pixels from its fraction's left edge, the gap
+//   or overlap that leaves on screen is not written.
+// - A line that draws no main text gives no line.
 #pragma once
 
 #include <string>
