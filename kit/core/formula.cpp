@@ -7,14 +7,10 @@
 namespace prolexa {
 namespace {
 
-constexpr char32_t kSuperscriptMark = U'^';
-constexpr char32_t kRootMark = U'@';
-constexpr char32_t kBarMark = U'|';
-constexpr char32_t kHideMark = U'%';
-
-int Width(std::u32string_view part) {
-  return CharWidth * static_cast<int>(StripMarkup(part).size());
-}
+constexpr char kSuperscriptMark = '^';
+constexpr char kRootMark = '@';
+constexpr char kBarMark = '|';
+constexpr char kHideMark = '%';
 
 // Offsets of one part's roots, superscripts and text from its left edge x0.
 // Parts on the line's own row, numerators and denominators each place them
@@ -34,32 +30,59 @@ class LineLayout {
   LineLayout(std::string_view superscript, FormulaLayout& out)
       : superscript_(superscript), out_(out) {}
 
-  // Lays out one part whose left edge is x0.
-  void Part(std::u32string_view part, int x0, const PartPlacement& at) {
-    const RootMarks roots = FindRootMarks(part);
-    for (int r = 0; r < roots.roots; ++r) {
-      const int open = roots.positions[2 * r];
-      const int close = roots.positions[2 * r + 1];
-      out_.roots.push_back({x0 + CharWidth * open + at.rootDx, at.rootY,
-                            CharWidth * (close - open) + 10});
+  // Lays out one part whose left edge is x0 and gives its drawn width. One
+  // pass over the part's bytes (the marks are ASCII, which never occurs
+  // inside a longer UTF-8 sequence): a '^' puts the superscript after the
+  // character before it, each pair of '@' a root over the columns between
+  // them (an odd last mark stays a blank), and the text is the part without
+  // its marks, a blank for each '@'. Places count the part's characters
+  // without its '^' marks, '|' included.
+  int Part(std::string_view part, int x0, const PartPlacement& at) {
+    std::string text;
+    text.reserve(part.size());
+    std::size_t characters = 0;
+    std::size_t drawn = 0;
+    std::size_t carets = 0;
+    std::size_t rootMarks = 0;
+    int open = -1;
+    for (const char c : part) {
+      if ((static_cast<unsigned char>(c) & 0xC0) == 0x80) {  // rest of a character
+        text.push_back(c);
+        continue;
+      }
+      const int column = static_cast<int>(characters - carets);
+      ++characters;
+      if (c == kSuperscriptMark) {
+        out_.superscripts.push_back({x0 + CharWidth * (column - 1) + at.superscriptDx,
+                                     at.superscriptY, TextSize::Small,
+                                     std::string(superscript_)});
+        ++carets;
+        continue;
+      }
+      if (c == kBarMark) continue;
+      if (c == kRootMark) {
+        ++rootMarks;
+        if (open < 0) {
+          open = column;
+        } else {
+          out_.roots.push_back({x0 + CharWidth * open + at.rootDx, at.rootY,
+                                CharWidth * (column - open) + 10});
+          open = -1;
+        }
+        text.push_back(' ');
+      } else {
+        text.push_back(c);
+      }
+      ++drawn;
     }
-    const std::vector<int> bases = FindSuperscriptMarks(part);
-    for (int p : bases) {
-      out_.superscripts.push_back(
-          {x0 + CharWidth * p + at.superscriptDx, at.superscriptY, TextSize::Small,
-           std::string(superscript_)});
-    }
-    const std::u32string text = StripMarkup(part);
-    if (!text.empty()) {
-      out_.texts.push_back({x0, at.textY, TextSize::Main, CodePointsToUtf8(text)});
-    }
+    if (!text.empty()) out_.texts.push_back({x0, at.textY, TextSize::Main, std::move(text)});
 
     FormulaUsage& usage = out_.usage;
-    const std::size_t searched = part.size() - bases.size();
-    usage.longestPart = std::max(usage.longestPart, searched);
-    usage.mostRootMarks = std::max(usage.mostRootMarks, roots.positions.size());
-    usage.mostSuperscriptMarks = std::max(usage.mostSuperscriptMarks, bases.size());
-    usage.longestTextItem = std::max(usage.longestTextItem, text.size());
+    usage.longestPart = std::max(usage.longestPart, characters - carets);
+    usage.mostRootMarks = std::max(usage.mostRootMarks, rootMarks);
+    usage.mostSuperscriptMarks = std::max(usage.mostSuperscriptMarks, carets);
+    usage.longestTextItem = std::max(usage.longestTextItem, drawn);
+    return CharWidth * static_cast<int>(drawn);
   }
 
  private:
@@ -205,61 +228,63 @@ std::u32string CopyRange(std::u32string_view source, int first, int last) {
 FormulaLayout LayoutFormula(std::string_view line, int left, int lineY,
                             std::string_view superscript, int fractionAdvance) {
   FormulaLayout out;
-  const std::u32string text = Utf8ToCodePoints(line);
-  if (text.find(kHideMark) != std::u32string::npos) return out;
+  // Malformed UTF-8 is first written as the characters it reads as (a
+  // U+FFFD for each bad byte), so that the parts can work on bytes.
+  std::string sanitized;
+  if (!IsValidUtf8(line)) {
+    sanitized = CodePointsToUtf8(Utf8ToCodePoints(line));
+    line = sanitized;
+  }
+  const std::string_view all = line;
+  if (all.find(kHideMark) != std::string_view::npos) return out;
 
   LineLayout layout(superscript, out);
   std::vector<int> bars;
-  for (int i = FindChar(text, kBarMark, 0); i >= 0; i = FindChar(text, kBarMark, i + 1)) {
-    bars.push_back(i);
+  for (std::size_t i = 0; i < all.size(); ++i) {
+    if (all[i] == kBarMark) bars.push_back(static_cast<int>(i));
   }
   out.usage.barMarks = bars.size();
   const int fractions = static_cast<int>(bars.size() / 4);
 
   if (fractions == 0) {
-    layout.Part(text, left, OnRow(lineY));
+    layout.Part(all, left, OnRow(lineY));
     out.advance = PlainLineAdvance;
     return out;
   }
+  // Characters first to last of the line, as the parts take them.
+  const auto range = [&all](int first, int last) {
+    return last < first ? std::string_view() : all.substr(first, last - first + 1);
+  };
 
   int h = 0;
-  if (bars[0] >= 1) {
-    const std::u32string prefix = CopyRange(text, 0, bars[0] - 1);
-    layout.Part(prefix, left, OnRow(lineY));
-    h = Width(prefix);
-  }
+  if (bars[0] >= 1) h = layout.Part(range(0, bars[0] - 1), left, OnRow(lineY));
   for (int f = 0; f < fractions; ++f) {
     const int p = bars[4 * f], q = bars[4 * f + 1], r = bars[4 * f + 2], s = bars[4 * f + 3];
     const int x0 = left + h;
 
     // Both parts keep their bars, so their positions run one ahead of the
     // drawn text; the offsets below take that character back.
-    const std::u32string numerator = CopyRange(text, p, q);
-    layout.Part(numerator, x0, {lineY - 10, -13, lineY - 10, -1, lineY - 18});
-
-    const std::u32string denominator = CopyRange(text, r, s);
+    const int numerator = layout.Part(range(p, q), x0, {lineY - 10, -13, lineY - 10, -1, lineY - 18});
+    const std::string_view below = range(r, s);
     // A root sign needs the room above its radicand: the text moves down.
-    if (FindRootMarks(denominator).roots > 0) {
-      layout.Part(denominator, x0, {lineY + 25, -13, lineY + 25, -1, lineY + 17});
-    } else {
-      layout.Part(denominator, x0, {lineY + 16, -13, lineY + 25, -1, lineY + 8});
-    }
+    const bool rooted = std::count(below.begin(), below.end(), kRootMark) >= 2;
+    const int denominator =
+        rooted ? layout.Part(below, x0, {lineY + 25, -13, lineY + 25, -1, lineY + 17})
+               : layout.Part(below, x0, {lineY + 16, -13, lineY + 25, -1, lineY + 8});
 
-    const int width = std::max(Width(numerator), Width(denominator));
+    const int width = std::max(numerator, denominator);
     out.bars.push_back({x0, lineY + 7, x0 + width});
 
     if (f + 1 < fractions) {
       h += width;
-      const std::u32string between = CopyRange(text, s + 1, bars[4 * f + 4] - 1);
-      layout.Part(between, left + h, OnRow(lineY));
-      h += Width(between);
+      h += layout.Part(range(s + 1, bars[4 * f + 4] - 1), left + h, OnRow(lineY));
     }
   }
 
   // The suffix stands 50 pixels from the last fraction's left edge, however
-  // wide that fraction is.
+  // wide that fraction is; bars past the last group of four are dropped.
   const int lastBar = bars[4 * fractions - 1];
-  std::u32string suffix = CopyRange(text, lastBar + 1, static_cast<int>(text.size()) - 1);
+  std::string suffix(range(lastBar + 1, static_cast<int>(all.size()) - 1));
   suffix.erase(std::remove(suffix.begin(), suffix.end(), kBarMark), suffix.end());
   if (!suffix.empty()) layout.Part(suffix, left + h + 50, OnRow(lineY));
 

@@ -14,21 +14,27 @@ int SequenceLength(unsigned char lead) {
   return 0;
 }
 
-}  // namespace
-
-std::u32string Utf8ToCodePoints(std::string_view text) {
-  std::u32string result;
-  result.reserve(text.size());
+// Hands every code point of a UTF-8 text to `take`, in order; false when a
+// malformed sequence was read as U+FFFD.
+template <typename Take>
+bool Decode(std::string_view text, Take take) {
+  bool wellFormed = true;
   std::size_t i = 0;
   while (i < text.size()) {
     const auto lead = static_cast<unsigned char>(text[i]);
-    const int length = SequenceLength(lead);
-    if (length == 0 || i + length > text.size()) {
-      result.push_back(kReplacement);
+    if (lead < 0x80) {  // most of every text
+      take(lead);
       ++i;
       continue;
     }
-    char32_t code = length == 1 ? lead : lead & (0x7F >> length);
+    const int length = SequenceLength(lead);
+    if (length == 0 || i + length > text.size()) {
+      take(kReplacement);
+      wellFormed = false;
+      ++i;
+      continue;
+    }
+    char32_t code = lead & (0x7F >> length);
     bool valid = true;
     for (int k = 1; k < length; ++k) {
       const auto next = static_cast<unsigned char>(text[i + k]);
@@ -41,41 +47,64 @@ std::u32string Utf8ToCodePoints(std::string_view text) {
     // Overlong forms, surrogates and values past U+10FFFF are not characters.
     const bool overlong = (length == 3 && code < 0x800) || (length == 4 && code < 0x10000);
     if (!valid || overlong || (code >= 0xD800 && code <= 0xDFFF) || code > 0x10FFFF) {
-      result.push_back(kReplacement);
+      take(kReplacement);
+      wellFormed = false;
       ++i;
       continue;
     }
-    result.push_back(code);
+    take(code);
     i += length;
   }
+  return wellFormed;
+}
+
+}  // namespace
+
+std::u32string Utf8ToCodePoints(std::string_view text) {
+  std::u32string result;
+  result.reserve(text.size());
+  Decode(text, [&result](char32_t c) { result.push_back(c); });
   return result;
+}
+
+void AppendUtf8(std::string& out, char32_t c) {
+  if (c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) c = kReplacement;
+  if (c < 0x80) {
+    out.push_back(static_cast<char>(c));
+  } else if (c < 0x800) {
+    out.push_back(static_cast<char>(0xC0 | (c >> 6)));
+    out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+  } else if (c < 0x10000) {
+    out.push_back(static_cast<char>(0xE0 | (c >> 12)));
+    out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
+    out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+  } else {
+    out.push_back(static_cast<char>(0xF0 | (c >> 18)));
+    out.push_back(static_cast<char>(0x80 | ((c >> 12) & 0x3F)));
+    out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
+    out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+  }
 }
 
 std::string CodePointsToUtf8(std::u32string_view text) {
   std::string result;
   result.reserve(text.size());
-  for (char32_t c : text) {
-    if (c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) c = kReplacement;
-    if (c < 0x80) {
-      result.push_back(static_cast<char>(c));
-    } else if (c < 0x800) {
-      result.push_back(static_cast<char>(0xC0 | (c >> 6)));
-      result.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-    } else if (c < 0x10000) {
-      result.push_back(static_cast<char>(0xE0 | (c >> 12)));
-      result.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
-      result.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-    } else {
-      result.push_back(static_cast<char>(0xF0 | (c >> 18)));
-      result.push_back(static_cast<char>(0x80 | ((c >> 12) & 0x3F)));
-      result.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
-      result.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-    }
-  }
+  for (char32_t c : text) AppendUtf8(result, c);
   return result;
 }
 
-std::size_t CharacterCount(std::string_view text) { return Utf8ToCodePoints(text).size(); }
+bool IsValidUtf8(std::string_view text) {
+  for (const char c : text) {
+    if (static_cast<unsigned char>(c) >= 0x80) return Decode(text, [](char32_t) {});
+  }
+  return true;
+}
+
+std::size_t CharacterCount(std::string_view text) {
+  std::size_t count = 0;
+  Decode(text, [&count](char32_t) { ++count; });
+  return count;
+}
 
 std::string FirstCharacters(std::string_view text, std::size_t count) {
   std::size_t characters = 0;

@@ -11,6 +11,12 @@ namespace prolexa {
 // can make a conversion read past its end.
 std::u32string Utf8ToCodePoints(std::string_view text);
 std::string CodePointsToUtf8(std::u32string_view text);
+// Appends one code point's UTF-8 (U+FFFD for a surrogate or a value past
+// U+10FFFF).
+void AppendUtf8(std::string& out, char32_t c);
+
+// Whether a text is well-formed UTF-8 throughout.
+bool IsValidUtf8(std::string_view text);
 
 // Number of characters (code points) of a UTF-8 text.
 std::size_t CharacterCount(std::string_view text);
