@@ -197,6 +197,41 @@ TEST_F(LoopTest, F1OpensHelpFromAnyControl) {
   EXPECT_EQ(WindowTextUtf8(number_), "") << "F1 types nothing";
 }
 
+std::string ClipboardText() {
+  std::string text;
+  if (!OpenClipboard(nullptr)) return text;
+  if (const HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+    if (const auto* chars = static_cast<const wchar_t*>(GlobalLock(data))) {
+      text = Narrow(chars);
+      GlobalUnlock(data);
+    }
+  }
+  CloseClipboard();
+  return text;
+}
+
+TEST_F(LoopTest, CtrlCCopiesASelectionOrAsksTheWindowToCopy) {
+  KeyPolicy policy = policy_;
+  policy.copyTarget = other_;  // an edit asked to copy puts its selection there
+  SetWindowTextW(other_, L"a = 4cm");
+  SendMessageW(other_, EM_SETSEL, 0, -1);
+  BYTE keys[256] = {};
+  GetKeyboardState(keys);
+  keys[VK_CONTROL] |= 0x80;
+  SetKeyboardState(keys);
+  SetWindowTextW(number_, L"12");
+  SetFocus(number_);
+  SendMessageW(number_, EM_SETSEL, 2, 2);
+  Type(number_, {'C'}, 0, policy);
+  EXPECT_EQ(ClipboardText(), "a = 4cm") << "nothing selected: the window copies";
+  SendMessageW(number_, EM_SETSEL, 0, -1);
+  Type(number_, {'C'}, 0, policy);
+  EXPECT_EQ(ClipboardText(), "12") << "a selection copies itself";
+  EXPECT_EQ(WindowTextUtf8(number_), "12") << "Ctrl+C types nothing";
+  keys[VK_CONTROL] &= 0x7F;
+  SetKeyboardState(keys);
+}
+
 TEST(KeyPolicy, TellsTheFieldKinds) {
   KeyPolicy policy;
   const HWND a = reinterpret_cast<HWND>(static_cast<ULONG_PTR>(0x10));
