@@ -136,7 +136,7 @@ int RightEdge(const FormulaLayout& layout) {
   int right = 0;
   const auto reach = [&right](int x) { right = std::max(right, x); };
   const auto textWidth = [](const std::string& text) {
-    return CharWidth * static_cast<int>(Utf8ToCodePoints(text).size());
+    return CharWidth * static_cast<int>(CharacterCount(text));
   };
   for (const auto* items : {&layout.texts, &layout.superscripts}) {
     for (const TextItem& t : *items) reach(t.x + textWidth(t.text));
