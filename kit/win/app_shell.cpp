@@ -101,7 +101,10 @@ HWND CreateCenteredMainWindow(HINSTANCE instance, std::string_view keyName,
 
 void ShowMainWindow(HWND window) {
   ShowWindow(window, SW_SHOW);
-  UpdateWindow(window);
+  // The controls too, before anything else happens: otherwise each paints
+  // itself when the message loop comes to it, and the window fills in
+  // piece by piece.
+  RedrawWindow(window, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
 }
 
 std::wstring ProgramFolder() {

@@ -36,7 +36,7 @@ bool RegisterMainClass(HINSTANCE instance, std::string_view keyName, WNDPROC win
 HWND CreateCenteredMainWindow(HINSTANCE instance, std::string_view keyName,
                               std::string_view caption, int w, int h);
 
-// Shows a main window built hidden and paints it at once.
+// Shows a main window built hidden and paints it, controls included, at once.
 void ShowMainWindow(HWND window);
 
 // The folder of the running program, with its final separator: the suite's
