@@ -5,7 +5,7 @@ BUILD := build
 FUZZ_SECONDS ?= 10
 
 .PHONY: all deps host windows windows-programs windows64 sanitize fuzz test windows-tests run run-programs \
-        screenshots shoot dist clean
+        screenshots shoot bench bench-run dist clean
 
 all: host windows
 
@@ -80,6 +80,15 @@ screenshots: deps
 
 shoot: $(WINDOWS_BUILD)
 	PROLEXA_WINE_ARCH=$(WINE_ARCH) tools/take-screenshots.sh
+
+# Start-up times against notepad, program sizes and the instructions of the
+# longest solutions, written to docs/benchmarks.md. A benchmark, never part
+# of `make test`; BENCH_RUNS (11) starts of each program.
+bench: deps
+	@$(MAKE) --no-print-directory bench-run WINE_ARCH=$$(tools/wine-arch.sh)
+
+bench-run: host $(WINDOWS_BUILD)
+	PROLEXA_WINE_ARCH=$(WINE_ARCH) tools/bench.sh
 
 # The Windows Installer package and the portable zip of the 32-bit programs.
 dist: windows
