@@ -137,7 +137,9 @@ int RightEdge(const FormulaLayout& layout);
 
 bool FitsCapacity(const FormulaLayout& layout, const FormulaCapacity& capacity);
 
-// Building blocks of the layout, on code points.
+// The layout's rules one at a time, on code points. LayoutFormula applies
+// them all in one pass over a part's bytes and gives the same places; these
+// name each rule on its own.
 std::u32string StripMarkup(std::u32string_view source);
 struct RootMarks {
   std::vector<int> positions;  // of every '@', counted with the '^' marks removed
