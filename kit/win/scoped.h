@@ -24,31 +24,31 @@ class ScopedSelectObject {
   HGDIOBJ previous_;
 };
 
-// Owns a created font, pen, brush or bitmap and deletes it. Declare it before
-// the ScopedSelectObject that selects it, so the selection is undone first.
-template <typename T>
-class GdiObject {
+// Owns a handle and frees it with `Free` when it goes out of scope, unless it
+// was handed over with Release.
+template <typename T, auto Free>
+class OwnedHandle {
  public:
-  GdiObject() = default;
-  explicit GdiObject(T handle) : handle_(handle) {}
-  ~GdiObject() { Reset(); }
-  GdiObject(GdiObject&& other) noexcept : handle_(other.Release()) {}
-  GdiObject& operator=(GdiObject&& other) noexcept {
+  OwnedHandle() = default;
+  explicit OwnedHandle(T handle) : handle_(handle) {}
+  ~OwnedHandle() { Reset(); }
+  OwnedHandle(OwnedHandle&& other) noexcept : handle_(other.Release()) {}
+  OwnedHandle& operator=(OwnedHandle&& other) noexcept {
     if (this != &other) {
       Reset();
       handle_ = other.Release();
     }
     return *this;
   }
-  GdiObject(const GdiObject&) = delete;
-  GdiObject& operator=(const GdiObject&) = delete;
+  OwnedHandle(const OwnedHandle&) = delete;
+  OwnedHandle& operator=(const OwnedHandle&) = delete;
 
   T Get() const { return handle_; }
   explicit operator bool() const { return handle_ != nullptr; }
-  // Hands the object over; it is then the caller's to delete.
+  // Hands the handle over; it is then the caller's to free.
   T Release() { return std::exchange(handle_, nullptr); }
   void Reset(T handle = nullptr) {
-    if (handle_ != nullptr) DeleteObject(handle_);
+    if (handle_ != nullptr) Free(handle_);
     handle_ = handle;
   }
 
@@ -56,38 +56,19 @@ class GdiObject {
   T handle_ = nullptr;
 };
 
+// Owns a created font, pen, brush or bitmap and deletes it. Declare it before
+// the ScopedSelectObject that selects it, so the selection is undone first.
+template <typename T>
+using GdiObject = OwnedHandle<T, DeleteObject>;
+
 using GdiFont = GdiObject<HFONT>;
 using GdiPen = GdiObject<HPEN>;
 using GdiBrush = GdiObject<HBRUSH>;
 using GdiBitmap = GdiObject<HBITMAP>;
 
-// Owns a block of global memory (GlobalAlloc) until it is released, as to
-// the clipboard, which then owns it.
-class GlobalMemory {
- public:
-  GlobalMemory() = default;
-  explicit GlobalMemory(HGLOBAL handle) : handle_(handle) {}
-  ~GlobalMemory() {
-    if (handle_ != nullptr) GlobalFree(handle_);
-  }
-  GlobalMemory(GlobalMemory&& other) noexcept : handle_(other.Release()) {}
-  GlobalMemory& operator=(GlobalMemory&& other) noexcept {
-    if (this != &other) {
-      if (handle_ != nullptr) GlobalFree(handle_);
-      handle_ = other.Release();
-    }
-    return *this;
-  }
-  GlobalMemory(const GlobalMemory&) = delete;
-  GlobalMemory& operator=(const GlobalMemory&) = delete;
-
-  HGLOBAL Get() const { return handle_; }
-  explicit operator bool() const { return handle_ != nullptr; }
-  HGLOBAL Release() { return std::exchange(handle_, nullptr); }
-
- private:
-  HGLOBAL handle_ = nullptr;
-};
+// A block of global memory (GlobalAlloc), until it is released, as to the
+// clipboard, which then owns it.
+using GlobalMemory = OwnedHandle<HGLOBAL, GlobalFree>;
 
 // The device context of a window's client area (GetDC / ReleaseDC).
 class WindowDC {
