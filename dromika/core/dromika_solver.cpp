@@ -270,7 +270,6 @@ const CalculatorCore Core{.check = Check,
                           .draw = Draw,
                           .profile = Formulas,
                           .solutionRight = 764,
-                          .tooBigText = BigNumbersMessage,
-                          .rounds = false};
+                          .tooBigText = BigNumbersMessage};
 
 }  // namespace prolexa::dromika

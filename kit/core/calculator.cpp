@@ -1,26 +1,6 @@
 #include "calculator.h"
 
-#include <algorithm>
-
 namespace prolexa {
-namespace {
-
-// Measures what a painter draws instead of drawing it.
-class FitTarget : public FormulaTarget {
- public:
-  FitTarget(const FormulaCapacity& capacity, int right) : capacity_(capacity), right_(right) {}
-  void Draw(const FormulaLayout& layout) override {
-    fits_ = fits_ && FitsCapacity(layout, capacity_) && RightEdge(layout) <= right_;
-  }
-  bool Fits() const { return fits_; }
-
- private:
-  FormulaCapacity capacity_;
-  int right_;
-  bool fits_ = true;
-};
-
-}  // namespace
 
 const std::string& FormInputs::Text(std::size_t i) const {
   static const std::string kNone;
@@ -31,34 +11,23 @@ int FormInputs::List(std::size_t i) const { return i < lists.size() ? lists[i] :
 
 bool FormInputs::Option(std::size_t i) const { return i < options.size() && options[i]; }
 
-bool StepsFit(const DrawSteps& steps, const FormulaProfile& profile, int right) {
-  FitTarget target(profile.capacity, right);
-  PaintSteps(steps, target, profile);
-  return target.Fits();
-}
-
 Solution Solve(const CalculatorCore& core, const FormInputs& inputs, int places) {
   Solution solution;
   solution.verdict = core.check(inputs);
   Verdict& verdict = solution.verdict;
   if (!verdict.Accepted()) return solution;
-  DrawSteps widest = verdict.steps ? std::move(*verdict.steps)
-                                   : core.draw(inputs, verdict.state, MostPlaces);
+  solution.steps = verdict.steps ? std::move(*verdict.steps)
+                                 : core.draw(inputs, verdict.state, MostPlaces);
   verdict.steps.reset();
-  std::vector<FormulaLayout> layouts = LayOut(widest, core.profile);
-  for (const FormulaLayout& layout : layouts) {
-    if (!FitsCapacity(layout, core.profile.capacity) || RightEdge(layout) > core.solutionRight) {
-      verdict.refusal = ErrorRefusal(core.tooBigText);
-      return solution;
-    }
+  // Composed once, at the most places, and measured there; only its results
+  // are then written again at `places`.
+  if (!StepsFit(solution.steps, core.profile, core.solutionRight)) {
+    verdict.refusal = ErrorRefusal(core.tooBigText);
+    solution.steps = DrawSteps();
+    solution.layouts.clear();
+    return solution;
   }
-  if (places == MostPlaces || !core.rounds) {
-    solution.places = places;
-    solution.steps = std::move(widest);
-    solution.layouts = std::move(layouts);
-  } else {
-    Redraw(core, inputs, places, solution);
-  }
+  Redraw(core, places, solution);
   return solution;
 }
 
@@ -66,10 +35,9 @@ Verdict Compute(const CalculatorCore& core, const FormInputs& inputs) {
   return Solve(core, inputs, MostPlaces).verdict;
 }
 
-void Redraw(const CalculatorCore& core, const FormInputs& inputs, int places,
-            Solution& solution) {
+void Redraw(const CalculatorCore& core, int places, Solution& solution) {
   solution.places = places;
-  solution.steps = core.draw(inputs, solution.verdict.state, places);
+  solution.steps.SetPlaces(places);
   solution.layouts = LayOut(solution.steps, core.profile);
 }
 

@@ -57,9 +57,6 @@ struct CalculatorCore {
   // The program's message about too big numbers, for a solution whose lines
   // would not fit.
   std::string_view tooBigText = BigNumbersMessage;
-  // Whether the drawing depends on the places at all; one that does not is
-  // drawn once whatever the count.
-  bool rounds = true;
 };
 
 // A worked solution as a window shows it: the verdict and, for accepted
@@ -72,23 +69,18 @@ struct Solution {
   std::vector<FormulaLayout> layouts;
 };
 
-// Checks the inputs, then lays out their solution at the most places (the
+// Checks the inputs, then measures their solution at the most places (the
 // widest it can be drawn: fewer places never lengthen a number) and refuses
 // it with the big-number message when a line would run past the window or
 // beyond what the layout holds, rather than show it cut. An accepted
-// solution comes drawn and laid out at `places`.
+// solution comes composed once and laid out at `places`.
 Solution Solve(const CalculatorCore& core, const FormInputs& inputs, int places);
 
 // The verdict of Solve alone.
 Verdict Compute(const CalculatorCore& core, const FormInputs& inputs);
 
-// The accepted solution drawn and laid out anew at other places (a changed
-// rounding count).
-void Redraw(const CalculatorCore& core, const FormInputs& inputs, int places,
-            Solution& solution);
-
-// Whether every line of the steps stays left of `right` and within the
-// profile's capacity.
-bool StepsFit(const DrawSteps& steps, const FormulaProfile& profile, int right);
+// The accepted solution's results written and laid out anew at other places
+// (a changed rounding count).
+void Redraw(const CalculatorCore& core, int places, Solution& solution);
 
 }  // namespace prolexa

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <limits>
 
 namespace prolexa {
@@ -100,25 +101,84 @@ std::optional<std::uint64_t> ScaledMillionths(double magnitude) {
   return std::nullopt;
 }
 
-std::string FixedText(double value) {
-  if (!std::isfinite(value)) return Print("%.6f", value);
+// Writes the "%.6f" text of a value into `out` (room for 32 characters) and
+// gives its length, or 0 for a value outside the exact integer paths, which
+// printf writes. No heap: a solution writes dozens of numbers.
+std::size_t WriteFixed(double value, char* out) {
+  if (!std::isfinite(value)) return 0;
   const std::optional<std::uint64_t> scaled = ScaledMillionths(std::fabs(value));
-  if (!scaled) return Print("%.6f", value);
-  char digits[32];
-  int n = 0;
+  if (!scaled) return 0;
+  char digits[24];
+  char* const end = digits + sizeof digits;
+  char* first = end;
   std::uint64_t rest = *scaled;
   do {
-    digits[n++] = static_cast<char>('0' + rest % 10);
+    *--first = static_cast<char>('0' + rest % 10);
     rest /= 10;
-  } while (rest != 0 || n < 7);
-  std::string text;
-  text.reserve(static_cast<std::size_t>(n) + 2);
-  if (std::signbit(value)) text += '-';
-  for (int i = n - 1; i >= 0; --i) {
-    text += digits[i];
-    if (i == 6) text += '.';
-  }
-  return text;
+  } while (rest != 0 || end - first < 7);
+  char* w = out;
+  if (std::signbit(value)) *w++ = '-';
+  const std::size_t whole = static_cast<std::size_t>(end - first) - 6;
+  std::memcpy(w, first, whole);
+  w += whole;
+  *w++ = '.';
+  std::memcpy(w, first + whole, 6);
+  return static_cast<std::size_t>(w + 6 - out);
+}
+
+std::string FixedText(double value) {
+  char text[32];
+  const std::size_t length = WriteFixed(value, text);
+  return length != 0 ? std::string(text, length) : Print("%.6f", value);
+}
+
+// The value a "%.6f" text of `value` reads back as, computed without the
+// text. Up to 2^53 millionths the text reads by Clinger's path below: the
+// millionths divided by 10^6. Beyond that the value is at least 2^33, where
+// doubles lie more than a millionth apart, so the value itself is the double
+// nearest its text. Nothing outside the exact integer paths.
+std::optional<double> ReadBack(double value) {
+  if (!std::isfinite(value)) return std::nullopt;
+  const std::optional<std::uint64_t> scaled = ScaledMillionths(std::fabs(value));
+  if (!scaled) return std::nullopt;
+  if (*scaled > (std::uint64_t{1} << 53)) return value;
+  const double read = static_cast<double>(*scaled) / 1e6;
+  return std::signbit(value) ? -read : read;
+}
+
+// Removes the zeros at the end of a number's decimals, and its point when
+// nothing is left after it.
+std::size_t CutTrailingZeros(const char* text, std::size_t length) {
+  const void* found = std::memchr(text, '.', length);
+  if (found == nullptr) return length;
+  const std::size_t point = static_cast<std::size_t>(static_cast<const char*>(found) - text);
+  std::size_t end = length;
+  while (end > point + 1 && text[end - 1] == '0') --end;
+  return end == point + 1 ? point : end;
+}
+
+// The value rounded up (towards plus infinity) to `places` decimal places,
+// written with six decimals and its trailing zeros cut.
+std::string RoundUp(double value, int places) {
+  places = std::clamp(places, 0, 20);
+  // Repeated multiplication, exact for every count up to 20.
+  double p = 1.0;
+  for (int i = 0; i < places; ++i) p *= 10.0;
+  const double scaled = value * p;
+  // From 2^53 on every double is an integer: the product has already lost
+  // the digits the ceiling would round, and dividing it back would show that
+  // loss (999998000001 at six places would come out as 999998000000.999878).
+  // Such a value is written as it is, which at twenty places is the intended
+  // plain six-decimal text anyway.
+  constexpr double kExactIntegers = 9007199254740992.0;  // 2^53
+  const double rounded =
+      std::fabs(scaled) < kExactIntegers ? std::ceil(scaled) / p : value;
+  char text[32];
+  const std::size_t length = WriteFixed(rounded, text);
+  if (length != 0) return std::string(text, CutTrailingZeros(text, length));
+  std::string result = FixedText(rounded);
+  result.resize(CutTrailingZeros(result.data(), result.size()));
+  return result;
 }
 
 // The double nearest to a plain decimal whose significant digits make an
@@ -152,15 +212,6 @@ std::optional<double> ShortDecimal(std::string_view digitsAndPoint, long long ex
   if (scale >= 0 && scale <= 22) return value * kPowers[scale];
   if (scale < 0 && scale >= -22) return value / kPowers[-scale];
   return std::nullopt;
-}
-
-void CutTrailingZeros(std::string& text) {
-  std::size_t point = text.find('.');
-  if (point == std::string::npos) return;
-  std::size_t end = text.size();
-  while (end > point + 1 && text[end - 1] == '0') --end;
-  if (end == point + 1) end = point;
-  text.erase(end);
 }
 
 }  // namespace
@@ -240,23 +291,20 @@ std::string FormatScientific(double value) {
 }
 
 std::string RoundNumberText(std::string_view text, int places) {
-  places = std::clamp(places, 0, 20);
-  // Repeated multiplication, exact for every count up to 20.
-  double p = 1.0;
-  for (int i = 0; i < places; ++i) p *= 10.0;
-  const double value = ParseNumber(text);
-  const double scaled = value * p;
-  // From 2^53 on every double is an integer: the product has already lost
-  // the digits the ceiling would round, and dividing it back would show that
-  // loss (999998000001 at six places would come out as 999998000000.999878).
-  // Such a value is written as it is, which at twenty places is the intended
-  // plain six-decimal text anyway.
-  constexpr double kExactIntegers = 9007199254740992.0;  // 2^53
-  const double rounded =
-      std::fabs(scaled) < kExactIntegers ? std::ceil(scaled) / p : value;
-  std::string result = FormatValue(rounded);
-  CutTrailingZeros(result);
-  return result;
+  return RoundUp(ParseNumber(text), places);
+}
+
+std::string RoundValue(double value, int places) {
+  const std::optional<double> read = ReadBack(value);
+  return read ? RoundUp(*read, places) : RoundNumberText(FormatValue(value), places);
+}
+
+bool FitsNumberText(double value) {
+  char text[32];
+  const std::size_t length = WriteFixed(value, text);
+  // Outside the integer paths a finite text has at least 13 digits before
+  // its point, so it cannot fit either.
+  return length != 0 && length <= NumberTextCapacity;
 }
 
 }  // namespace prolexa

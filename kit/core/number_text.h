@@ -55,6 +55,14 @@ std::string FormatScientific(double value);
 // Texts that are not numbers round as 0.
 std::string RoundNumberText(std::string_view text, int places);
 
+// RoundNumberText of the value's "%f" text, computed without writing and
+// reading that text: what the solutions write for every rounded value.
+std::string RoundValue(double value, int places);
+
+// Whether FormatRounded writes the value: finite, with a six-decimal text
+// that fits the number buffer.
+bool FitsNumberText(double value);
+
 // The count of places the rounding edit holds: its number, 0 for an empty
 // text, kept to the selector's range 0 to 6.
 int PlacesFromText(std::string_view editText);

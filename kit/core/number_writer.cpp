@@ -1,30 +1,29 @@
 // The numbers of the worked solutions. Apart from the drawing steps, which
 // the launcher's figures use too without writing any number.
-#include <cmath>
-#include <optional>
-
 #include "number_text.h"
 #include "solution.h"
 
 namespace prolexa {
 
-std::string NumberWriter::Fixed(double value) {
+double NumberWriter::Whole(double value) {
   // Negating b = 0 or multiplying by c = -0 gives a negative zero, which
   // would show as a puzzling "-0".
-  if (value == 0) value = 0.0;
-  std::optional<std::string> text;
-  if (std::isfinite(value)) text = FormatRounded(value);
-  if (!text) {
+  if (value == 0) return 0.0;
+  if (FitsNumberText(value)) return value;
+  allWhole_ = false;
+  return 0.0;
+}
+
+std::string NumberWriter::Fixed(double value) {
+  if (value != 0 && !FitsNumberText(value)) {
     allWhole_ = false;
     return "0";
   }
-  return *text;
+  return FormatValue(Whole(value));
 }
 
 bool TooBig(double value) { return !(value <= BigNumberLimit); }
 
-std::string Rounded(double value, int places) {
-  return RoundNumberText(FormatValue(value), places);
-}
+std::string Rounded(double value, int places) { return RoundValue(value, places); }
 
 }  // namespace prolexa

@@ -1,5 +1,7 @@
 #include "solution.h"
 
+#include <algorithm>
+
 namespace prolexa {
 
 std::vector<std::string> DrawSteps::Lines() const {
@@ -10,15 +12,40 @@ std::vector<std::string> DrawSteps::Lines() const {
   return lines;
 }
 
-void PaintSteps(const DrawSteps& steps, FormulaTarget& target, const FormulaProfile& profile) {
-  PaintLayouts(LayOut(steps, profile), target);
+void DrawSteps::Line(std::string before, PlacesNumber result, std::string_view after) {
+  const std::string number = RoundValue(result.value, result.places);
+  DrawStep step{DrawStep::Kind::Line, 0, 0, std::move(before), {}};
+  step.resultAt = step.text.size();
+  step.resultLength = number.size();
+  step.result = result.value;
+  step.text.reserve(step.text.size() + number.size() + after.size());
+  step.text += number;
+  step.text += after;
+  Add(std::move(step));
 }
 
-std::vector<FormulaLayout> LayOut(const DrawSteps& steps, const FormulaProfile& profile) {
-  std::vector<FormulaLayout> layouts;
-  layouts.reserve(steps.Steps().size());
-  // Where the next line goes and what its superscripts say, as a painter
-  // keeps them.
+void DrawSteps::SetPlaces(int places) {
+  for (DrawStep& step : steps_) {
+    if (step.resultAt == DrawStep::NoResult) continue;
+    const std::string number = RoundValue(step.result, places);
+    step.text.replace(step.resultAt, step.resultLength, number);
+    step.resultLength = number.size();
+  }
+}
+
+bool DrawSteps::Rounds() const {
+  return std::any_of(steps_.begin(), steps_.end(), [](const DrawStep& step) {
+    return step.resultAt != DrawStep::NoResult;
+  });
+}
+
+namespace {
+
+// Hands every line of the steps to `line` with the column, row and
+// superscript text a painter has for it (`line` gives how far the row then
+// moves down), and every figure piece to `sketch`.
+template <class OnLine, class OnSketch>
+void Walk(const DrawSteps& steps, OnLine line, OnSketch sketch) {
   int left = 0;
   int lineY = 0;
   std::string_view superscript = "2";
@@ -32,16 +59,46 @@ std::vector<FormulaLayout> LayOut(const DrawSteps& steps, const FormulaProfile& 
         superscript = step.text;
         break;
       case DrawStep::Kind::Line:
-        layouts.push_back(
-            LayoutFormula(step.text, left, lineY, superscript, profile.fractionAdvance));
-        lineY += layouts.back().advance;
+        lineY += line(step.text, left, lineY, superscript);
         break;
       case DrawStep::Kind::Sketch:
-        layouts.emplace_back().sketches.push_back(step.sketch);
+        sketch(step.sketch);
         break;
     }
   }
+}
+
+}  // namespace
+
+void PaintSteps(const DrawSteps& steps, FormulaTarget& target, const FormulaProfile& profile) {
+  PaintLayouts(LayOut(steps, profile), target);
+}
+
+std::vector<FormulaLayout> LayOut(const DrawSteps& steps, const FormulaProfile& profile) {
+  std::vector<FormulaLayout> layouts;
+  layouts.reserve(steps.Steps().size());
+  Walk(
+      steps,
+      [&](std::string_view text, int left, int lineY, std::string_view superscript) {
+        layouts.push_back(LayoutFormula(text, left, lineY, superscript, profile.fractionAdvance));
+        return layouts.back().advance;
+      },
+      [&](const SketchItem& item) { layouts.emplace_back().sketches.push_back(item); });
   return layouts;
+}
+
+bool StepsFit(const DrawSteps& steps, const FormulaProfile& profile, int right) {
+  bool fits = true;
+  Walk(
+      steps,
+      [&](std::string_view text, int left, int lineY, std::string_view superscript) {
+        const FormulaExtent extent =
+            MeasureFormula(text, left, lineY, superscript, profile.fractionAdvance);
+        fits = fits && FitsCapacity(extent, profile.capacity) && extent.right <= right;
+        return extent.advance;
+      },
+      [&](const SketchItem& item) { fits = fits && RightEdge(item) <= right; });
+  return fits;
 }
 
 void PaintLayouts(const std::vector<FormulaLayout>& layouts, FormulaTarget& target) {

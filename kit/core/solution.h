@@ -33,13 +33,28 @@ inline Refusal ErrorRefusal(std::string_view text) {
 // compares false with everything, is refused too.
 bool TooBig(double value);
 
+// A final result: written at the pupil's count of places, and kept as its
+// value so that a changed count rewrites it without composing the solution
+// again.
+struct PlacesNumber {
+  double value = 0;
+  int places = 0;
+};
+
 struct DrawStep {
+  static constexpr std::size_t NoResult = static_cast<std::size_t>(-1);
+
   enum class Kind { Origin, Superscript, Line, Sketch };
   Kind kind = Kind::Line;
   int x = 0;          // Origin
   int y = 0;          // Origin
   std::string text;   // Superscript text or mark-up line
   SketchItem sketch;  // Sketch
+  // A line's result: where its text stands in the line, how long it is and
+  // the value it writes.
+  std::size_t resultAt = NoResult;
+  std::size_t resultLength = 0;
+  double result = 0;
 };
 
 inline bool operator==(const Refusal& l, const Refusal& r) {
@@ -50,20 +65,29 @@ inline bool operator==(const Refusal& l, const Refusal& r) {
 // step of a solution sets the column origin.
 class DrawSteps {
  public:
-  void Origin(int x, int y) { steps_.push_back({DrawStep::Kind::Origin, x, y, {}, {}}); }
+  void Origin(int x, int y) { Add({DrawStep::Kind::Origin, x, y, {}, {}}); }
   void Superscript(std::string text) {
-    steps_.push_back({DrawStep::Kind::Superscript, 0, 0, std::move(text), {}});
+    Add({DrawStep::Kind::Superscript, 0, 0, std::move(text), {}});
   }
-  void Line(std::string markup) {
-    steps_.push_back({DrawStep::Kind::Line, 0, 0, std::move(markup), {}});
-  }
-  void Sketch(SketchItem item) {
-    steps_.push_back({DrawStep::Kind::Sketch, 0, 0, {}, std::move(item)});
-  }
+  void Line(std::string markup) { Add({DrawStep::Kind::Line, 0, 0, std::move(markup), {}}); }
+  // A line that ends in a result: `before`, the result at its places, then
+  // `after`.
+  void Line(std::string before, PlacesNumber result, std::string_view after = {});
+  void Sketch(SketchItem item) { Add({DrawStep::Kind::Sketch, 0, 0, {}, std::move(item)}); }
+  // Writes every result of the lines anew at `places`.
+  void SetPlaces(int places);
+  // Whether a line holds a result, whose text depends on the places.
+  bool Rounds() const;
   const std::vector<DrawStep>& Steps() const { return steps_; }
   std::vector<std::string> Lines() const;
 
  private:
+  void Add(DrawStep step) {
+    // A solution has about a dozen steps: one allocation instead of five.
+    if (steps_.empty()) steps_.reserve(16);
+    steps_.push_back(std::move(step));
+  }
+
   std::vector<DrawStep> steps_;
 };
 
@@ -77,6 +101,10 @@ void PaintSteps(const DrawSteps& steps, FormulaTarget& target, const FormulaProf
 // layout.
 std::vector<FormulaLayout> LayOut(const DrawSteps& steps, const FormulaProfile& profile);
 void PaintLayouts(const std::vector<FormulaLayout>& layouts, FormulaTarget& target);
+
+// Whether every line and figure piece of the steps stays left of `right`
+// and within the profile's capacity; measured, not laid out.
+bool StepsFit(const DrawSteps& steps, const FormulaProfile& profile, int right);
 
 // The "%f" text of a value rounded up to `places` (6 for intermediate values,
 // 20 for the plain six-decimal text, the user's count for results).
@@ -92,12 +120,15 @@ class NumberWriter {
 
   bool AllWhole() const { return allWhole_; }
 
-  // The six-decimal text of a value; an exact zero is written 0, never "-0".
+  // The value as the solution writes it: 0 for one that cannot be written
+  // whole, and an exact zero never as "-0".
+  double Whole(double value);
+  // The six-decimal text of a value.
   std::string Fixed(double value);
   // An intermediate value, rounded up to six places.
-  std::string Six(double value) { return RoundNumberText(Fixed(value), 6); }
-  // A result, rounded up to the user's places.
-  std::string Result(double value) { return RoundNumberText(Fixed(value), places_); }
+  std::string Six(double value) { return RoundValue(Whole(value), 6); }
+  // A result, rounded up to the user's places when its line is written.
+  PlacesNumber Result(double value) { return {Whole(value), places_}; }
 
  private:
   int places_;

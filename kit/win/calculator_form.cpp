@@ -373,7 +373,7 @@ void CalculatorWindow::PaintContent(HDC dc) {
   if (shown_) {
     // A count changed since the compute shows from the next repaint on.
     const int places = CurrentPlaces();
-    if (places != solution_.places) Redraw(form_.core, captured_, places, solution_);
+    if (places != solution_.places) Redraw(form_.core, places, solution_);
     PaintLayouts(solution_.layouts, target);
   }
 }

@@ -263,7 +263,6 @@ const CalculatorCore Core{.check = Check,
                           .draw = Draw,
                           .profile = Formulas,
                           .solutionRight = 502,
-                          .tooBigText = kBigNumbers,
-                          .rounds = false};
+                          .tooBigText = kBigNumbers};
 
 }  // namespace prolexa::mernika

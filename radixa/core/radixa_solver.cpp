@@ -100,17 +100,17 @@ std::optional<DrawSteps> Compose(const CoefficientTexts& texts, int places) {
     steps.Line("x1 = |" + numerator + " + " + rootOfD);
     steps.Line("x1 = |" + numerator + " + " + shownR + "||" + shownTwoA + "|");
     steps.Line("x1 = |" + n.Six(r - b) + "||" + shownTwoA + "|");
-    steps.Line("x1 = " + n.Result((r + minusB) / twoA));
+    steps.Line("x1 = ", n.Result((r + minusB) / twoA));
     steps.Origin(kSecondRootLeft, kSecondRootTop);
     steps.Line("x2 = |" + numerator + " - " + rootOfD);
     steps.Line("x2 = |" + numerator + " - " + shownR + "||" + shownTwoA + "|");
     steps.Line("x2 = |" + n.Six(minusB - r) + "||" + shownTwoA + "|");
-    steps.Line("x2 = " + n.Result((minusB - r) / twoA));
+    steps.Line("x2 = ", n.Result((minusB - r) / twoA));
   } else if (d == 0) {
     steps.Line("x = | -b ||2a|");
     steps.Line("x = |" + numerator + "||2 * " + typedA + "|");
     steps.Line("x = |" + numerator + "||" + shownTwoA + "|");
-    steps.Line("x = " + n.Result(minusB / twoA));
+    steps.Line("x = ", n.Result(minusB / twoA));
   } else {
     // The complex roots keep six places whatever the rounding; the
     // imaginary part takes the sign of a.

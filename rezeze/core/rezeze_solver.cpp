@@ -144,14 +144,14 @@ const std::array<Entry, ExerciseCount> kCatalogue = {{
      [](const Values& x, const UnitTexts& t, NumberWriter& n, DrawSteps& s) {
        s.Line("o = 4 * a");
        s.Line("o = 4 * " + S(n, x[0]) + t.u);
-       s.Line("o = " + n.Result(4 * x[0]) + t.u);
+       s.Line("o = ", n.Result(4 * x[0]), t.u);
      }},
     {Square,
      [](const Values& x) -> Limits { return {{x[0], kCz}, {x[0] * x[0], kCz}}; },
      [](const Values& x, const UnitTexts& t, NumberWriter& n, DrawSteps& s) {
        s.Line("S = a^");
        s.Line("S = " + S(n, x[0]) + "^" + t.u);
-       s.Line("S = " + n.Result(x[0] * x[0]) + t.U);
+       s.Line("S = ", n.Result(x[0] * x[0]), t.U);
      }},
     {Rectangle,
      [](const Values& x) -> Limits {
@@ -161,14 +161,14 @@ const std::array<Entry, ExerciseCount> kCatalogue = {{
        s.Line("o = 2(a + b)");
        s.Line("o = 2(" + S(n, x[0]) + t.u + " + " + S(n, x[1]) + t.u + ")");
        s.Line("o = 2 * " + S(n, x[0] + x[1]) + t.u);
-       s.Line("o = " + n.Result(2 * (x[0] + x[1])) + t.u);
+       s.Line("o = ", n.Result(2 * (x[0] + x[1])), t.u);
      }},
     {Rectangle,
      [](const Values& x) -> Limits { return {{x[0], kCz}, {x[1], kCz}, {x[0] * x[1], kCz}}; },
      [](const Values& x, const UnitTexts& t, NumberWriter& n, DrawSteps& s) {
        s.Line("S = a * b");
        s.Line("S = " + S(n, x[0]) + t.u + " * " + S(n, x[1]) + t.u);
-       s.Line("S = " + n.Result(x[0] * x[1]) + t.U);
+       s.Line("S = ", n.Result(x[0] * x[1]), t.U);
      }},
     {RadiusOrDiameter,
      [](const Values& x) -> Limits {
@@ -178,11 +178,11 @@ const std::array<Entry, ExerciseCount> kCatalogue = {{
        if (x.Given(0)) {
          s.Line("o = 2 * PI * r");
          s.Line("o = 2 * 3,14 * " + S(n, x[0]) + t.u);
-         s.Line("o = " + n.Result(6.2831852 * x[0]) + t.u);
+         s.Line("o = ", n.Result(6.2831852 * x[0]), t.u);
        } else {
          s.Line("o = PI * d");
          s.Line("o = 3,14 * " + S(n, x[1]) + t.u);
-         s.Line("o = " + n.Result(3.1415926 * x[1]) + t.u);
+         s.Line("o = ", n.Result(3.1415926 * x[1]), t.u);
        }
      }},
     {RadiusOrDiameter,
@@ -195,11 +195,11 @@ const std::array<Entry, ExerciseCount> kCatalogue = {{
          s.Line("S = PI * r^");
          s.Line("S = 3,14 * " + S(n, x[0]) + "^" + t.u);
          s.Line("S = 3.14 * " + S(n, x[0] * x[0]) + t.u);
-         s.Line("S = " + n.Result(3.14 * x[0] * x[0]) + t.U);
+         s.Line("S = ", n.Result(3.14 * x[0] * x[0]), t.U);
        } else {
          s.Line("S = |PI * d^||4|");
          s.Line("S = |3,14 * " + S(n, x[1]) + "^" + t.u + "||4|");
-         s.Line("S = " + n.Result(3.14 * x[1] * x[1] * 0.25) + t.U);
+         s.Line("S = ", n.Result(3.14 * x[1] * x[1] * 0.25), t.U);
        }
      }},
     {TriangleSides,
@@ -208,7 +208,7 @@ const std::array<Entry, ExerciseCount> kCatalogue = {{
      [](const Values& x, const UnitTexts& t, NumberWriter& n, DrawSteps& s) {
        s.Line("o = a + b + c");
        s.Line("o = " + S(n, x[0]) + t.u + " + " + S(n, x[1]) + t.u + " + " + S(n, x[2]) + t.u);
-       s.Line("o = " + n.Result(x[0] + x[1] + x[2]) + t.u);
+       s.Line("o = ", n.Result(x[0] + x[1] + x[2]), t.u);
      }},
     {TriangleArea,
      [](const Values& x) -> Limits { return {{0.5 * x[0] * x[1], kCz}}; },
@@ -217,7 +217,7 @@ const std::array<Entry, ExerciseCount> kCatalogue = {{
        s.Line("S = |z * v||2|");
        s.Line("S = |" + S(n, x[0]) + t.u + " * " + S(n, x[1]) + t.u + "||2|");
        s.Line("S = |" + S(n, x[0] * x[1]) + t.u + "||2|");
-       s.Line("S = " + n.Result(0.5 * x[0] * x[1]) + t.U);
+       s.Line("S = ", n.Result(0.5 * x[0] * x[1]), t.U);
      }},
     // The trapezium takes empty fields as 0; every number it writes is
     // checked whole by the writer.
@@ -226,7 +226,7 @@ const std::array<Entry, ExerciseCount> kCatalogue = {{
        s.Line("o = a + b + c + d");
        s.Line("o = " + S(n, x[0]) + t.u + " + " + S(n, x[1]) + t.u + " + " + S(n, x[2]) + t.u +
               " + " + S(n, x[3]) + t.u);
-       s.Line("o = " + n.Result(x[0] + x[1] + x[2] + x[3]) + t.u);
+       s.Line("o = ", n.Result(x[0] + x[1] + x[2] + x[3]), t.u);
      }},
     {Nothing, [](const Values&) -> Limits { return {}; },
      [](const Values& x, const UnitTexts& t, NumberWriter& n, DrawSteps& s) {
@@ -237,7 +237,7 @@ const std::array<Entry, ExerciseCount> kCatalogue = {{
               t.u);
        s.Line("S = |" + S(n, x[0] * x[1]) + t.u + "||2| * " + S(n, x[2]) + t.u);
        s.Line("S = " + S(n, 0.5 * x[0] * x[1]) + t.u + " * " + S(n, x[2]) + t.u);
-       s.Line("S = " + n.Result(0.5 * x[0] * x[1] * x[2]) + t.U);
+       s.Line("S = ", n.Result(0.5 * x[0] * x[1] * x[2]), t.U);
      }},
     {Cube,
      [](const Values& x) -> Limits { return {{x[0], kCz}, {6 * x[0] * x[0], kCz}}; },
@@ -245,7 +245,7 @@ const std::array<Entry, ExerciseCount> kCatalogue = {{
        s.Line("S = 6 * a^");
        s.Line("S = 6 * " + S(n, x[0]) + "^" + t.u);
        s.Line("S = 6 * " + S(n, x[0] * x[0]) + t.u);
-       s.Line("S = " + n.Result(6 * x[0] * x[0]) + t.U);
+       s.Line("S = ", n.Result(6 * x[0] * x[0]), t.U);
      }},
     {Cube,
      [](const Values& x) -> Limits { return {{x[0], kCz}, {x[0] * x[0] * x[0], kCz}}; },
@@ -253,7 +253,7 @@ const std::array<Entry, ExerciseCount> kCatalogue = {{
        s.Superscript("3");
        s.Line("V = a^");
        s.Line("V = " + S(n, x[0]) + "^" + t.u);
-       s.Line("V = " + n.Result(x[0] * x[0] * x[0]) + t.U);
+       s.Line("V = ", n.Result(x[0] * x[0] * x[0]), t.U);
      }},
     {PrismSides,
      [](const Values& x) -> Limits {
@@ -268,7 +268,7 @@ const std::array<Entry, ExerciseCount> kCatalogue = {{
               ")");
        s.Line("S = 2(" + S(n, ab) + t.u + " + " + S(n, ac) + t.u + " + " + S(n, bc) + t.u + ")");
        s.Line("S = 2 * " + S(n, ab + ac + bc) + t.u);
-       s.Line("S = " + n.Result(2 * (ab + ac + bc)) + t.U);
+       s.Line("S = ", n.Result(2 * (ab + ac + bc)), t.U);
      }},
     {PrismSides,
      [](const Values& x) -> Limits {
@@ -278,7 +278,7 @@ const std::array<Entry, ExerciseCount> kCatalogue = {{
        s.Line("V = a * b * c");
        s.Line("V = " + S(n, x[0]) + t.u + " * " + S(n, x[1]) + t.u + " * " + S(n, x[2]) + t.u);
        s.Superscript("3");
-       s.Line("V = " + n.Result(x[0] * x[1] * x[2]) + t.U);
+       s.Line("V = ", n.Result(x[0] * x[1] * x[2]), t.U);
      }},
     {Cylinder,
      [](const Values& x) -> Limits {
@@ -292,14 +292,14 @@ const std::array<Entry, ExerciseCount> kCatalogue = {{
                 t.u + ")");
          s.Line("S = 2 * 3,14 * " + S(n, r) + t.u + " * " + S(n, r + v) + t.u);
          s.Line("S = " + S(n, 6.28 * r) + t.u + " * " + S(n, r + v) + t.u);
-         s.Line("S = " + n.Result(6.28 * r * (r + v)) + t.U);
+         s.Line("S = ", n.Result(6.28 * r * (r + v)), t.U);
        } else {
          s.Line("S = |2 * PI * d * v + PI * d^||2|");
          s.Line("S = |2 * 3,14 * " + S(n, d) + t.u + " * " + S(n, v) + t.u + " + 3,14 * " +
                 S(n, d) + "^" + t.u + "||2|");
          s.Line("S = |" + S(n, 6.28 * d * v) + t.u + " + " + S(n, 3.14 * d * d) + t.u + "||2|");
          s.Line("S = |" + S(n, 6.28 * d * v + 3.14 * d * d) + t.u + "||2|");
-         s.Line("S = " + n.Result(0.5 * (6.28 * d * v + 3.14 * d * d)) + t.U);
+         s.Line("S = ", n.Result(0.5 * (6.28 * d * v + 3.14 * d * d)), t.U);
        }
      }},
     {Cylinder,
@@ -315,12 +315,12 @@ const std::array<Entry, ExerciseCount> kCatalogue = {{
          s.Line("V = 3,14 * " + S(n, r) + "^" + t.u + " * " + S(n, v) + t.u);
          s.Line("V = 3.14 * " + S(n, r * r) + t.u + " * " + S(n, v) + t.u);
          s.Superscript("3");
-         s.Line("V = " + n.Result(3.14 * r * r * v) + t.U);
+         s.Line("V = ", n.Result(3.14 * r * r * v), t.U);
        } else {
          s.Line("V = |PI * d^||4| * v");
          s.Line("V = |3,14 * " + S(n, d) + "^" + t.u + "||4| * " + S(n, v) + t.u);
          s.Superscript("3");
-         s.Line("V = " + n.Result(3.14 * d * d * 0.25 * v) + t.U);
+         s.Line("V = ", n.Result(3.14 * d * d * 0.25 * v), t.U);
        }
      }},
     // The surface's last line keeps six places and the plain unit.
@@ -342,7 +342,7 @@ const std::array<Entry, ExerciseCount> kCatalogue = {{
        s.Line("V = |1||3| * " + S(n, a * a) + t.u + " * " + S(n, v) + t.u);
        s.Line("V = |1||3| * " + S(n, a * a * v) + t.u);
        s.Superscript("3");
-       s.Line("V = " + n.Result(a * a * v / 3) + t.U);
+       s.Line("V = ", n.Result(a * a * v / 3), t.U);
      }},
     {Cone,
      [](const Values&) -> Limits { return {}; },
@@ -382,7 +382,7 @@ const std::array<Entry, ExerciseCount> kCatalogue = {{
        s.Line("V = " + share + " * 3,14 * " + S(n, q * q) + t.u + " * " + S(n, v) + t.u);
        s.Line("V = " + share + " * " + S(n, 3.14 * q * q * v) + t.u);
        s.Superscript("3");
-       s.Line("V = " + n.Result(3.14 * q * q * v / divisor) + t.U);
+       s.Line("V = ", n.Result(3.14 * q * q * v / divisor), t.U);
      }},
     {RadiusOrDiameter,
      [](const Values& x) -> Limits {
@@ -394,13 +394,13 @@ const std::array<Entry, ExerciseCount> kCatalogue = {{
          s.Line("S = 4 * PI * r^");
          s.Line("S = 4 * 3,14 * " + S(n, r) + "^" + t.u);
          s.Line("S = 4 * 3,14 * " + S(n, r * r) + t.u);
-         s.Line("S = " + n.Result(12.56 * r * r) + t.U);
+         s.Line("S = ", n.Result(12.56 * r * r), t.U);
        } else {
          const double d = x[1];
          s.Line("S = PI * d^");
          s.Line("S = 3,14 * " + S(n, d) + "^" + t.u);
          s.Line("S = 3,14 * " + S(n, d * d) + t.u);
-         s.Line("S = " + n.Result(3.14 * d * d) + t.U);
+         s.Line("S = ", n.Result(3.14 * d * d), t.U);
        }
      }},
     {RadiusOrDiameter,
@@ -417,13 +417,13 @@ const std::array<Entry, ExerciseCount> kCatalogue = {{
          s.Line("V = |4||3| * PI * r^");
          s.Line("V = |4||3| * 3,14 * " + S(n, r) + "^" + t.u);
          s.Line("V = |4||3| * 3,14 * " + S(n, r * r * r) + t.u);
-         s.Line("V = " + n.Result((4.0 / 3) * 3.14 * r * r * r) + t.U);
+         s.Line("V = ", n.Result((4.0 / 3) * 3.14 * r * r * r), t.U);
        } else {
          const double half = x[1] / 2;
          s.Line("V = |4||3| * PI * |d^||2^|");
          s.Line("V = |4||3| * 3,14 * |" + S(n, x[1]) + "^||2^|" + t.u);
          s.Line("V = |4||3| * 3,14 * " + S(n, half * half * half) + t.u);
-         s.Line("V = " + n.Result((4.0 / 3) * 3.14 * half * half * half) + t.U);
+         s.Line("V = ", n.Result((4.0 / 3) * 3.14 * half * half * half), t.U);
        }
      }},
 }};

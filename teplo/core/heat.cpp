@@ -156,7 +156,6 @@ const CalculatorCore Core{.check = Check,
                           .draw = Draw,
                           .profile = Formulas,
                           .solutionRight = 709,
-                          .tooBigText = BigNumbersMessage,
-                          .rounds = false};
+                          .tooBigText = BigNumbersMessage};
 
 }  // namespace prolexa::zeraz

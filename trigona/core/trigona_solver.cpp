@@ -108,7 +108,7 @@ DrawSteps DrawRightTriangleSolution(SolutionState state, const SideTexts& sides,
   steps.Line(x + " = @" + squares + "@");
   // The sum is written as computed; only a difference is rounded up.
   steps.Line(x + " = @" + Rounded(square, leg ? 6 : 20) + u + "@");
-  steps.Line(x + " = " + Rounded(std::sqrt(square), places) + u);
+  steps.Line(x + " = ", PlacesNumber{std::sqrt(square), places}, u);
   return steps;
 }
 

@@ -159,7 +159,6 @@ const CalculatorCore Core{.check = Check,
                           .draw = Draw,
                           .profile = Formulas,
                           .solutionRight = 510,
-                          .tooBigText = kBigNumbers,
-                          .rounds = false};
+                          .tooBigText = kBigNumbers};
 
 }  // namespace prolexa::zazozarozovuz
