@@ -19,14 +19,16 @@ Solution Solve(const CalculatorCore& core, const FormInputs& inputs, int places)
   solution.steps = verdict.steps ? std::move(*verdict.steps)
                                  : core.draw(inputs, verdict.state, MostPlaces);
   verdict.steps.reset();
-  // Composed once, at the most places, and measured there; only its results
-  // are then written again at `places`.
-  if (!StepsFit(solution.steps, core.profile, core.solutionRight)) {
+  // Composed and laid out once, at the most places; only the lines of its
+  // results are then written and laid out again at `places`.
+  solution.layouts = LayOut(solution.steps, core.profile);
+  if (!LayoutsFit(solution.layouts, core.profile.capacity, core.solutionRight)) {
     verdict.refusal = ErrorRefusal(core.tooBigText);
     solution.steps = DrawSteps();
     solution.layouts.clear();
     return solution;
   }
+  solution.places = MostPlaces;
   Redraw(core, places, solution);
   return solution;
 }
@@ -36,9 +38,10 @@ Verdict Compute(const CalculatorCore& core, const FormInputs& inputs) {
 }
 
 void Redraw(const CalculatorCore& core, int places, Solution& solution) {
+  if (places == solution.places) return;
   solution.places = places;
   solution.steps.SetPlaces(places);
-  solution.layouts = LayOut(solution.steps, core.profile);
+  LayOutResults(solution.steps, core.profile, solution.layouts);
 }
 
 }  // namespace prolexa

@@ -1,6 +1,7 @@
 #include "formula.h"
 
 #include <algorithm>
+#include <array>
 
 #include "utf.h"
 
@@ -25,223 +26,114 @@ struct PartPlacement {
 
 PartPlacement OnRow(int lineY) { return {lineY, -5, lineY, 7, lineY - 6}; }
 
-// The marks of a line, counted in one pass before it is laid out.
+// What each byte is to the layout. Every mark is ASCII, which never occurs
+// inside a longer UTF-8 sequence.
+enum class ByteClass : unsigned char { Plain, Continuation, Lead, Caret, Root, Bar, Hide };
+
+constexpr std::array<ByteClass, 256> kByteClasses = [] {
+  std::array<ByteClass, 256> classes{};
+  for (int b = 0x80; b < 0xC0; ++b) classes[b] = ByteClass::Continuation;
+  for (int b = 0xC0; b < 0x100; ++b) classes[b] = ByteClass::Lead;
+  classes[static_cast<unsigned char>(kSuperscriptMark)] = ByteClass::Caret;
+  classes[static_cast<unsigned char>(kRootMark)] = ByteClass::Root;
+  classes[static_cast<unsigned char>(kBarMark)] = ByteClass::Bar;
+  classes[static_cast<unsigned char>(kHideMark)] = ByteClass::Hide;
+  return classes;
+}();
+
+ByteClass ClassOf(char c) { return kByteClasses[static_cast<unsigned char>(c)]; }
+
+// How many bytes of each class a line holds, counted before it is laid out.
 struct LineMarks {
-  std::size_t bars = 0;
-  std::size_t carets = 0;
-  std::size_t rootMarks = 0;
-  bool hidden = false;
-  bool ascii = true;
+  std::array<std::size_t, 7> count{};
+
+  explicit LineMarks(std::string_view line) {
+    for (const char c : line) ++count[static_cast<std::size_t>(ClassOf(c))];
+  }
+  std::size_t Of(ByteClass c) const { return count[static_cast<std::size_t>(c)]; }
 };
 
-LineMarks CountMarks(std::string_view line) {
-  LineMarks marks;
-  for (const char c : line) {
-    switch (c) {
-      case kBarMark: ++marks.bars; break;
-      case kSuperscriptMark: ++marks.carets; break;
-      case kRootMark: ++marks.rootMarks; break;
-      case kHideMark: marks.hidden = true; break;
-      default: if (static_cast<unsigned char>(c) >= 0x80) marks.ascii = false;
-    }
-  }
-  return marks;
-}
-
-// Keeps a line's display list.
-class Recorder {
+class LineLayout {
  public:
-  static constexpr bool kKeepsText = true;
-
-  Recorder(std::string_view superscript, FormulaLayout& out)
+  LineLayout(std::string_view superscript, FormulaLayout& out)
       : superscript_(superscript), out_(out) {}
 
   // One allocation for each kind of item the line has.
   void Reserve(const LineMarks& marks, std::size_t fractions) {
     out_.texts.reserve(3 * fractions + 1);
-    if (marks.carets > 0) out_.superscripts.reserve(marks.carets);
-    if (marks.rootMarks > 1) out_.roots.reserve(marks.rootMarks / 2);
+    if (marks.Of(ByteClass::Caret) > 0) out_.superscripts.reserve(marks.Of(ByteClass::Caret));
+    if (marks.Of(ByteClass::Root) > 1) out_.roots.reserve(marks.Of(ByteClass::Root) / 2);
     if (fractions > 0) out_.bars.reserve(fractions);
   }
-  void Text(int x, int y, std::string text, std::size_t) {
-    out_.texts.push_back({x, y, TextSize::Main, std::move(text)});
+
+  // Lays out one part whose left edge is x0 and gives its drawn width. One
+  // pass over the part's bytes: a '^' puts the superscript after the
+  // character before it, each pair of '@' a root over the columns between
+  // them (an odd last mark stays a blank), and the text is the part without
+  // its marks, a blank for each '@'. Columns count the part's characters
+  // without its '^' marks, '|' included unless `barsTakeColumns` is false.
+  int Part(std::string_view part, int x0, const PartPlacement& at, bool barsTakeColumns = true) {
+    std::string text(part.size(), '\0');
+    char* kept = text.data();
+    int column = 0;
+    int bars = 0;
+    std::size_t carets = 0;
+    std::size_t rootMarks = 0;
+    int open = -1;
+    for (const char c : part) {
+      switch (ClassOf(c)) {
+        case ByteClass::Plain:
+        case ByteClass::Hide:
+        case ByteClass::Lead:
+          *kept++ = c;
+          ++column;
+          break;
+        case ByteClass::Continuation:
+          *kept++ = c;
+          break;
+        case ByteClass::Caret:
+          out_.superscripts.push_back({x0 + CharWidth * (column - 1) + at.superscriptDx,
+                                       at.superscriptY, TextSize::Small,
+                                       std::string(superscript_)});
+          ++carets;
+          break;
+        case ByteClass::Bar:
+          if (barsTakeColumns) ++column, ++bars;
+          break;
+        case ByteClass::Root:
+          ++rootMarks;
+          if (open < 0) {
+            open = column;
+          } else {
+            out_.roots.push_back({x0 + CharWidth * open + at.rootDx, at.rootY,
+                                  CharWidth * (column - open) + 10});
+            open = -1;
+          }
+          *kept++ = ' ';
+          ++column;
+          break;
+      }
+    }
+    const int drawn = column - bars;
+    if (drawn > 0) {
+      text.resize(static_cast<std::size_t>(kept - text.data()));
+      out_.texts.push_back({x0, at.textY, TextSize::Main, std::move(text)});
+    }
+
+    FormulaUsage& usage = out_.usage;
+    usage.longestPart = std::max(usage.longestPart, static_cast<std::size_t>(column));
+    usage.mostRootMarks = std::max(usage.mostRootMarks, rootMarks);
+    usage.mostSuperscriptMarks = std::max(usage.mostSuperscriptMarks, carets);
+    usage.longestTextItem = std::max(usage.longestTextItem, static_cast<std::size_t>(drawn));
+    return CharWidth * drawn;
   }
-  void Superscript(int x, int y) {
-    out_.superscripts.push_back({x, y, TextSize::Small, std::string(superscript_)});
-  }
-  void Root(int x, int y, int w) { out_.roots.push_back({x, y, w}); }
+
   void Bar(int x1, int y, int x2) { out_.bars.push_back({x1, y, x2}); }
-  FormulaUsage& Usage() { return out_.usage; }
-  void Advance(int advance) { out_.advance = advance; }
 
  private:
   std::string_view superscript_;
   FormulaLayout& out_;
 };
-
-// Keeps only what a line takes: its counts and how far right it reaches.
-class Meter {
- public:
-  static constexpr bool kKeepsText = false;
-
-  Meter(std::string_view superscript, FormulaExtent& out)
-      : superscriptWidth_(CharWidth * static_cast<int>(CharacterCount(superscript))), out_(out) {}
-
-  void Reserve(const LineMarks&, std::size_t) {}
-  void Text(int x, int, const std::string&, std::size_t drawn) {
-    ++out_.texts;
-    Reach(x + CharWidth * static_cast<int>(drawn));
-  }
-  void Superscript(int x, int) {
-    ++out_.superscripts;
-    Reach(x + superscriptWidth_);
-  }
-  // The root sign's polyline ends on column x + w + 1.
-  void Root(int x, int, int w) {
-    ++out_.roots;
-    Reach(x + w + 2);
-  }
-  void Bar(int x1, int, int x2) {
-    ++out_.bars;
-    Reach(std::max(x1, x2));
-  }
-  FormulaUsage& Usage() { return out_.usage; }
-  void Advance(int advance) { out_.advance = advance; }
-
- private:
-  void Reach(int x) { out_.right = std::max(out_.right, x); }
-
-  int superscriptWidth_;
-  FormulaExtent& out_;
-};
-
-// Lays out one part whose left edge is x0 and gives its drawn width. One
-// pass over the part's bytes (the marks are ASCII, which never occurs inside
-// a longer UTF-8 sequence): a '^' puts the superscript after the character
-// before it, each pair of '@' a root over the columns between them (an odd
-// last mark stays a blank), and the text is the part without its marks, a
-// blank for each '@'. Places count the part's characters without its '^'
-// marks, '|' included unless `barsTakeColumns` is false.
-template <class Sink>
-int LayOutPart(Sink& sink, std::string_view part, int x0, const PartPlacement& at,
-               bool barsTakeColumns = true) {
-  std::string text;
-  char* kept = nullptr;
-  if constexpr (Sink::kKeepsText) {
-    text.resize(part.size());
-    kept = text.data();
-  }
-  std::size_t characters = 0;
-  std::size_t drawn = 0;
-  std::size_t carets = 0;
-  std::size_t rootMarks = 0;
-  int open = -1;
-  for (char c : part) {
-    if ((static_cast<unsigned char>(c) & 0xC0) == 0x80) {  // rest of a character
-      if constexpr (Sink::kKeepsText) *kept++ = c;
-      continue;
-    }
-    if (c == kBarMark && !barsTakeColumns) continue;
-    const int column = static_cast<int>(characters - carets);
-    ++characters;
-    if (c == kSuperscriptMark) {
-      sink.Superscript(x0 + CharWidth * (column - 1) + at.superscriptDx, at.superscriptY);
-      ++carets;
-      continue;
-    }
-    if (c == kBarMark) continue;
-    if (c == kRootMark) {
-      ++rootMarks;
-      if (open < 0) {
-        open = column;
-      } else {
-        sink.Root(x0 + CharWidth * open + at.rootDx, at.rootY, CharWidth * (column - open) + 10);
-        open = -1;
-      }
-      c = ' ';
-    }
-    if constexpr (Sink::kKeepsText) *kept++ = c;
-    ++drawn;
-  }
-  if (drawn > 0) {
-    if constexpr (Sink::kKeepsText) text.resize(static_cast<std::size_t>(kept - text.data()));
-    sink.Text(x0, at.textY, std::move(text), drawn);
-  }
-
-  FormulaUsage& usage = sink.Usage();
-  usage.longestPart = std::max(usage.longestPart, characters - carets);
-  usage.mostRootMarks = std::max(usage.mostRootMarks, rootMarks);
-  usage.mostSuperscriptMarks = std::max(usage.mostSuperscriptMarks, carets);
-  usage.longestTextItem = std::max(usage.longestTextItem, drawn);
-  return CharWidth * static_cast<int>(drawn);
-}
-
-// Lays out one UTF-8 mark-up line for a sink; LayoutFormula and
-// MeasureFormula tell what the line is.
-template <class Sink>
-void LayOutLine(Sink& sink, std::string_view line, int left, int lineY, int fractionAdvance) {
-  const LineMarks marks = CountMarks(line);
-  if (marks.hidden) return;
-  // Malformed UTF-8 is first written as the characters it reads as (a
-  // U+FFFD for each bad byte), so that the parts can work on bytes. The
-  // marks are ASCII and stay as they are.
-  std::string sanitized;
-  if (!marks.ascii && !IsValidUtf8(line)) {
-    sanitized = CodePointsToUtf8(Utf8ToCodePoints(line));
-    line = sanitized;
-  }
-  sink.Usage().barMarks = marks.bars;
-  const std::size_t fractions = marks.bars / 4;
-  sink.Reserve(marks, fractions);
-
-  if (fractions == 0) {
-    LayOutPart(sink, line, left, OnRow(lineY));
-    sink.Advance(PlainLineAdvance);
-    return;
-  }
-  // Characters first to last of the line, as the parts take them.
-  const auto range = [&line](std::size_t first, std::size_t last) {
-    return last < first || last == std::string_view::npos ? std::string_view()
-                                                          : line.substr(first, last - first + 1);
-  };
-  const auto nextBar = [&line](std::size_t after) { return line.find(kBarMark, after + 1); };
-
-  std::size_t p = line.find(kBarMark);
-  int h = 0;
-  if (p >= 1) h = LayOutPart(sink, range(0, p - 1), left, OnRow(lineY));
-  std::size_t s = p;
-  for (std::size_t f = 0; f < fractions; ++f) {
-    const std::size_t q = nextBar(p);
-    const std::size_t r = nextBar(q);
-    s = nextBar(r);
-    const int x0 = left + h;
-
-    // Both parts keep their bars, so their positions run one ahead of the
-    // drawn text; the offsets below take that character back.
-    const int numerator =
-        LayOutPart(sink, range(p, q), x0, {lineY - 10, -13, lineY - 10, -1, lineY - 18});
-    const std::string_view below = range(r, s);
-    // A root sign needs the room above its radicand: the text moves down.
-    const bool rooted = std::count(below.begin(), below.end(), kRootMark) >= 2;
-    const int denominator =
-        rooted ? LayOutPart(sink, below, x0, {lineY + 25, -13, lineY + 25, -1, lineY + 17})
-               : LayOutPart(sink, below, x0, {lineY + 16, -13, lineY + 25, -1, lineY + 8});
-
-    const int width = std::max(numerator, denominator);
-    sink.Bar(x0, lineY + 7, x0 + width);
-
-    if (f + 1 < fractions) {
-      p = nextBar(s);
-      h += width;
-      h += LayOutPart(sink, range(s + 1, p - 1), left + h, OnRow(lineY));
-    }
-  }
-
-  // The suffix stands 50 pixels from the last fraction's left edge, however
-  // wide that fraction is; bars past the last group of four are dropped.
-  LayOutPart(sink, line.substr(s + 1), left + h + 50, OnRow(lineY), false);
-  sink.Advance(fractionAdvance);
-}
 
 }  // namespace
 
@@ -324,24 +216,16 @@ bool operator==(const FractionBar& l, const FractionBar& r) {
   return l.x1 == r.x1 && l.y == r.y && l.x2 == r.x2;
 }
 
-bool FitsCapacity(const FormulaExtent& extent, const FormulaCapacity& capacity) {
-  const FormulaUsage& u = extent.usage;
-  return extent.texts <= capacity.textItems && extent.roots <= capacity.rootSigns &&
-         extent.superscripts <= capacity.superscripts && extent.bars <= capacity.fractionBars &&
-         u.barMarks <= capacity.barMarks && u.longestPart <= capacity.partChars &&
+bool FitsCapacity(const FormulaLayout& layout, const FormulaCapacity& capacity) {
+  const FormulaUsage& u = layout.usage;
+  return layout.texts.size() <= capacity.textItems &&
+         layout.roots.size() <= capacity.rootSigns &&
+         layout.superscripts.size() <= capacity.superscripts &&
+         layout.bars.size() <= capacity.fractionBars && u.barMarks <= capacity.barMarks &&
+         u.longestPart <= capacity.partChars &&
          u.mostRootMarks <= capacity.rootMarksPerPart &&
          u.mostSuperscriptMarks <= capacity.superscriptMarksPerPart &&
          u.longestTextItem <= capacity.textItemChars;
-}
-
-bool FitsCapacity(const FormulaLayout& layout, const FormulaCapacity& capacity) {
-  FormulaExtent extent;
-  extent.texts = layout.texts.size();
-  extent.superscripts = layout.superscripts.size();
-  extent.roots = layout.roots.size();
-  extent.bars = layout.bars.size();
-  extent.usage = layout.usage;
-  return FitsCapacity(extent, capacity);
 }
 
 std::u32string StripMarkup(std::u32string_view source) {
@@ -398,17 +282,67 @@ std::u32string CopyRange(std::u32string_view source, int first, int last) {
 FormulaLayout LayoutFormula(std::string_view line, int left, int lineY,
                             std::string_view superscript, int fractionAdvance) {
   FormulaLayout out;
-  Recorder recorder(superscript, out);
-  LayOutLine(recorder, line, left, lineY, fractionAdvance);
-  return out;
-}
+  const LineMarks marks(line);
+  if (marks.Of(ByteClass::Hide) > 0) return out;
+  // Malformed UTF-8 is first written as the characters it reads as (a
+  // U+FFFD for each bad byte), so that the parts can work on bytes. The
+  // marks are ASCII and stay as they are.
+  std::string sanitized;
+  if ((marks.Of(ByteClass::Continuation) > 0 || marks.Of(ByteClass::Lead) > 0) && !IsValidUtf8(line)) {
+    sanitized = CodePointsToUtf8(Utf8ToCodePoints(line));
+    line = sanitized;
+  }
+  out.usage.barMarks = marks.Of(ByteClass::Bar);
+  const std::size_t fractions = marks.Of(ByteClass::Bar) / 4;
+  LineLayout layout(superscript, out);
+  layout.Reserve(marks, fractions);
 
-FormulaExtent MeasureFormula(std::string_view line, int left, int lineY,
-                             std::string_view superscript, int fractionAdvance) {
-  FormulaExtent extent;
-  Meter meter(superscript, extent);
-  LayOutLine(meter, line, left, lineY, fractionAdvance);
-  return extent;
+  if (fractions == 0) {
+    layout.Part(line, left, OnRow(lineY));
+    out.advance = PlainLineAdvance;
+    return out;
+  }
+  // Characters first to last of the line, as the parts take them.
+  const auto range = [&line](std::size_t first, std::size_t last) {
+    return last < first ? std::string_view() : line.substr(first, last - first + 1);
+  };
+  const auto nextBar = [&line](std::size_t after) { return line.find(kBarMark, after + 1); };
+
+  std::size_t p = line.find(kBarMark);
+  int h = 0;
+  if (p >= 1) h = layout.Part(range(0, p - 1), left, OnRow(lineY));
+  std::size_t s = p;
+  for (std::size_t f = 0; f < fractions; ++f) {
+    const std::size_t q = nextBar(p);
+    const std::size_t r = nextBar(q);
+    s = nextBar(r);
+    const int x0 = left + h;
+
+    // Both parts keep their bars, so their positions run one ahead of the
+    // drawn text; the offsets below take that character back.
+    const int numerator = layout.Part(range(p, q), x0, {lineY - 10, -13, lineY - 10, -1, lineY - 18});
+    const std::string_view below = range(r, s);
+    // A root sign needs the room above its radicand: the text moves down.
+    const bool rooted = std::count(below.begin(), below.end(), kRootMark) >= 2;
+    const int denominator =
+        rooted ? layout.Part(below, x0, {lineY + 25, -13, lineY + 25, -1, lineY + 17})
+               : layout.Part(below, x0, {lineY + 16, -13, lineY + 25, -1, lineY + 8});
+
+    const int width = std::max(numerator, denominator);
+    layout.Bar(x0, lineY + 7, x0 + width);
+
+    if (f + 1 < fractions) {
+      p = nextBar(s);
+      h += width;
+      h += layout.Part(range(s + 1, p - 1), left + h, OnRow(lineY));
+    }
+  }
+
+  // The suffix stands 50 pixels from the last fraction's left edge, however
+  // wide that fraction is; bars past the last group of four are dropped.
+  layout.Part(line.substr(s + 1), left + h + 50, OnRow(lineY), false);
+  out.advance = fractionAdvance;
+  return out;
 }
 
 }  // namespace prolexa

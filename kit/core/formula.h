@@ -131,25 +131,12 @@ struct FormulaLayout {
   FormulaUsage usage;
 };
 
-// What a line takes, without its display list: its items, what the layout
-// met and the column just past its rightmost pixel.
-struct FormulaExtent {
-  std::size_t texts = 0;
-  std::size_t superscripts = 0;
-  std::size_t roots = 0;
-  std::size_t bars = 0;
-  FormulaUsage usage;
-  int right = 0;
-  int advance = 0;
-};
-
 // The column just past the rightmost pixel the items reach (a text counts
 // 8 pixels a character); the left edge when there is nothing.
 int RightEdge(const FormulaLayout& layout);
 int RightEdge(const SketchItem& item);
 
 bool FitsCapacity(const FormulaLayout& layout, const FormulaCapacity& capacity);
-bool FitsCapacity(const FormulaExtent& extent, const FormulaCapacity& capacity);
 
 // The layout's rules one at a time, on code points. LayoutFormula applies
 // them all in one pass over a part's bytes and gives the same places; these
@@ -173,11 +160,6 @@ std::u32string CopyRange(std::u32string_view source, int first, int last);
 // drawn); '|' marks past the last group of four are dropped from the suffix.
 FormulaLayout LayoutFormula(std::string_view line, int left, int lineY,
                             std::string_view superscript, int fractionAdvance);
-
-// The extent of the line LayoutFormula lays out, found without building its
-// display list (and without allocating): for checking that a line fits.
-FormulaExtent MeasureFormula(std::string_view line, int left, int lineY,
-                             std::string_view superscript, int fractionAdvance);
 
 class FormulaTarget {
  public:

@@ -41,9 +41,9 @@ bool DrawSteps::Rounds() const {
 
 namespace {
 
-// Hands every line of the steps to `line` with the column, row and
-// superscript text a painter has for it (`line` gives how far the row then
-// moves down), and every figure piece to `sketch`.
+// Hands every line step to `line` with the column, row and superscript text
+// a painter has for it (`line` gives how far the row then moves down), and
+// every figure piece to `sketch`.
 template <class OnLine, class OnSketch>
 void Walk(const DrawSteps& steps, OnLine line, OnSketch sketch) {
   int left = 0;
@@ -59,7 +59,7 @@ void Walk(const DrawSteps& steps, OnLine line, OnSketch sketch) {
         superscript = step.text;
         break;
       case DrawStep::Kind::Line:
-        lineY += line(step.text, left, lineY, superscript);
+        lineY += line(step, left, lineY, superscript);
         break;
       case DrawStep::Kind::Sketch:
         sketch(step.sketch);
@@ -79,26 +79,41 @@ std::vector<FormulaLayout> LayOut(const DrawSteps& steps, const FormulaProfile& 
   layouts.reserve(steps.Steps().size());
   Walk(
       steps,
-      [&](std::string_view text, int left, int lineY, std::string_view superscript) {
-        layouts.push_back(LayoutFormula(text, left, lineY, superscript, profile.fractionAdvance));
+      [&](const DrawStep& step, int left, int lineY, std::string_view superscript) {
+        layouts.push_back(
+            LayoutFormula(step.text, left, lineY, superscript, profile.fractionAdvance));
         return layouts.back().advance;
       },
       [&](const SketchItem& item) { layouts.emplace_back().sketches.push_back(item); });
   return layouts;
 }
 
-bool StepsFit(const DrawSteps& steps, const FormulaProfile& profile, int right) {
-  bool fits = true;
+void LayOutResults(const DrawSteps& steps, const FormulaProfile& profile,
+                   std::vector<FormulaLayout>& layouts) {
+  // A result is a number: it never changes how far its line moves the next
+  // one, so every other line keeps its place.
+  std::size_t k = 0;
   Walk(
       steps,
-      [&](std::string_view text, int left, int lineY, std::string_view superscript) {
-        const FormulaExtent extent =
-            MeasureFormula(text, left, lineY, superscript, profile.fractionAdvance);
-        fits = fits && FitsCapacity(extent, profile.capacity) && extent.right <= right;
-        return extent.advance;
+      [&](const DrawStep& step, int left, int lineY, std::string_view superscript) {
+        FormulaLayout& layout = layouts[k++];
+        if (step.resultAt != DrawStep::NoResult) {
+          layout = LayoutFormula(step.text, left, lineY, superscript, profile.fractionAdvance);
+        }
+        return layout.advance;
       },
-      [&](const SketchItem& item) { fits = fits && RightEdge(item) <= right; });
-  return fits;
+      [&](const SketchItem&) { ++k; });
+}
+
+bool LayoutsFit(const std::vector<FormulaLayout>& layouts, const FormulaCapacity& capacity,
+                int right) {
+  return std::all_of(layouts.begin(), layouts.end(), [&](const FormulaLayout& layout) {
+    return FitsCapacity(layout, capacity) && RightEdge(layout) <= right;
+  });
+}
+
+bool StepsFit(const DrawSteps& steps, const FormulaProfile& profile, int right) {
+  return LayoutsFit(LayOut(steps, profile), profile.capacity, right);
 }
 
 void PaintLayouts(const std::vector<FormulaLayout>& layouts, FormulaTarget& target) {

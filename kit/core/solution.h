@@ -102,8 +102,15 @@ void PaintSteps(const DrawSteps& steps, FormulaTarget& target, const FormulaProf
 std::vector<FormulaLayout> LayOut(const DrawSteps& steps, const FormulaProfile& profile);
 void PaintLayouts(const std::vector<FormulaLayout>& layouts, FormulaTarget& target);
 
-// Whether every line and figure piece of the steps stays left of `right`
-// and within the profile's capacity; measured, not laid out.
+// Lays out again, in place, the lines of `layouts` (LayOut of the steps)
+// that hold a result: after the steps' places changed.
+void LayOutResults(const DrawSteps& steps, const FormulaProfile& profile,
+                   std::vector<FormulaLayout>& layouts);
+
+// Whether every display list stays left of `right` and within the capacity.
+bool LayoutsFit(const std::vector<FormulaLayout>& layouts, const FormulaCapacity& capacity,
+                int right);
+// The same for the steps, laid out.
 bool StepsFit(const DrawSteps& steps, const FormulaProfile& profile, int right);
 
 // The "%f" text of a value rounded up to `places` (6 for intermediate values,
