@@ -56,7 +56,9 @@ struct LineMarks {
 class LineLayout {
  public:
   LineLayout(std::string_view superscript, FormulaLayout& out)
-      : superscript_(superscript), out_(out) {}
+      : superscript_(superscript),
+        superscriptWidth_(CharWidth * static_cast<int>(CharacterCount(superscript))),
+        out_(out) {}
 
   // One allocation for each kind of item the line has.
   void Reserve(const LineMarks& marks, std::size_t fractions) {
@@ -92,9 +94,7 @@ class LineLayout {
           *kept++ = c;
           break;
         case ByteClass::Caret:
-          out_.superscripts.push_back({x0 + CharWidth * (column - 1) + at.superscriptDx,
-                                       at.superscriptY, TextSize::Small,
-                                       std::string(superscript_)});
+          Superscript(x0 + CharWidth * (column - 1) + at.superscriptDx, at.superscriptY);
           ++carets;
           break;
         case ByteClass::Bar:
@@ -105,8 +105,7 @@ class LineLayout {
           if (open < 0) {
             open = column;
           } else {
-            out_.roots.push_back({x0 + CharWidth * open + at.rootDx, at.rootY,
-                                  CharWidth * (column - open) + 10});
+            Root(x0 + CharWidth * open + at.rootDx, at.rootY, CharWidth * (column - open) + 10);
             open = -1;
           }
           *kept++ = ' ';
@@ -118,6 +117,7 @@ class LineLayout {
     if (drawn > 0) {
       text.resize(static_cast<std::size_t>(kept - text.data()));
       out_.texts.push_back({x0, at.textY, TextSize::Main, std::move(text)});
+      Reach(x0 + CharWidth * drawn);
     }
 
     FormulaUsage& usage = out_.usage;
@@ -128,10 +128,25 @@ class LineLayout {
     return CharWidth * drawn;
   }
 
-  void Bar(int x1, int y, int x2) { out_.bars.push_back({x1, y, x2}); }
+  void Bar(int x1, int y, int x2) {
+    out_.bars.push_back({x1, y, x2});
+    Reach(std::max(x1, x2));
+  }
 
  private:
+  void Superscript(int x, int y) {
+    out_.superscripts.push_back({x, y, TextSize::Small, std::string(superscript_)});
+    Reach(x + superscriptWidth_);
+  }
+  // The root sign's polyline ends on column x + w + 1.
+  void Root(int x, int y, int w) {
+    out_.roots.push_back({x, y, w});
+    Reach(x + w + 2);
+  }
+  void Reach(int x) { out_.usage.right = std::max(out_.usage.right, x); }
+
   std::string_view superscript_;
+  int superscriptWidth_;
   FormulaLayout& out_;
 };
 
@@ -194,15 +209,8 @@ int RightEdge(const SketchItem& item) {
 }
 
 int RightEdge(const FormulaLayout& layout) {
-  int right = 0;
-  const auto reach = [&right](int x) { right = std::max(right, x); };
-  for (const auto* items : {&layout.texts, &layout.superscripts}) {
-    for (const TextItem& t : *items) reach(t.x + TextWidth(t.text));
-  }
-  // The root sign's polyline ends on column x + w + 1.
-  for (const RootSign& r : layout.roots) reach(r.x + r.w + 2);
-  for (const FractionBar& b : layout.bars) reach(std::max(b.x1, b.x2));
-  for (const SketchItem& s : layout.sketches) reach(RightEdge(s));
+  int right = layout.usage.right;
+  for (const SketchItem& s : layout.sketches) right = std::max(right, RightEdge(s));
   return right;
 }
 

@@ -116,6 +116,8 @@ struct FormulaUsage {
   std::size_t mostRootMarks = 0;
   std::size_t mostSuperscriptMarks = 0;
   std::size_t longestTextItem = 0;
+  // The column just past the rightmost pixel the line's items reach.
+  int right = 0;
 };
 
 // The display list of one line, in drawing order: main texts, then the
@@ -132,7 +134,8 @@ struct FormulaLayout {
 };
 
 // The column just past the rightmost pixel the items reach (a text counts
-// 8 pixels a character); the left edge when there is nothing.
+// 8 pixels a character); the left edge when there is nothing. A line's
+// items are counted as its layout places them (usage.right).
 int RightEdge(const FormulaLayout& layout);
 int RightEdge(const SketchItem& item);
 

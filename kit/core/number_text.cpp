@@ -294,17 +294,24 @@ std::string RoundNumberText(std::string_view text, int places) {
   return RoundUp(ParseNumber(text), places);
 }
 
+
 std::string RoundValue(double value, int places) {
   const std::optional<double> read = ReadBack(value);
   return read ? RoundUp(*read, places) : RoundNumberText(FormatValue(value), places);
 }
 
 bool FitsNumberText(double value) {
-  char text[32];
-  const std::size_t length = WriteFixed(value, text);
   // Outside the integer paths a finite text has at least 13 digits before
   // its point, so it cannot fit either.
-  return length != 0 && length <= NumberTextCapacity;
+  if (!std::isfinite(value)) return false;
+  const std::optional<std::uint64_t> scaled = ScaledMillionths(std::fabs(value));
+  if (!scaled) return false;
+  // The text is the sign, the digits of the millionths (at least seven) and
+  // the point: 19 characters hold 18 digits, or 17 after a minus.
+  const std::uint64_t digitsEnd = std::signbit(value) ? 100000000000000000u : 1000000000000000000u;
+  return *scaled < digitsEnd;
 }
+
+std::string RoundUpText(double value, int places) { return RoundUp(value, places); }
 
 }  // namespace prolexa

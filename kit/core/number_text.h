@@ -55,6 +55,9 @@ std::string FormatScientific(double value);
 // Texts that are not numbers round as 0.
 std::string RoundNumberText(std::string_view text, int places);
 
+// RoundNumberText of a text that has already been read as `value`.
+std::string RoundUpText(double value, int places);
+
 // RoundNumberText of the value's "%f" text, computed without writing and
 // reading that text: what the solutions write for every rounded value.
 std::string RoundValue(double value, int places);

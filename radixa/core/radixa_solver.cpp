@@ -50,11 +50,11 @@ std::string Enclosed(const std::string& text, bool negative) {
 // value can be written.
 std::string Typed(NumberWriter& n, std::string_view text) {
   const double value = ParseNumber(text);
-  n.Fixed(value);
+  n.Whole(value);
   // "-0" or "-0.0" typed with the keypad minus is zero; written with its
   // sign it would make the numerator of a root "--0".
   if (value == 0) return "0";
-  return RoundNumberText(text, kIntermediatePlaces);
+  return RoundUpText(value, kIntermediatePlaces);
 }
 
 // The drawing steps of the solution at `places`, or nothing when one of its
