@@ -108,14 +108,26 @@ std::size_t WriteFixed(double value, char* out) {
   if (!std::isfinite(value)) return 0;
   const std::optional<std::uint64_t> scaled = ScaledMillionths(std::fabs(value));
   if (!scaled) return 0;
+  // Two digits at a time, at least seven: a zero before the point.
+  static constexpr char kPairs[] =
+      "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
+      "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
+      "8081828384858687888990919293949596979899";
   char digits[24];
   char* const end = digits + sizeof digits;
   char* first = end;
   std::uint64_t rest = *scaled;
+  while (rest >= 100) {
+    const std::size_t pair = 2 * static_cast<std::size_t>(rest % 100);
+    rest /= 100;
+    *--first = kPairs[pair + 1];
+    *--first = kPairs[pair];
+  }
   do {
     *--first = static_cast<char>('0' + rest % 10);
     rest /= 10;
-  } while (rest != 0 || end - first < 7);
+  } while (rest != 0);
+  while (end - first < 7) *--first = '0';
   char* w = out;
   if (std::signbit(value)) *w++ = '-';
   const std::size_t whole = static_cast<std::size_t>(end - first) - 6;
@@ -160,10 +172,11 @@ std::size_t CutTrailingZeros(const char* text, std::size_t length) {
 // The value rounded up (towards plus infinity) to `places` decimal places,
 // written with six decimals and its trailing zeros cut.
 std::string RoundUp(double value, int places) {
-  places = std::clamp(places, 0, 20);
-  // Repeated multiplication, exact for every count up to 20.
-  double p = 1.0;
-  for (int i = 0; i < places; ++i) p *= 10.0;
+  // Every power of ten up to 10^22 is an exact double.
+  static constexpr double kPowers[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,
+                                       1e7,  1e8,  1e9,  1e10, 1e11, 1e12, 1e13,
+                                       1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20};
+  const double p = kPowers[std::clamp(places, 0, 20)];
   const double scaled = value * p;
   // From 2^53 on every double is an integer: the product has already lost
   // the digits the ceiling would round, and dividing it back would show that

@@ -14,14 +14,14 @@ std::vector<std::string> DrawSteps::Lines() const {
 
 void DrawSteps::Line(std::string before, PlacesNumber result, std::string_view after) {
   const std::string number = RoundValue(result.value, result.places);
-  DrawStep step{DrawStep::Kind::Line, 0, 0, std::move(before), {}};
+  DrawStep& step = Add(DrawStep::Kind::Line);
+  step.text = std::move(before);
   step.resultAt = step.text.size();
   step.resultLength = number.size();
   step.result = result.value;
   step.text.reserve(step.text.size() + number.size() + after.size());
   step.text += number;
   step.text += after;
-  Add(std::move(step));
 }
 
 void DrawSteps::SetPlaces(int places) {

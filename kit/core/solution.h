@@ -65,15 +65,17 @@ inline bool operator==(const Refusal& l, const Refusal& r) {
 // step of a solution sets the column origin.
 class DrawSteps {
  public:
-  void Origin(int x, int y) { Add({DrawStep::Kind::Origin, x, y, {}, {}}); }
-  void Superscript(std::string text) {
-    Add({DrawStep::Kind::Superscript, 0, 0, std::move(text), {}});
+  void Origin(int x, int y) {
+    DrawStep& step = Add(DrawStep::Kind::Origin);
+    step.x = x;
+    step.y = y;
   }
-  void Line(std::string markup) { Add({DrawStep::Kind::Line, 0, 0, std::move(markup), {}}); }
+  void Superscript(std::string text) { Add(DrawStep::Kind::Superscript).text = std::move(text); }
+  void Line(std::string markup) { Add(DrawStep::Kind::Line).text = std::move(markup); }
   // A line that ends in a result: `before`, the result at its places, then
   // `after`.
   void Line(std::string before, PlacesNumber result, std::string_view after = {});
-  void Sketch(SketchItem item) { Add({DrawStep::Kind::Sketch, 0, 0, {}, std::move(item)}); }
+  void Sketch(SketchItem item) { Add(DrawStep::Kind::Sketch).sketch = std::move(item); }
   // Writes every result of the lines anew at `places`.
   void SetPlaces(int places);
   // Whether a line holds a result, whose text depends on the places.
@@ -82,10 +84,12 @@ class DrawSteps {
   std::vector<std::string> Lines() const;
 
  private:
-  void Add(DrawStep step) {
+  DrawStep& Add(DrawStep::Kind kind) {
     // A solution has about a dozen steps: one allocation instead of five.
     if (steps_.empty()) steps_.reserve(16);
-    steps_.push_back(std::move(step));
+    DrawStep& step = steps_.emplace_back();
+    step.kind = kind;
+    return step;
   }
 
   std::vector<DrawStep> steps_;
