@@ -150,97 +150,97 @@ std::optional<DrawSteps> Compose(const Motion& m) {
     const double t = meetingTime(s / q, T);
     steps.Line("s = s1 + s2");
     steps.Line("s = v1 * t + v2 * t");
-    steps.Line(six(s) + du + " = " + six(v1) + vu + " * t + " + six(v2) + vu + " * t");
-    steps.Line(six(s) + du + " = " + six(q) + vu + " * t");
-    steps.Line("t = " + T + tu);
+    steps.Line(Concat({six(s), du, " = ", six(v1), vu, " * t + ", six(v2), vu, " * t"}));
+    steps.Line(Concat({six(s), du, " = ", six(q), vu, " * t"}));
+    steps.Line(Concat({"t = ", T, tu}));
     steps.Origin(12, 400);
     steps.Line("s1 = v1 * t");
-    steps.Line("s1 = " + six(v1) + vu + " * " + T + tu);
-    steps.Line("s1 = " + six(t * v1) + du);
+    steps.Line(Concat({"s1 = ", six(v1), vu, " * ", T, tu}));
+    steps.Line(Concat({"s1 = ", six(t * v1), du}));
     steps.Origin(430, 400);
     steps.Line("s2 = v2 * t");
-    steps.Line("s2 = " + six(v2) + vu + " * " + T + tu);
-    steps.Line("s2 = " + six(t * v2) + du);
+    steps.Line(Concat({"s2 = ", six(v2), vu, " * ", T, tu}));
+    steps.Line(Concat({"s2 = ", six(t * v2), du}));
   } else if (meeting && firstEarlier) {  // M1
     const double p = h * v1, q = v2 + v1, r = s - p;
     const double t = meetingTime(r / q, T);
     steps.Line("s = s1 + s2");
     steps.Line("s = v1(t + t1) + v2t");
-    steps.Line(six(s) + du + " = " + six(v1) + vu + " * (t + " + six(h) + tu + ") + " + six(v2) +
-               vu + " * t");
-    steps.Line(six(s) + du + " = " + six(v1) + vu + " * t + " + six(p) + du + " + " + six(v2) +
-               vu + " * t");
-    steps.Line(six(s) + du + " = " + six(q) + vu + " * t + " + six(p) + du);
-    steps.Line(six(r) + du + " = " + six(q) + vu + " * t");
-    steps.Line("t = " + T + tu);
+    steps.Line(Concat(
+        {six(s), du, " = ", six(v1), vu, " * (t + ", six(h), tu, ") + ", six(v2), vu, " * t"}));
+    steps.Line(Concat(
+        {six(s), du, " = ", six(v1), vu, " * t + ", six(p), du, " + ", six(v2), vu, " * t"}));
+    steps.Line(Concat({six(s), du, " = ", six(q), vu, " * t + ", six(p), du}));
+    steps.Line(Concat({six(r), du, " = ", six(q), vu, " * t"}));
+    steps.Line(Concat({"t = ", T, tu}));
     steps.Origin(12, 450);
     steps.Line("s1 = v1 * (t + t1)");
-    steps.Line("s1 = " + six(v1) + vu + " * (" + T + tu + " + " + six(h) + tu + ")");
-    steps.Line("s1 = " + six(v1) + vu + " * " + six(t + h) + tu);
-    steps.Line("s1 = " + six((t + h) * v1) + du);
+    steps.Line(Concat({"s1 = ", six(v1), vu, " * (", T, tu, " + ", six(h), tu, ")"}));
+    steps.Line(Concat({"s1 = ", six(v1), vu, " * ", six(t + h), tu}));
+    steps.Line(Concat({"s1 = ", six((t + h) * v1), du}));
     steps.Origin(450, 450);
     steps.Line("s2 = v2 * t");
-    steps.Line("s2 = " + six(v2) + vu + " * " + T + tu);
-    steps.Line("s2 = " + six(t * v2) + du);
+    steps.Line(Concat({"s2 = ", six(v2), vu, " * ", T, tu}));
+    steps.Line(Concat({"s2 = ", six(t * v2), du}));
   } else if (meeting) {  // M2
     const double p = h * v2, q = v2 + v1, r = s - p;
     const double t = meetingTime(r / q, T);
     steps.Line("s = s1 + s2");
     steps.Line("s = v1t + v2(t + t2)");
-    steps.Line(six(s) + du + " = " + six(v1) + vu + " * t + " + six(v2) + vu + "(t + " + six(h) +
-               tu + ")");
-    steps.Line(six(s) + du + " = " + six(v1) + vu + " * t + " + six(v2) + vu + " * t + " +
-               six(p) + du);
-    steps.Line(six(s) + du + " = " + six(q) + vu + " * t + " + six(p) + du);
-    steps.Line(six(r) + du + " = " + six(q) + vu + " * t");
-    steps.Line("t = " + T + tu);
+    steps.Line(
+        Concat({six(s), du, " = ", six(v1), vu, " * t + ", six(v2), vu, "(t + ", six(h), tu, ")"}));
+    steps.Line(
+        Concat({six(s), du, " = ", six(v1), vu, " * t + ", six(v2), vu, " * t + ", six(p), du}));
+    steps.Line(Concat({six(s), du, " = ", six(q), vu, " * t + ", six(p), du}));
+    steps.Line(Concat({six(r), du, " = ", six(q), vu, " * t"}));
+    steps.Line(Concat({"t = ", T, tu}));
     steps.Origin(12, 450);
     steps.Line("s1 = v1 * t");
-    steps.Line("s1 = " + six(v1) + vu + " * " + T + tu);
-    steps.Line("s1 = " + six(t * v1) + du);
+    steps.Line(Concat({"s1 = ", six(v1), vu, " * ", T, tu}));
+    steps.Line(Concat({"s1 = ", six(t * v1), du}));
     steps.Origin(340, 450);
     steps.Line("s2 = v2 * (t + t2)");
-    steps.Line("s2 = " + six(v2) + vu + " * (" + T + tu + " + " + six(h) + tu + ")");
-    steps.Line("s2 = " + six(v2) + vu + " * " + six(t + h) + tu);
+    steps.Line(Concat({"s2 = ", six(v2), vu, " * (", T, tu, " + ", six(h), tu, ")"}));
+    steps.Line(Concat({"s2 = ", six(v2), vu, " * ", six(t + h), tu}));
     // Written with its six decimals as computed, not rounded.
-    steps.Line("s2 = " + n.Fixed((t + h) * v2) + du);
+    steps.Line(Concat({"s2 = ", n.Fixed((t + h) * v2), du}));
   } else if (firstEarlier) {  // C1
     const double p = h * v1, e = v2 - v1;
     const double t = meetingTime(p / e, T);
     steps.Line("s1 = s2");
     steps.Line("v1 * (t1 + t) = v2 * t");
-    steps.Line(six(v1) + vu + " * (" + six(h) + tu + " + t) = " + six(v2) + vu + " * t");
-    steps.Line(six(p) + du + " + " + six(v1) + vu + " * t = " + six(v2) + vu + " * t");
-    steps.Line(six(e) + vu + " * t = " + six(p) + du);
-    steps.Line("t = " + T + tu);
+    steps.Line(Concat({six(v1), vu, " * (", six(h), tu, " + t) = ", six(v2), vu, " * t"}));
+    steps.Line(Concat({six(p), du, " + ", six(v1), vu, " * t = ", six(v2), vu, " * t"}));
+    steps.Line(Concat({six(e), vu, " * t = ", six(p), du}));
+    steps.Line(Concat({"t = ", T, tu}));
     steps.Origin(12, 420);
     steps.Line("s1 = v1 * (t + t1)");
-    steps.Line("s1 = " + six(v1) + vu + " * (" + T + tu + " + " + six(h) + tu + ")");
-    steps.Line("s1 = " + six(v1) + vu + " * " + six(t + h) + tu);
+    steps.Line(Concat({"s1 = ", six(v1), vu, " * (", T, tu, " + ", six(h), tu, ")"}));
+    steps.Line(Concat({"s1 = ", six(v1), vu, " * ", six(t + h), tu}));
     // Both distances with their six decimals as computed, not rounded.
-    steps.Line("s1 = " + n.Fixed((t + h) * v1) + du);
+    steps.Line(Concat({"s1 = ", n.Fixed((t + h) * v1), du}));
     steps.Origin(430, 420);
     steps.Line("s2 = v2 * t");
-    steps.Line("s2 = " + six(v2) + vu + " * " + T + tu);
-    steps.Line("s2 = " + n.Fixed(t * v2) + du);
+    steps.Line(Concat({"s2 = ", six(v2), vu, " * ", T, tu}));
+    steps.Line(Concat({"s2 = ", n.Fixed(t * v2), du}));
   } else {  // C2
     const double p = h * v2, e = v1 - v2;
     const double t = meetingTime(p / e, T);
     steps.Line("s1 = s2");
     steps.Line("v1 * t = v2 * (t2 + t)");
-    steps.Line(six(v1) + vu + " * t = " + six(v2) + vu + " * (" + six(h) + tu + " + t)");
-    steps.Line(six(v1) + vu + " * t = " + six(p) + du + " + " + six(v2) + vu + " * t");
-    steps.Line(six(e) + vu + " * t = " + six(p) + du);
-    steps.Line("t = " + T + tu);
+    steps.Line(Concat({six(v1), vu, " * t = ", six(v2), vu, " * (", six(h), tu, " + t)"}));
+    steps.Line(Concat({six(v1), vu, " * t = ", six(p), du, " + ", six(v2), vu, " * t"}));
+    steps.Line(Concat({six(e), vu, " * t = ", six(p), du}));
+    steps.Line(Concat({"t = ", T, tu}));
     steps.Origin(12, 420);
     steps.Line("s1 = v1 * t");
-    steps.Line("s1 = " + six(v1) + vu + " * " + T + tu);
-    steps.Line("s1 = " + six(t * v1) + du);
+    steps.Line(Concat({"s1 = ", six(v1), vu, " * ", T, tu}));
+    steps.Line(Concat({"s1 = ", six(t * v1), du}));
     steps.Origin(320, 420);
     steps.Line("s2 = v2 * (t + t2)");
-    steps.Line("s2 = " + six(v2) + vu + " * (" + T + tu + " + " + six(h) + tu + ")");
-    steps.Line("s2 = " + six(v2) + vu + " * " + six(t + h) + tu);
-    steps.Line("s2 = " + six((t + h) * v2) + du);
+    steps.Line(Concat({"s2 = ", six(v2), vu, " * (", T, tu, " + ", six(h), tu, ")"}));
+    steps.Line(Concat({"s2 = ", six(v2), vu, " * ", six(t + h), tu}));
+    steps.Line(Concat({"s2 = ", six((t + h) * v2), du}));
   }
   if (!n.AllWhole()) return std::nullopt;
   return steps;

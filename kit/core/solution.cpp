@@ -4,6 +4,15 @@
 
 namespace prolexa {
 
+std::string Concat(std::initializer_list<std::string_view> pieces) {
+  std::size_t size = 0;
+  for (const std::string_view piece : pieces) size += piece.size();
+  std::string joined;
+  joined.reserve(size);
+  for (const std::string_view piece : pieces) joined += piece;
+  return joined;
+}
+
 std::vector<std::string> DrawSteps::Lines() const {
   std::vector<std::string> lines;
   for (const DrawStep& step : steps_) {

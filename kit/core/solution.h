@@ -2,6 +2,7 @@
 // the drawing steps of the worked solution.
 #pragma once
 
+#include <initializer_list>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -32,6 +33,10 @@ inline Refusal ErrorRefusal(std::string_view text) {
 // Written as "not at most" so that a text that reads as not-a-number, which
 // compares false with everything, is refused too.
 bool TooBig(double value);
+
+// The pieces one after another, built in one allocation: how the solvers
+// join the texts and numbers of a line.
+std::string Concat(std::initializer_list<std::string_view> pieces);
 
 // A final result: written at the pupil's count of places, and kept as its
 // value so that a changed count rewrites it without composing the solution

@@ -255,7 +255,7 @@ DrawSteps Draw(const FormInputs& in, int, int) {
   const Choice c = ChoiceOf(in);
   const double r = ParseNumber(c.text) * c.factor;
   steps.Origin(12, 200);
-  steps.Line(ValueText(c.text) + std::string(c.from) + " = " + ResultText(r) + std::string(c.to));
+  steps.Line(Concat({ValueText(c.text), c.from, " = ", ResultText(r), c.to}));
   return steps;
 }
 

@@ -72,9 +72,9 @@ std::optional<DrawSteps> Compose(const CoefficientTexts& texts, int places) {
   const double q = (a * 4) * c;
   steps.Origin(kDiscriminantLeft, kDiscriminantTop);
   steps.Line("D = b^ - 4ac");
-  steps.Line("D = " + Typed(n, texts.b) + "^ - 4 * " + Enclosed(Typed(n, texts.a), a < 0) +
-             " * " + Enclosed(Typed(n, texts.c), c < 0));
-  steps.Line("D = " + n.Six(bb) + " - " + Enclosed(n.Six(q), q < 0));
+  steps.Line(Concat({"D = ", Typed(n, texts.b), "^ - 4 * ", Enclosed(Typed(n, texts.a), a < 0),
+                     " * ", Enclosed(Typed(n, texts.c), c < 0)}));
+  steps.Line(Concat({"D = ", n.Six(bb), " - ", Enclosed(n.Six(q), q < 0)}));
   // Everything below uses the discriminant as written with six decimals, so
   // that a value too small to show (4e-7) counts as zero: the pupil sees
   // D = 0 and gets the double root.
@@ -97,19 +97,19 @@ std::optional<DrawSteps> Compose(const CoefficientTexts& texts, int places) {
     const double r = std::sqrt(d);
     const std::string shownR = n.Six(r);
     steps.Line("x1/2 = | -b +- @D@||2a|");
-    steps.Line("x1 = |" + numerator + " + " + rootOfD);
-    steps.Line("x1 = |" + numerator + " + " + shownR + "||" + shownTwoA + "|");
-    steps.Line("x1 = |" + n.Six(r - b) + "||" + shownTwoA + "|");
+    steps.Line(Concat({"x1 = |", numerator, " + ", rootOfD}));
+    steps.Line(Concat({"x1 = |", numerator, " + ", shownR, "||", shownTwoA, "|"}));
+    steps.Line(Concat({"x1 = |", n.Six(r - b), "||", shownTwoA, "|"}));
     steps.Line("x1 = ", n.Result((r + minusB) / twoA));
     steps.Origin(kSecondRootLeft, kSecondRootTop);
-    steps.Line("x2 = |" + numerator + " - " + rootOfD);
-    steps.Line("x2 = |" + numerator + " - " + shownR + "||" + shownTwoA + "|");
-    steps.Line("x2 = |" + n.Six(minusB - r) + "||" + shownTwoA + "|");
+    steps.Line(Concat({"x2 = |", numerator, " - ", rootOfD}));
+    steps.Line(Concat({"x2 = |", numerator, " - ", shownR, "||", shownTwoA, "|"}));
+    steps.Line(Concat({"x2 = |", n.Six(minusB - r), "||", shownTwoA, "|"}));
     steps.Line("x2 = ", n.Result((minusB - r) / twoA));
   } else if (d == 0) {
     steps.Line("x = | -b ||2a|");
-    steps.Line("x = |" + numerator + "||2 * " + typedA + "|");
-    steps.Line("x = |" + numerator + "||" + shownTwoA + "|");
+    steps.Line(Concat({"x = |", numerator, "||2 * ", typedA, "|"}));
+    steps.Line(Concat({"x = |", numerator, "||", shownTwoA, "|"}));
     steps.Line("x = ", n.Result(minusB / twoA));
   } else {
     // The complex roots keep six places whatever the rounding; the
@@ -122,14 +122,14 @@ std::optional<DrawSteps> Compose(const CoefficientTexts& texts, int places) {
     const std::string plusIm = im >= 0 ? " + " + n.Six(im) : " - " + n.Six(-im);
     const std::string minusIm = im >= 0 ? " - " + n.Six(im) : " + " + n.Six(-im);
     steps.Line("x1/2 = | -b +- @-D@||2a|");
-    steps.Line("x1 = |" + numerator + " + " + rootOfD);
+    steps.Line(Concat({"x1 = |", numerator, " + ", rootOfD}));
     // The root of -D is the imaginary part's numerator: it carries its i.
-    steps.Line("x1 = |" + numerator + " + " + shownS + "i||" + shownTwoA + "|");
-    steps.Line("x1 = " + shownRe + plusIm + "i");
+    steps.Line(Concat({"x1 = |", numerator, " + ", shownS, "i||", shownTwoA, "|"}));
+    steps.Line(Concat({"x1 = ", shownRe, plusIm, "i"}));
     steps.Origin(kSecondRootLeft, kSecondRootTop);
-    steps.Line("x2 = |" + numerator + " - " + rootOfD);
-    steps.Line("x2 = |" + numerator + " - " + shownS + "i||" + shownTwoA + "|");
-    steps.Line("x2 = " + shownRe + minusIm + "i");
+    steps.Line(Concat({"x2 = |", numerator, " - ", rootOfD}));
+    steps.Line(Concat({"x2 = |", numerator, " - ", shownS, "i||", shownTwoA, "|"}));
+    steps.Line(Concat({"x2 = ", shownRe, minusIm, "i"}));
     steps.Origin(kRootsLeft, kSentenceTop);
     steps.Line(std::string(kNoRealRoots));
     steps.Origin(kSentenceSecondLeft, kSentenceTop);

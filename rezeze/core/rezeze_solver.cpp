@@ -143,14 +143,14 @@ const std::array<Entry, ExerciseCount> kCatalogue = {{
      [](const Values& x) -> Limits { return {{x[0], kCz}, {4 * x[0], kCz}}; },
      [](const Values& x, const UnitTexts& t, NumberWriter& n, DrawSteps& s) {
        s.Line("o = 4 * a");
-       s.Line("o = 4 * " + S(n, x[0]) + t.u);
+       s.Line(Concat({"o = 4 * ", S(n, x[0]), t.u}));
        s.Line("o = ", n.Result(4 * x[0]), t.u);
      }},
     {Square,
      [](const Values& x) -> Limits { return {{x[0], kCz}, {x[0] * x[0], kCz}}; },
      [](const Values& x, const UnitTexts& t, NumberWriter& n, DrawSteps& s) {
        s.Line("S = a^");
-       s.Line("S = " + S(n, x[0]) + "^" + t.u);
+       s.Line(Concat({"S = ", S(n, x[0]), "^", t.u}));
        s.Line("S = ", n.Result(x[0] * x[0]), t.U);
      }},
     {Rectangle,
@@ -159,15 +159,15 @@ const std::array<Entry, ExerciseCount> kCatalogue = {{
      },
      [](const Values& x, const UnitTexts& t, NumberWriter& n, DrawSteps& s) {
        s.Line("o = 2(a + b)");
-       s.Line("o = 2(" + S(n, x[0]) + t.u + " + " + S(n, x[1]) + t.u + ")");
-       s.Line("o = 2 * " + S(n, x[0] + x[1]) + t.u);
+       s.Line(Concat({"o = 2(", S(n, x[0]), t.u, " + ", S(n, x[1]), t.u, ")"}));
+       s.Line(Concat({"o = 2 * ", S(n, x[0] + x[1]), t.u}));
        s.Line("o = ", n.Result(2 * (x[0] + x[1])), t.u);
      }},
     {Rectangle,
      [](const Values& x) -> Limits { return {{x[0], kCz}, {x[1], kCz}, {x[0] * x[1], kCz}}; },
      [](const Values& x, const UnitTexts& t, NumberWriter& n, DrawSteps& s) {
        s.Line("S = a * b");
-       s.Line("S = " + S(n, x[0]) + t.u + " * " + S(n, x[1]) + t.u);
+       s.Line(Concat({"S = ", S(n, x[0]), t.u, " * ", S(n, x[1]), t.u}));
        s.Line("S = ", n.Result(x[0] * x[1]), t.U);
      }},
     {RadiusOrDiameter,
@@ -194,7 +194,7 @@ const std::array<Entry, ExerciseCount> kCatalogue = {{
        if (x.Given(0)) {
          s.Line("S = PI * r^");
          s.Line("S = 3,14 * " + S(n, x[0]) + "^" + t.u);
-         s.Line("S = 3.14 * " + S(n, x[0] * x[0]) + t.u);
+         s.Line(Concat({"S = 3.14 * ", S(n, x[0] * x[0]), t.u}));
          s.Line("S = ", n.Result(3.14 * x[0] * x[0]), t.U);
        } else {
          s.Line("S = |PI * d^||4|");
@@ -207,7 +207,7 @@ const std::array<Entry, ExerciseCount> kCatalogue = {{
      [](const Values& x) -> Limits { return {{x[0], kCz}, {x[2], kCz}, {x[0] * x[1] * x[2], kCz}}; },
      [](const Values& x, const UnitTexts& t, NumberWriter& n, DrawSteps& s) {
        s.Line("o = a + b + c");
-       s.Line("o = " + S(n, x[0]) + t.u + " + " + S(n, x[1]) + t.u + " + " + S(n, x[2]) + t.u);
+       s.Line(Concat({"o = ", S(n, x[0]), t.u, " + ", S(n, x[1]), t.u, " + ", S(n, x[2]), t.u}));
        s.Line("o = ", n.Result(x[0] + x[1] + x[2]), t.u);
      }},
     {TriangleArea,
@@ -215,8 +215,8 @@ const std::array<Entry, ExerciseCount> kCatalogue = {{
      [](const Values& x, const UnitTexts& t, NumberWriter& n, DrawSteps& s) {
        // The formula names the base z; its value is the input of row 1.
        s.Line("S = |z * v||2|");
-       s.Line("S = |" + S(n, x[0]) + t.u + " * " + S(n, x[1]) + t.u + "||2|");
-       s.Line("S = |" + S(n, x[0] * x[1]) + t.u + "||2|");
+       s.Line(Concat({"S = |", S(n, x[0]), t.u, " * ", S(n, x[1]), t.u, "||2|"}));
+       s.Line(Concat({"S = |", S(n, x[0] * x[1]), t.u, "||2|"}));
        s.Line("S = ", n.Result(0.5 * x[0] * x[1]), t.U);
      }},
     // The trapezium takes empty fields as 0; every number it writes is
@@ -224,8 +224,8 @@ const std::array<Entry, ExerciseCount> kCatalogue = {{
     {Nothing, [](const Values&) -> Limits { return {}; },
      [](const Values& x, const UnitTexts& t, NumberWriter& n, DrawSteps& s) {
        s.Line("o = a + b + c + d");
-       s.Line("o = " + S(n, x[0]) + t.u + " + " + S(n, x[1]) + t.u + " + " + S(n, x[2]) + t.u +
-              " + " + S(n, x[3]) + t.u);
+       s.Line(Concat({"o = ", S(n, x[0]), t.u, " + ", S(n, x[1]), t.u, " + ", S(n, x[2]), t.u,
+                      " + ", S(n, x[3]), t.u}));
        s.Line("o = ", n.Result(x[0] + x[1] + x[2] + x[3]), t.u);
      }},
     {Nothing, [](const Values&) -> Limits { return {}; },
@@ -233,18 +233,18 @@ const std::array<Entry, ExerciseCount> kCatalogue = {{
        // Computed as the product of the bases, halved, times the height, as
        // the formula line says.
        s.Line("S = |z1 * z2||2| * v");
-       s.Line("S = |" + S(n, x[0]) + t.u + " * " + S(n, x[1]) + t.u + "||2| * " + S(n, x[2]) +
-              t.u);
-       s.Line("S = |" + S(n, x[0] * x[1]) + t.u + "||2| * " + S(n, x[2]) + t.u);
-       s.Line("S = " + S(n, 0.5 * x[0] * x[1]) + t.u + " * " + S(n, x[2]) + t.u);
+       s.Line(Concat(
+           {"S = |", S(n, x[0]), t.u, " * ", S(n, x[1]), t.u, "||2| * ", S(n, x[2]), t.u}));
+       s.Line(Concat({"S = |", S(n, x[0] * x[1]), t.u, "||2| * ", S(n, x[2]), t.u}));
+       s.Line(Concat({"S = ", S(n, 0.5 * x[0] * x[1]), t.u, " * ", S(n, x[2]), t.u}));
        s.Line("S = ", n.Result(0.5 * x[0] * x[1] * x[2]), t.U);
      }},
     {Cube,
      [](const Values& x) -> Limits { return {{x[0], kCz}, {6 * x[0] * x[0], kCz}}; },
      [](const Values& x, const UnitTexts& t, NumberWriter& n, DrawSteps& s) {
        s.Line("S = 6 * a^");
-       s.Line("S = 6 * " + S(n, x[0]) + "^" + t.u);
-       s.Line("S = 6 * " + S(n, x[0] * x[0]) + t.u);
+       s.Line(Concat({"S = 6 * ", S(n, x[0]), "^", t.u}));
+       s.Line(Concat({"S = 6 * ", S(n, x[0] * x[0]), t.u}));
        s.Line("S = ", n.Result(6 * x[0] * x[0]), t.U);
      }},
     {Cube,
@@ -252,7 +252,7 @@ const std::array<Entry, ExerciseCount> kCatalogue = {{
      [](const Values& x, const UnitTexts& t, NumberWriter& n, DrawSteps& s) {
        s.Superscript("3");
        s.Line("V = a^");
-       s.Line("V = " + S(n, x[0]) + "^" + t.u);
+       s.Line(Concat({"V = ", S(n, x[0]), "^", t.u}));
        s.Line("V = ", n.Result(x[0] * x[0] * x[0]), t.U);
      }},
     {PrismSides,
@@ -263,11 +263,11 @@ const std::array<Entry, ExerciseCount> kCatalogue = {{
      [](const Values& x, const UnitTexts& t, NumberWriter& n, DrawSteps& s) {
        const double ab = x[0] * x[1], ac = x[0] * x[2], bc = x[1] * x[2];
        s.Line("S = 2(ab + ac + bc)");
-       s.Line("S = 2(" + S(n, x[0]) + t.u + " * " + S(n, x[1]) + t.u + " + " + S(n, x[0]) + t.u +
-              " * " + S(n, x[2]) + t.u + " + " + S(n, x[1]) + t.u + " * " + S(n, x[2]) + t.u +
-              ")");
-       s.Line("S = 2(" + S(n, ab) + t.u + " + " + S(n, ac) + t.u + " + " + S(n, bc) + t.u + ")");
-       s.Line("S = 2 * " + S(n, ab + ac + bc) + t.u);
+       s.Line(Concat({"S = 2(", S(n, x[0]), t.u, " * ", S(n, x[1]), t.u, " + ", S(n, x[0]), t.u,
+                      " * ", S(n, x[2]), t.u, " + ", S(n, x[1]), t.u, " * ", S(n, x[2]), t.u,
+                      ")"}));
+       s.Line(Concat({"S = 2(", S(n, ab), t.u, " + ", S(n, ac), t.u, " + ", S(n, bc), t.u, ")"}));
+       s.Line(Concat({"S = 2 * ", S(n, ab + ac + bc), t.u}));
        s.Line("S = ", n.Result(2 * (ab + ac + bc)), t.U);
      }},
     {PrismSides,
@@ -276,7 +276,7 @@ const std::array<Entry, ExerciseCount> kCatalogue = {{
      },
      [](const Values& x, const UnitTexts& t, NumberWriter& n, DrawSteps& s) {
        s.Line("V = a * b * c");
-       s.Line("V = " + S(n, x[0]) + t.u + " * " + S(n, x[1]) + t.u + " * " + S(n, x[2]) + t.u);
+       s.Line(Concat({"V = ", S(n, x[0]), t.u, " * ", S(n, x[1]), t.u, " * ", S(n, x[2]), t.u}));
        s.Superscript("3");
        s.Line("V = ", n.Result(x[0] * x[1] * x[2]), t.U);
      }},
@@ -291,14 +291,14 @@ const std::array<Entry, ExerciseCount> kCatalogue = {{
          s.Line("S = 2 * 3,14 * " + S(n, r) + t.u + " * (" + S(n, r) + t.u + " + " + S(n, v) +
                 t.u + ")");
          s.Line("S = 2 * 3,14 * " + S(n, r) + t.u + " * " + S(n, r + v) + t.u);
-         s.Line("S = " + S(n, 6.28 * r) + t.u + " * " + S(n, r + v) + t.u);
+         s.Line(Concat({"S = ", S(n, 6.28 * r), t.u, " * ", S(n, r + v), t.u}));
          s.Line("S = ", n.Result(6.28 * r * (r + v)), t.U);
        } else {
          s.Line("S = |2 * PI * d * v + PI * d^||2|");
          s.Line("S = |2 * 3,14 * " + S(n, d) + t.u + " * " + S(n, v) + t.u + " + 3,14 * " +
                 S(n, d) + "^" + t.u + "||2|");
-         s.Line("S = |" + S(n, 6.28 * d * v) + t.u + " + " + S(n, 3.14 * d * d) + t.u + "||2|");
-         s.Line("S = |" + S(n, 6.28 * d * v + 3.14 * d * d) + t.u + "||2|");
+         s.Line(Concat({"S = |", S(n, 6.28 * d * v), t.u, " + ", S(n, 3.14 * d * d), t.u, "||2|"}));
+         s.Line(Concat({"S = |", S(n, 6.28 * d * v + 3.14 * d * d), t.u, "||2|"}));
          s.Line("S = ", n.Result(0.5 * (6.28 * d * v + 3.14 * d * d)), t.U);
        }
      }},
@@ -313,7 +313,7 @@ const std::array<Entry, ExerciseCount> kCatalogue = {{
        if (x.Given(0)) {
          s.Line("V = PI * r^ * v");
          s.Line("V = 3,14 * " + S(n, r) + "^" + t.u + " * " + S(n, v) + t.u);
-         s.Line("V = 3.14 * " + S(n, r * r) + t.u + " * " + S(n, v) + t.u);
+         s.Line(Concat({"V = 3.14 * ", S(n, r * r), t.u, " * ", S(n, v), t.u}));
          s.Superscript("3");
          s.Line("V = ", n.Result(3.14 * r * r * v), t.U);
        } else {
@@ -329,18 +329,18 @@ const std::array<Entry, ExerciseCount> kCatalogue = {{
      [](const Values& x, const UnitTexts& t, NumberWriter& n, DrawSteps& s) {
        const double a = x[0], side = x[1];
        s.Line("S = a^ + 2a * s");
-       s.Line("S = " + S(n, a) + "^" + t.u + " + 2 * " + S(n, a) + t.u + " * " + S(n, side) + t.u);
-       s.Line("S = " + S(n, a * a) + t.u + " + " + S(n, 2 * a * side) + t.u);
-       s.Line("S = " + S(n, a * a + 2 * a * side) + t.u);
+       s.Line(Concat({"S = ", S(n, a), "^", t.u, " + 2 * ", S(n, a), t.u, " * ", S(n, side), t.u}));
+       s.Line(Concat({"S = ", S(n, a * a), t.u, " + ", S(n, 2 * a * side), t.u}));
+       s.Line(Concat({"S = ", S(n, a * a + 2 * a * side), t.u}));
      }},
     {Pyramid,
      [](const Values& x) -> Limits { return {{x[0] * x[0] * x[1] / 3, kSk}}; },
      [](const Values& x, const UnitTexts& t, NumberWriter& n, DrawSteps& s) {
        const double a = x[0], v = x[1];
        s.Line("V = |1||3| * a^ * v");
-       s.Line("V = |1||3| * " + S(n, a) + "^" + t.u + " * " + S(n, v) + t.u);
-       s.Line("V = |1||3| * " + S(n, a * a) + t.u + " * " + S(n, v) + t.u);
-       s.Line("V = |1||3| * " + S(n, a * a * v) + t.u);
+       s.Line(Concat({"V = |1||3| * ", S(n, a), "^", t.u, " * ", S(n, v), t.u}));
+       s.Line(Concat({"V = |1||3| * ", S(n, a * a), t.u, " * ", S(n, v), t.u}));
+       s.Line(Concat({"V = |1||3| * ", S(n, a * a * v), t.u}));
        s.Superscript("3");
        s.Line("V = ", n.Result(a * a * v / 3), t.U);
      }},
@@ -350,17 +350,17 @@ const std::array<Entry, ExerciseCount> kCatalogue = {{
        const double r = x[0], d = x[1], side = x[2];
        if (x.Given(0)) {
          s.Line("S = pi * r * (r + s)");
-         s.Line("S = 3.14 * " + S(n, r) + t.u + " * (" + S(n, r) + t.u + " + " + S(n, side) +
-                t.u + ")");
-         s.Line("S = 3.14 * " + S(n, r) + t.u + " * " + S(n, r + side) + t.u);
-         s.Line("S = " + S(n, 3.14 * r * (r + side)) + t.u);
+         s.Line(Concat(
+             {"S = 3.14 * ", S(n, r), t.u, " * (", S(n, r), t.u, " + ", S(n, side), t.u, ")"}));
+         s.Line(Concat({"S = 3.14 * ", S(n, r), t.u, " * ", S(n, r + side), t.u}));
+         s.Line(Concat({"S = ", S(n, 3.14 * r * (r + side)), t.u}));
        } else {
          s.Line("S = |1||2| * pi * d * s + |pi * d^||4|");
          s.Line("S = |1||2| * 3.14 * " + S(n, d) + t.u + " * " + S(n, side) + t.u + " + " +
                 "|3,14 * " + S(n, d) + "^" + t.u + "||4|");
-         s.Line("S = " + S(n, 0.5 * 3.14 * d * side) + t.u + " + " + S(n, 0.25 * 3.14 * d * d) +
-                t.u);
-         s.Line("S = " + S(n, 0.5 * 3.14 * d * side + 0.25 * 3.14 * d * d) + t.u);
+         s.Line(Concat({"S = ", S(n, 0.5 * 3.14 * d * side), t.u, " + ",
+                        S(n, 0.25 * 3.14 * d * d), t.u}));
+         s.Line(Concat({"S = ", S(n, 0.5 * 3.14 * d * side + 0.25 * 3.14 * d * d), t.u}));
        }
      }},
     {Cone,
@@ -377,10 +377,10 @@ const std::array<Entry, ExerciseCount> kCatalogue = {{
        const std::string name = radius ? "r" : "d";
        const std::string share = radius ? "|1||3|" : "|1||12|";
        const double divisor = radius ? 3 : 12;
-       s.Line("V = " + share + " * PI * " + name + "^ * v");
+       s.Line(Concat({"V = ", share, " * PI * ", name, "^ * v"}));
        s.Line("V = " + share + " * 3,14 * " + S(n, q) + "^" + t.u + " * " + S(n, v) + t.u);
        s.Line("V = " + share + " * 3,14 * " + S(n, q * q) + t.u + " * " + S(n, v) + t.u);
-       s.Line("V = " + share + " * " + S(n, 3.14 * q * q * v) + t.u);
+       s.Line(Concat({"V = ", share, " * ", S(n, 3.14 * q * q * v), t.u}));
        s.Superscript("3");
        s.Line("V = ", n.Result(3.14 * q * q * v / divisor), t.U);
      }},

@@ -82,22 +82,25 @@ std::optional<DrawSteps> Compose(const Quantities& q, int sought) {
   switch (sought) {
     case Heat:
       steps.Line("T = m * c *(t1 - t0)");
-      steps.Line("T = " + six(m) + M + " * " + six(c) + " * (" + six(t1) + C + " - " + six(t0) + C + ")");
-      steps.Line("T = " + six(m) + M + " * " + six(c) + " * " + six(d) + C);
-      steps.Line("T = " + six(s.result) + H);
+      steps.Line(
+          Concat({"T = ", six(m), M, " * ", six(c), " * (", six(t1), C, " - ", six(t0), C, ")"}));
+      steps.Line(Concat({"T = ", six(m), M, " * ", six(c), " * ", six(d), C}));
+      steps.Line(Concat({"T = ", six(s.result), H}));
       break;
     case Mass:
       steps.Line("m = |T||c *(t1 - t0)|");
-      steps.Line("m = |" + six(T) + H + "||" + six(c) + " * (" + six(t1) + C + " - " + six(t0) + C + ")|");
-      steps.Line("m = |" + six(T) + H + "||" + six(c) + " * " + six(d) + C + "|");
-      steps.Line("m = |" + six(T) + H + "||" + six(s.divisor) + "|");
-      steps.Line("m = " + six(s.result) + M);
+      steps.Line(
+          Concat({"m = |", six(T), H, "||", six(c), " * (", six(t1), C, " - ", six(t0), C, ")|"}));
+      steps.Line(Concat({"m = |", six(T), H, "||", six(c), " * ", six(d), C, "|"}));
+      steps.Line(Concat({"m = |", six(T), H, "||", six(s.divisor), "|"}));
+      steps.Line(Concat({"m = ", six(s.result), M}));
       break;
     case Capacity:
       steps.Line("c = |T||m *(t1 - t0)|");
-      steps.Line("c = |" + six(T) + H + "||" + six(m) + " * (" + six(t1) + C + " - " + six(t0) + C + ")|");
-      steps.Line("c = |" + six(T) + H + "||" + six(m) + M + " * " + six(d) + C + "|");
-      steps.Line("c = |" + six(T) + H + "||" + six(s.divisor) + "|");
+      steps.Line(
+          Concat({"c = |", six(T), H, "||", six(m), " * (", six(t1), C, " - ", six(t0), C, ")|"}));
+      steps.Line(Concat({"c = |", six(T), H, "||", six(m), M, " * ", six(d), C, "|"}));
+      steps.Line(Concat({"c = |", six(T), H, "||", six(s.divisor), "|"}));
       steps.Line("c = " + six(s.result));
       break;
     default: {
@@ -106,10 +109,11 @@ std::optional<DrawSteps> Compose(const Quantities& q, int sought) {
       const std::string x = start ? "t0" : "t1";
       const std::string op = start ? " - " : " + ";
       const double known = start ? t1 : t0;
-      steps.Line(x + " = " + (start ? "t1" : "t0") + op + "|T||m * c|");
-      steps.Line(x + " = " + six(known) + C + op + "|" + six(T) + H + "||" + six(m) + M + " * " + six(c) + "|");
-      steps.Line(x + " = " + six(known) + C + op + "|" + six(T) + H + "||" + six(s.divisor) + "|");
-      steps.Line(x + " = " + six(s.result) + C);
+      steps.Line(Concat({x, " = ", (start ? "t1" : "t0"), op, "|T||m * c|"}));
+      steps.Line(Concat(
+          {x, " = ", six(known), C, op, "|", six(T), H, "||", six(m), M, " * ", six(c), "|"}));
+      steps.Line(Concat({x, " = ", six(known), C, op, "|", six(T), H, "||", six(s.divisor), "|"}));
+      steps.Line(Concat({x, " = ", six(s.result), C}));
       break;
     }
   }

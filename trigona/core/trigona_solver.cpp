@@ -103,11 +103,11 @@ DrawSteps DrawRightTriangleSolution(SolutionState state, const SideTexts& sides,
   steps.Line(state == SideA   ? "a^ = c^ - b^"
              : state == SideB ? "b^ = c^ - a^"
                               : "c^ = a^ + b^");
-  steps.Line(x + "^ = " + Rounded(p, 6) + "^" + u + op + second + "^" + u);
-  steps.Line(x + "^ = " + squares);
-  steps.Line(x + " = @" + squares + "@");
+  steps.Line(Concat({x, "^ = ", Rounded(p, 6), "^", u, op, second, "^", u}));
+  steps.Line(Concat({x, "^ = ", squares}));
+  steps.Line(Concat({x, " = @", squares, "@"}));
   // The sum is written as computed; only a difference is rounded up.
-  steps.Line(x + " = @" + Rounded(square, leg ? 6 : 20) + u + "@");
+  steps.Line(Concat({x, " = @", Rounded(square, leg ? 6 : 20), u, "@"}));
   steps.Line(x + " = ", PlacesNumber{std::sqrt(square), places}, u);
   return steps;
 }

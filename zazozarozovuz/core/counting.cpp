@@ -118,23 +118,23 @@ DrawSteps Draw(const FormInputs& in, int, int) {
   const std::string R = Whole(*count);
   switch (t.option) {
     case Variations:
-      steps.Line("|n!||(n - k)!| = |" + N + "!||(" + N + " - " + K + ")!| = |" + N + "!||" + D +
-                 "!| = " + R);
+      steps.Line(Concat(
+          {"|n!||(n - k)!| = |", N, "!||(", N, " - ", K, ")!| = |", N, "!||", D, "!| = ", R}));
       break;
     case VariationsRepeated:
       // The exponent is k as typed.
       steps.Superscript(K);
-      steps.Line("n^ = " + N + "^ = " + R);
+      steps.Line(Concat({"n^ = ", N, "^ = ", R}));
       break;
     case Combinations:
-      steps.Line("|n!||(n - k)!k!| = |" + N + "!||(" + N + " - " + K + ")!" + K + "!| = |" + N +
-                 "!||" + D + "!" + K + "!| = " + R);
+      steps.Line(Concat({"|n!||(n - k)!k!| = |", N, "!||(", N, " - ", K, ")!", K, "!| = |", N,
+                         "!||", D, "!", K, "!| = ", R}));
       break;
     default: {
       const std::string M = Whole(t.nv + t.kv - 1);
       const std::string L = Whole(t.nv - 1);
-      steps.Line("|(n + k - 1)!||(n - 1)!k!| = |(" + N + " + " + K + " - 1)!||(" + N + " - 1)!" +
-                 K + "!| = |" + M + "!||" + L + "!" + K + "!| = " + R);
+      steps.Line(Concat({"|(n + k - 1)!||(n - 1)!k!| = |(", N, " + ", K, " - 1)!||(", N, " - 1)!",
+                         K, "!| = |", M, "!||", L, "!", K, "!| = ", R}));
       break;
     }
   }
