@@ -34,19 +34,21 @@ solve="$root/build/host/tools/solve/prolexa-solve"
 [ -x "$bin/Zeruraruri.exe" ] || { echo "bench: no programs in $bin" >&2; exit 1; }
 [ -x "$solve" ] || { echo "bench: $solve is missing (make host)" >&2; exit 1; }
 
-# Program file, window title, name for prolexa-solve, and the inputs of the
-# solution with the most and longest lines (found once by trying the
-# exercises, kinds and options; every one is accepted and fits the window).
+# Program file, window title and name for prolexa-solve; the inputs of each
+# calculator's longest solution are those the instruction budget holds
+# (tools/solve/worst-cases.txt).
 programs=(
-  "Zeruraruri|Prolexa|-|"
-  "Trigona|Trigona|trigona|a=123456.123456 b=654321.654321"
-  "Radixa|Radixa|radixa|a=1.5 b=-7.25 c=2.125"
-  "Redero|Ruzezi|rezeze|ex=14 t2=123.456 t3=123.456"
-  "Dromika|Dromika|dromika|kind=0 s=1234.567 v1=6 v2=2.345678 t2=11.234567"
-  "Zazozarozovuz|Zazozarozovuz|zazozarozovuz|option=3 n=999 k=5"
-  "Zeraz|Zeraz|zeraz|T=123456.789 m=12.345678 t0=283.456789 t1=98.765432 uT=2 um=2 ut0=1 ut1=1"
-  "Mernika|Mernika|mernika|cat=9 value=123456789012.345678 from=4 to=5"
+  "Zeruraruri|Prolexa|-"
+  "Trigona|Trigona|trigona"
+  "Radixa|Radixa|radixa"
+  "Redero|Ruzezi|rezeze"
+  "Dromika|Dromika|dromika"
+  "Zazozarozovuz|Zazozarozovuz|zazozarozovuz"
+  "Zeraz|Zeraz|zeraz"
+  "Mernika|Mernika|mernika"
 )
+worst_cases="$root/tools/solve/worst-cases.txt"
+worst_inputs() { awk -v name="$1" '$1 == name { $1 = ""; sub(/^ /, ""); print; exit }' "$worst_cases"; }
 notepad_title="Untitled - Notepad"
 notepad_dir="$WINEPREFIX/drive_c/windows/system32"
 size_limit=307200
@@ -209,14 +211,14 @@ echo "bench: warming up (one start of notepad and of each program)"
 import_ms=-
 IMPORT_TIMING=1 measure "$notepad_dir" notepad "$notepad_title" >/dev/null
 for p in "${programs[@]}"; do
-  IFS='|' read -r exe title _ _ <<<"$p"
+  IFS='|' read -r exe title _ <<<"$p"
   measure "$bin" "$exe.exe" "$title" >/dev/null
 done
 
 results="$work/results"
 : >"$results"
 for p in "${programs[@]}"; do
-  IFS='|' read -r exe title _ _ <<<"$p"
+  IFS='|' read -r exe title _ <<<"$p"
   echo "bench: $exe, $runs starts against notepad"
   for _ in $(seq "$runs"); do
     echo "$exe program $(measure "$bin" "$exe.exe" "$title")" >>"$results"
@@ -247,7 +249,8 @@ size_table="$work/size"
 have_valgrind=$(command -v valgrind >/dev/null && echo yes || echo no)
 
 for p in "${programs[@]}"; do
-  IFS='|' read -r exe title name inputs <<<"$p"
+  IFS='|' read -r exe title name <<<"$p"
+  inputs=$(worst_inputs "$name")
   ok=$(field "$exe" program 3 | grep -vc '^-$' || true)
   read -r fp fp_lo fp_hi < <(field "$exe" program 3 | stats 1000 0)
   read -r np np_lo np_hi < <(field "$exe" notepad 3 | stats 1000 0)
@@ -279,7 +282,7 @@ for p in "${programs[@]}"; do
     lines=$("$solve" "$name" "${args[@]}" | grep -c '^line' || true)
     "$solve" "$name" "${args[@]}" >/dev/null || lines="refused"
     if [ "$have_valgrind" = yes ]; then
-      count=$(valgrind --tool=callgrind --callgrind-out-file="$work/callgrind.out" \
+      count=$(LD_BIND_NOW=1 valgrind --tool=callgrind --callgrind-out-file="$work/callgrind.out" \
         --toggle-collect='prolexa::Solve(*' "$solve" "$name" "${args[@]}" 2>&1 >/dev/null |
         sed -n 's/.*Collected : //p' || true)
       if [ -n "$count" ]; then
@@ -375,11 +378,14 @@ is no frame: a window with a focused field would otherwise never be complete.
 $(cat "$size_table")
 
 - **size**: the program file in bytes; **≤ 300 KB**: at most 307,200 bytes.
-- **worst solution**: the calculator's solution with the most and longest lines, given to
+- **worst solution**: the calculator's costliest solution (\`tools/solve/worst-cases.txt\`), given to
   \`prolexa-solve\`; **lines**: its formula lines.
 - **instructions**: instructions executed by \`prolexa::Solve\`, everything a window computes
-  for one solution (check, drawing steps, layout), counted by callgrind on the host build:
-  \`valgrind --tool=callgrind --toggle-collect='prolexa::Solve(*' build/host/tools/solve/prolexa-solve PROGRAM INPUTS\`.
+  for one solution (check, drawing steps, layout), counted by callgrind on the host build with
+  every library symbol bound at start (a lazy lookup on a function's first call belongs to the
+  process start):
+  \`LD_BIND_NOW=1 valgrind --tool=callgrind --toggle-collect='prolexa::Solve(*' build/host/tools/solve/prolexa-solve PROGRAM INPUTS\`.
+  \`make test\` holds the same cases to the budget (\`tools/check-instructions.sh\`).
   **≤ 50,000**: whether that count stays within 50,000.
 
 The worst solutions:
@@ -388,7 +394,8 @@ The worst solutions:
 |---|---|
 EOF
   for p in "${programs[@]}"; do
-    IFS='|' read -r exe _ name inputs <<<"$p"
+    IFS='|' read -r exe _ name <<<"$p"
+    inputs=$(worst_inputs "$name")
     [ "$name" = - ] || echo "| $exe | \`$name $inputs\` |"
   done
 } >"$doc"
