@@ -1,5 +1,7 @@
 // Any byte string as a mark-up line: the layout must neither crash nor touch
-// memory outside the line, and a hidden line must draw nothing.
+// memory outside the line, a hidden line must draw nothing, and the right
+// edge the layout notes must be where its items end.
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -23,7 +25,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       std::abort();
     }
     (void)prolexa::FitsCapacity(layout, capacity);
-    (void)prolexa::RightEdge(layout);
+    int right = 0;
+    for (const auto* items : {&layout.texts, &layout.superscripts}) {
+      for (const prolexa::TextItem& t : *items) {
+        right = std::max(right, t.x + 8 * static_cast<int>(prolexa::CharacterCount(t.text)));
+      }
+    }
+    for (const prolexa::RootSign& r : layout.roots) right = std::max(right, r.x + r.w + 2);
+    for (const prolexa::FractionBar& b : layout.bars) right = std::max({right, b.x1, b.x2});
+    if (prolexa::RightEdge(layout) != right) std::abort();
   }
   return 0;
 }

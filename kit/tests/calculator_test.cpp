@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "key_filter.h"
+#include "number_text.h"
 
 namespace prolexa {
 namespace {
@@ -56,6 +57,55 @@ TEST(Compute, ChecksThenRefusesWhatWouldNotFit) {
       EXPECT_EQ(*verdict.refusal, (Refusal{"Chyba", *c.refusal}));
     }
   }
+}
+
+// A core whose solution ends in a result: the first text, then the value
+// of the second rounded up to the places.
+DrawSteps DrawResult(const FormInputs& in, int, int places) {
+  g_drawnPlaces = places;
+  DrawSteps steps;
+  steps.Origin(10, 20);
+  steps.Line("a = |1||2|");
+  steps.Line(in.Text(0) + " = ", PlacesNumber{ParseNumber(in.Text(1)), places}, " m");
+  steps.Line("b");
+  return steps;
+}
+
+constexpr CalculatorCore kResultCore{.check = CheckText,
+                                     .draw = DrawResult,
+                                     .profile = {85, StandardCapacity},
+                                     .solutionRight = 106};
+
+std::vector<std::string> Texts(const std::vector<FormulaLayout>& layouts) {
+  std::vector<std::string> texts;
+  for (const FormulaLayout& layout : layouts) {
+    for (const TextItem& item : layout.texts) texts.push_back(item.text);
+  }
+  return texts;
+}
+
+TEST(Solve, ComposesOnceAndRewritesOnlyTheResultsAtAnotherCount) {
+  Solution solution = Solve(kResultCore, FormInputs{{"x", "2.3412"}, {}, {}}, 2);
+  ASSERT_TRUE(solution.verdict.Accepted());
+  EXPECT_EQ(g_drawnPlaces, MostPlaces) << "drawn once, at its widest";
+  EXPECT_EQ(solution.steps.Lines(), (std::vector<std::string>{"a = |1||2|", "x = 2.35 m", "b"}));
+  EXPECT_EQ(Texts(solution.layouts), (std::vector<std::string>{"a = ", "1", "2", "x = 2.35 m", "b"}));
+  EXPECT_EQ(solution.layouts[2].texts[0].y, 20 + 85 + 30) << "the lines below keep their rows";
+
+  Redraw(kResultCore, 0, solution);
+  EXPECT_EQ(solution.places, 0);
+  EXPECT_EQ(solution.steps.Lines()[1], "x = 3 m");
+  EXPECT_EQ(Texts(solution.layouts)[3], "x = 3 m");
+  EXPECT_EQ(RightEdge(solution.layouts[1]), 10 + 7 * 8);
+}
+
+TEST(Solve, JudgesTheFitAtTheMostPlaces) {
+  // "x = 2.341235 m" reaches 10 + 14 * 8 = 122 > 106 at six places, though
+  // "x = 2.35 m" would fit at two: the count may change without a new check.
+  const Solution solution = Solve(kResultCore, FormInputs{{"x", "2.341235"}, {}, {}}, 2);
+  ASSERT_FALSE(solution.verdict.Accepted());
+  EXPECT_EQ(solution.verdict.refusal->text, BigNumbersMessage);
+  EXPECT_TRUE(solution.layouts.empty());
 }
 
 TEST(FormInputs, AnIndexBeyondTheFormReadsAsNothing) {

@@ -12,6 +12,7 @@
 #include <limits>
 #include <random>
 #include <string>
+#include <vector>
 
 namespace prolexa {
 namespace {
@@ -93,28 +94,52 @@ double LibraryParse(const std::string& text) {
 #endif
 }
 
+// A value of one of four kinds, with either sign.
+double RandomValue(std::mt19937_64& random, int kind) {
+  const std::uint64_t r = random();
+  double value = 0;
+  switch (kind % 4) {
+    case 0:  // any bits, at magnitudes 2^-40 to 2^50
+      value = std::ldexp(1.0 + static_cast<double>(r >> 12) / 4503599627370496.0,
+                         static_cast<int>(r % 91) - 40);
+      break;
+    case 1:  // a typed decimal with up to 12 places
+      value = static_cast<double>(r % 2000000000001u) / std::pow(10.0, r % 13);
+      break;
+    case 2:  // binary fractions, whose millionths can end on a half
+      value = std::ldexp(static_cast<double>(r >> 24), -static_cast<int>(r % 60));
+      break;
+    default:  // halves of the seventh place: ties broken to even
+      value = static_cast<double>(r % 100000000) / 128.0;
+      break;
+  }
+  return (r & 1) != 0 ? -value : value;
+}
+
 TEST(FormatValue, MatchesTheLibraryOnValuesOfEveryKind) {
   std::mt19937_64 random(20261208);
   for (int i = 0; i < 200000; ++i) {
-    const std::uint64_t r = random();
-    double value = 0;
-    switch (i % 4) {
-      case 0:  // any bits, at magnitudes 2^-40 to 2^50
-        value = std::ldexp(1.0 + static_cast<double>(r >> 12) / 4503599627370496.0,
-                           static_cast<int>(r % 91) - 40);
-        break;
-      case 1:  // a typed decimal with up to 12 places
-        value = static_cast<double>(r % 2000000000001u) / std::pow(10.0, r % 13);
-        break;
-      case 2:  // binary fractions, whose millionths can end on a half
-        value = std::ldexp(static_cast<double>(r >> 24), -static_cast<int>(r % 60));
-        break;
-      default:  // halves of the seventh place: ties broken to even
-        value = static_cast<double>(r % 100000000) / 128.0;
-        break;
-    }
-    if (r & 1) value = -value;
+    const double value = RandomValue(random, i);
     ASSERT_EQ(FormatValue(value), LibraryFixed(value)) << value;
+  }
+}
+
+TEST(RoundValue, MatchesRoundingTheWrittenText) {
+  // The solutions round values without writing and reading their "%f" text
+  // first; the digits must be those of the text, and so must the fit.
+  const double inf = std::numeric_limits<double>::infinity();
+  std::vector<double> values = {0.0, -0.0, 1e-7, -4e-7, 0.07, 2.341, BigNumberLimit, 1e12,
+                                -99999999999.999999, -1e11, 9007199254.740993, inf, -inf,
+                                std::numeric_limits<double>::quiet_NaN(), 1e300};
+  std::mt19937_64 random(9122026);
+  for (int i = 0; i < 200000; ++i) values.push_back(RandomValue(random, i));
+  int round = 0;
+  for (const double value : values) {
+    const int places = round++ % 8 == 7 ? 20 : round % 8;
+    ASSERT_EQ(RoundValue(value, places), RoundNumberText(FormatValue(value), places))
+        << value << " at " << places;
+    ASSERT_EQ(FitsNumberText(value), std::isfinite(value) && FormatRounded(value).has_value())
+        << value;
   }
 }
 
