@@ -12,6 +12,10 @@
 #   BENCH_SETTLE_MS  how long a window must stay unchanged to count as
 #                    complete (750)
 #   BENCH_POLL_MS    pause between two captures (5)
+#   BENCH_ONLY       program files to measure, such as "Zeraz Trigona" (all);
+#                    a partial run prints its tables and leaves the document
+#   BENCH_FRAMES     a folder that receives the pictures of each program's
+#                    last start (none)
 set -euo pipefail
 export LC_ALL=C
 here=$(cd "$(dirname "$0")" && pwd)
@@ -47,6 +51,14 @@ programs=(
   "Zeraz|Zeraz|zeraz"
   "Mernika|Mernika|mernika"
 )
+if [ -n "${BENCH_ONLY:-}" ]; then
+  chosen=()
+  for p in "${programs[@]}"; do
+    [[ " $BENCH_ONLY " == *" ${p%%|*} "* ]] && chosen+=("$p")
+  done
+  [ ${#chosen[@]} -gt 0 ] || { echo "bench: none of $BENCH_ONLY is a program" >&2; exit 1; }
+  programs=("${chosen[@]}")
+fi
 worst_cases="$root/tools/solve/worst-cases.txt"
 worst_inputs() { awk -v name="$1" '$1 == name { $1 = ""; sub(/^ /, ""); print; exit }' "$worst_cases"; }
 notepad_title="Untitled - Notepad"
@@ -224,6 +236,14 @@ for p in "${programs[@]}"; do
     echo "$exe program $(measure "$bin" "$exe.exe" "$title")" >>"$results"
     echo "$exe notepad $(measure "$notepad_dir" notepad "$notepad_title")" >>"$results"
   done
+  if [ -n "${BENCH_FRAMES:-}" ]; then
+    mkdir -p "$BENCH_FRAMES/$exe"
+    measure "$bin" "$exe.exe" "$title" >/dev/null
+    for f in "$work/frames"/*; do
+      [ -e "$f" ] && convert "xwd:$f" "$BENCH_FRAMES/$exe/frame-$(basename "$f").png"
+    done
+    cp "$work/log" "$BENCH_FRAMES/$exe/times.txt"
+  fi
 done
 
 # field EXE ROLE N: field N of every run of one program ("program") or of
@@ -324,6 +344,7 @@ fi
 build_name=$([ "$bin" = "$shipped" ] && echo "32-bit build" ||
   echo "64-bit build (this machine runs no 32-bit programs)")
 
+[ -z "${BENCH_ONLY:-}" ] || { cat "$timing_table"; echo; cat "$size_table"; exit 0; }
 {
   cat <<EOF
 # Benchmarks

@@ -22,6 +22,19 @@ std::string NumberWriter::Fixed(double value) {
   return FormatValue(Whole(value));
 }
 
+void DrawSteps::Line(std::string before, PlacesNumber result, std::string_view after) {
+  const std::string number = RoundValue(result.value, result.places);
+  DrawStep& step = Add(DrawStep::Kind::Line);
+  step.text = std::move(before);
+  step.resultAt = step.text.size();
+  step.resultLength = number.size();
+  step.result = result.value;
+  step.writeResult = RoundValue;
+  step.text.reserve(step.text.size() + number.size() + after.size());
+  step.text += number;
+  step.text += after;
+}
+
 bool TooBig(double value) { return !(value <= BigNumberLimit); }
 
 std::string Rounded(double value, int places) { return RoundValue(value, places); }

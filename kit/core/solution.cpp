@@ -21,22 +21,10 @@ std::vector<std::string> DrawSteps::Lines() const {
   return lines;
 }
 
-void DrawSteps::Line(std::string before, PlacesNumber result, std::string_view after) {
-  const std::string number = RoundValue(result.value, result.places);
-  DrawStep& step = Add(DrawStep::Kind::Line);
-  step.text = std::move(before);
-  step.resultAt = step.text.size();
-  step.resultLength = number.size();
-  step.result = result.value;
-  step.text.reserve(step.text.size() + number.size() + after.size());
-  step.text += number;
-  step.text += after;
-}
-
 void DrawSteps::SetPlaces(int places) {
   for (DrawStep& step : steps_) {
     if (step.resultAt == DrawStep::NoResult) continue;
-    const std::string number = RoundValue(step.result, places);
+    const std::string number = step.writeResult(step.result, places);
     step.text.replace(step.resultAt, step.resultLength, number);
     step.resultLength = number.size();
   }

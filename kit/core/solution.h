@@ -55,11 +55,13 @@ struct DrawStep {
   int y = 0;          // Origin
   std::string text;   // Superscript text or mark-up line
   SketchItem sketch;  // Sketch
-  // A line's result: where its text stands in the line, how long it is and
-  // the value it writes.
+  // A line's result: where its text stands in the line, how long it is, the
+  // value it writes and what writes it at a count of places (held here so
+  // that a program without results takes in no number writing).
   std::size_t resultAt = NoResult;
   std::size_t resultLength = 0;
   double result = 0;
+  std::string (*writeResult)(double value, int places) = nullptr;
 };
 
 inline bool operator==(const Refusal& l, const Refusal& r) {
