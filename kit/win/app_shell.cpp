@@ -100,13 +100,6 @@ HWND CreateCenteredMainWindow(HINSTANCE instance, std::string_view keyName,
 }
 
 void ShowMainWindow(HWND window) {
-  // A look at the (empty) queue first: Wine puts a window's painting on the
-  // screen at every EndPaint once the program has been busy for 50 ms, but
-  // waits for the program to go idle when it was idle just before. The whole
-  // window then reaches the screen as one picture, not control by control.
-  // Windows composes the window itself and only sees a look at the queue.
-  MSG pending;
-  PeekMessageW(&pending, nullptr, 0, 0, PM_NOREMOVE);
   ShowWindow(window, SW_SHOW);
   // The controls too, before anything else happens: otherwise each paints
   // itself when the message loop comes to it, and the window fills in
