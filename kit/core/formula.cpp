@@ -43,16 +43,6 @@ constexpr std::array<ByteClass, 256> kByteClasses = [] {
 
 ByteClass ClassOf(char c) { return kByteClasses[static_cast<unsigned char>(c)]; }
 
-// How many bytes of each class a line holds, counted before it is laid out.
-struct LineMarks {
-  std::array<std::size_t, 7> count{};
-
-  explicit LineMarks(std::string_view line) {
-    for (const char c : line) ++count[static_cast<std::size_t>(ClassOf(c))];
-  }
-  std::size_t Of(ByteClass c) const { return count[static_cast<std::size_t>(c)]; }
-};
-
 class LineLayout {
  public:
   LineLayout(std::string_view superscript, FormulaLayout& out)
@@ -60,11 +50,9 @@ class LineLayout {
         superscriptWidth_(CharWidth * static_cast<int>(CharacterCount(superscript))),
         out_(out) {}
 
-  // One allocation for each kind of item the line has.
-  void Reserve(const LineMarks& marks, std::size_t fractions) {
+  // One allocation for the texts and one for the bars.
+  void Reserve(std::size_t fractions) {
     out_.texts.reserve(3 * fractions + 1);
-    if (marks.Of(ByteClass::Caret) > 0) out_.superscripts.reserve(marks.Of(ByteClass::Caret));
-    if (marks.Of(ByteClass::Root) > 1) out_.roots.reserve(marks.Of(ByteClass::Root) / 2);
     if (fractions > 0) out_.bars.reserve(fractions);
   }
 
@@ -82,7 +70,16 @@ class LineLayout {
     std::size_t carets = 0;
     std::size_t rootMarks = 0;
     int open = -1;
-    for (const char c : part) {
+    const char* const end = part.data() + part.size();
+    for (const char* next = part.data(); next < end; ++next) {
+      // Runs of plain characters, most of every part, in a tight loop.
+      const char* const plain = next;
+      while (next < end && ClassOf(*next) == ByteClass::Plain) ++next;
+      std::copy(plain, next, kept);
+      kept += next - plain;
+      column += static_cast<int>(next - plain);
+      if (next == end) break;
+      const char c = *next;
       switch (ClassOf(c)) {
         case ByteClass::Plain:
         case ByteClass::Hide:
@@ -290,20 +287,20 @@ std::u32string CopyRange(std::u32string_view source, int first, int last) {
 FormulaLayout LayoutFormula(std::string_view line, int left, int lineY,
                             std::string_view superscript, int fractionAdvance) {
   FormulaLayout out;
-  const LineMarks marks(line);
-  if (marks.Of(ByteClass::Hide) > 0) return out;
+  if (line.find(kHideMark) != std::string_view::npos) return out;
   // Malformed UTF-8 is first written as the characters it reads as (a
   // U+FFFD for each bad byte), so that the parts can work on bytes. The
   // marks are ASCII and stay as they are.
   std::string sanitized;
-  if ((marks.Of(ByteClass::Continuation) > 0 || marks.Of(ByteClass::Lead) > 0) && !IsValidUtf8(line)) {
+  if (!IsValidUtf8(line)) {
     sanitized = CodePointsToUtf8(Utf8ToCodePoints(line));
     line = sanitized;
   }
-  out.usage.barMarks = marks.Of(ByteClass::Bar);
-  const std::size_t fractions = marks.Of(ByteClass::Bar) / 4;
+  const auto barMarks = static_cast<std::size_t>(std::count(line.begin(), line.end(), kBarMark));
+  out.usage.barMarks = barMarks;
+  const std::size_t fractions = barMarks / 4;
   LineLayout layout(superscript, out);
-  layout.Reserve(marks, fractions);
+  layout.Reserve(fractions);
 
   if (fractions == 0) {
     layout.Part(line, left, OnRow(lineY));

@@ -308,6 +308,11 @@ std::string RoundNumberText(std::string_view text, int places) {
 }
 
 
+double ReadFixed(double value) {
+  const std::optional<double> read = ReadBack(value);
+  return read ? *read : ParseNumber(FormatValue(value));
+}
+
 std::string RoundValue(double value, int places) {
   const std::optional<double> read = ReadBack(value);
   return read ? RoundUp(*read, places) : RoundNumberText(FormatValue(value), places);

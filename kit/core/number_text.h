@@ -62,6 +62,10 @@ std::string RoundUpText(double value, int places);
 // reading that text: what the solutions write for every rounded value.
 std::string RoundValue(double value, int places);
 
+// ParseNumber of the value's "%f" text: the value as the pupil sees it
+// written with six decimals, without writing and reading that text.
+double ReadFixed(double value);
+
 // Whether FormatRounded writes the value: finite, with a six-decimal text
 // that fits the number buffer.
 bool FitsNumberText(double value);

@@ -92,8 +92,8 @@ class DrawSteps {
 
  private:
   DrawStep& Add(DrawStep::Kind kind) {
-    // A solution has about a dozen steps: one allocation instead of five.
-    if (steps_.empty()) steps_.reserve(16);
+    // A solution has up to two dozen steps: one allocation instead of five.
+    if (steps_.empty()) steps_.reserve(32);
     DrawStep& step = steps_.emplace_back();
     step.kind = kind;
     return step;

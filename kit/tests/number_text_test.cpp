@@ -140,6 +140,11 @@ TEST(RoundValue, MatchesRoundingTheWrittenText) {
         << value << " at " << places;
     ASSERT_EQ(FitsNumberText(value), std::isfinite(value) && FormatRounded(value).has_value())
         << value;
+    const double read = ReadFixed(value);
+    const double parsed = ParseNumber(FormatValue(value));
+    ASSERT_TRUE(std::memcmp(&read, &parsed, sizeof read) == 0 ||
+                (std::isnan(read) && std::isnan(parsed)))
+        << value;
   }
 }
 

@@ -45,11 +45,10 @@ std::string Enclosed(const std::string& text, bool negative) {
   return negative ? "(" + text + ")" : text;
 }
 
-// A typed coefficient: its own text rounded up to six places, so that digits
-// beyond the sixth decimal raise the last one; the writer learns whether its
-// value can be written.
-std::string Typed(NumberWriter& n, std::string_view text) {
-  const double value = ParseNumber(text);
+// A typed coefficient, read as `value`: its own text rounded up to six
+// places, so that digits beyond the sixth decimal raise the last one; the
+// writer learns whether its value can be written.
+std::string Typed(NumberWriter& n, double value) {
   n.Whole(value);
   // "-0" or "-0.0" typed with the keypad minus is zero; written with its
   // sign it would make the numerator of a root "--0".
@@ -70,26 +69,27 @@ std::optional<DrawSteps> Compose(const CoefficientTexts& texts, int places) {
   // parentheses.
   const double bb = b * b;
   const double q = (a * 4) * c;
+  const std::string typedA = Typed(n, a);
+  const std::string typedB = Typed(n, b);
   steps.Origin(kDiscriminantLeft, kDiscriminantTop);
   steps.Line("D = b^ - 4ac");
-  steps.Line(Concat({"D = ", Typed(n, texts.b), "^ - 4 * ", Enclosed(Typed(n, texts.a), a < 0),
-                     " * ", Enclosed(Typed(n, texts.c), c < 0)}));
+  steps.Line(Concat({"D = ", typedB, "^ - 4 * ", Enclosed(typedA, a < 0), " * ",
+                     Enclosed(Typed(n, c), c < 0)}));
   steps.Line(Concat({"D = ", n.Six(bb), " - ", Enclosed(n.Six(q), q < 0)}));
   // Everything below uses the discriminant as written with six decimals, so
   // that a value too small to show (4e-7) counts as zero: the pupil sees
   // D = 0 and gets the double root.
-  const std::string dt = n.Fixed(bb - q);
-  const std::string shownD = RoundNumberText(dt, kIntermediatePlaces);
+  const double written = n.Whole(bb - q);
+  const std::string shownD = RoundValue(written, kIntermediatePlaces);
   steps.Line("D = " + shownD);
-  const double d = ParseNumber(dt);
+  const double d = ReadFixed(written);
 
   const double twoA = a + a;
   const double minusB = -b;
   const std::string shownTwoA = n.Six(twoA);
-  const std::string typedA = Typed(n, texts.a);
   // Every numerator begins with -b: the positive value when b is negative,
   // else a minus before b as typed (so b = 0 gives -0).
-  const std::string numerator = b < 0 ? n.Six(minusB) : "-" + Typed(n, texts.b);
+  const std::string numerator = b < 0 ? n.Six(minusB) : "-" + typedB;
   const std::string rootOfD = "@" + shownD + "@||2 * " + typedA + "|";
 
   steps.Origin(kRootsLeft, kRootsTop);
