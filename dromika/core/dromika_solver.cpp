@@ -139,9 +139,9 @@ std::optional<DrawSteps> Compose(const Motion& m) {
   // The meeting time is written once with six decimals; what that text
   // reads as serves every later product.
   const auto meetingTime = [&](double t, std::string& shownT) {
-    const std::string text = n.Fixed(t);
-    shownT = RoundNumberText(text, 6);
-    return ParseNumber(text);
+    const double written = n.Whole(t);
+    shownT = RoundValue(written, 6);
+    return ReadFixed(written);
   };
   std::string T;
 

@@ -116,15 +116,15 @@ std::size_t CharacterCount(std::string_view text) {
   return count;
 }
 
-std::string FirstCharacters(std::string_view text, std::size_t count) {
+std::string_view FirstCharacters(std::string_view text, std::size_t count) {
   std::size_t characters = 0;
   for (std::size_t i = 0; i < text.size(); ++i) {
     // A continuation byte never starts a character.
     if ((static_cast<unsigned char>(text[i]) & 0xC0) == 0x80) continue;
-    if (characters == count) return std::string(text.substr(0, i));
+    if (characters == count) return text.substr(0, i);
     ++characters;
   }
-  return std::string(text);
+  return text;
 }
 
 }  // namespace prolexa

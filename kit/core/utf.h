@@ -23,7 +23,7 @@ std::size_t CharacterCount(std::string_view text);
 
 // The first `count` characters of a text, as an edit field of that many
 // characters would hold it: counted as the field counts, never cutting a
-// character in two.
-std::string FirstCharacters(std::string_view text, std::size_t count);
+// character in two. A view of the text's own beginning.
+std::string_view FirstCharacters(std::string_view text, std::size_t count);
 
 }  // namespace prolexa

@@ -173,7 +173,7 @@ constexpr std::string_view kBigNumbers = "Zadali ste veľké čísla. Zadajte me
 // 0.00001 … 9999999999.999.
 std::string ResultText(double r) {
   if (r > 9999999999.999 || r < 0.00001) return FormatScientific(r);
-  return RoundNumberText(FormatValue(r), 6);
+  return RoundValue(r, 6);
 }
 
 // The value as typed: a plain decimal of at most six places keeps its own
@@ -215,7 +215,7 @@ Choice ChoiceOf(const FormInputs& in) {
   const std::size_t count = table.sizes.size();
   const std::size_t from = Position(in.List(From), count);
   const std::size_t to = Position(in.List(To), count);
-  return {.text = FirstCharacters(in.Text(Value), FieldLimit),
+  return {.text = std::string(FirstCharacters(in.Text(Value), FieldLimit)),
           .from = Symbol(table.category.units[from]),
           .to = Symbol(table.category.units[to]),
           .factor = Factor(table.sizes[from], table.sizes[to])};

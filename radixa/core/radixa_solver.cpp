@@ -33,7 +33,9 @@ constexpr std::string_view kNoRealRoots = "Tato rovnica nemá v obore reálnych 
 constexpr std::string_view kComplexRoots = "Možné ji vypočítat v obore komplexních";
 constexpr std::string_view kComplexRootsEnd = "čísel.";
 
-std::string FieldText(std::string_view text) { return FirstCharacters(text, CoefficientLimit); }
+std::string FieldText(std::string_view text) {
+  return std::string(FirstCharacters(text, CoefficientLimit));
+}
 
 CoefficientTexts FieldTexts(const CoefficientTexts& texts) {
   return {FieldText(texts.a), FieldText(texts.b), FieldText(texts.c)};

@@ -437,7 +437,8 @@ Values ValuesOf(const FormInputs& in, const Exercise& exercise) {
   const int to = in.List(static_cast<std::size_t>(resultRow));
   Values x;
   for (int row = 0; row < 4; ++row) {
-    const std::string text = FirstCharacters(in.Text(static_cast<std::size_t>(row)), FieldLimit);
+    const std::string_view text =
+        FirstCharacters(in.Text(static_cast<std::size_t>(row)), FieldLimit);
     const int from = in.List(static_cast<std::size_t>(row));
     double value = ParseNumber(text);
     // A row without a unit (none chosen) is taken as it is.

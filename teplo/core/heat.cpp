@@ -23,7 +23,8 @@ struct Quantities {
 Quantities QuantitiesOf(const FormInputs& in) {
   Quantities q;
   for (int f = Heat; f <= End; ++f) {
-    const std::string text = FirstCharacters(in.Text(static_cast<std::size_t>(f)), FieldLimit);
+    const std::string_view text =
+        FirstCharacters(in.Text(static_cast<std::size_t>(f)), FieldLimit);
     q.given[static_cast<std::size_t>(f)] = !text.empty();
     q.v[static_cast<std::size_t>(f)] = ParseNumber(text);
   }
