@@ -194,10 +194,95 @@ std::string RoundUp(double value, int places) {
   return result;
 }
 
+// A 128-bit unsigned integer as two halves, for the exact comparisons of
+// LongDecimal; written out because the 32-bit build has no such type.
+struct Wide {
+  std::uint64_t high = 0;
+  std::uint64_t low = 0;
+};
+
+Wide Multiply(std::uint64_t a, std::uint64_t b) {
+  const std::uint64_t a0 = a & 0xFFFFFFFFu, a1 = a >> 32;
+  const std::uint64_t b0 = b & 0xFFFFFFFFu, b1 = b >> 32;
+  const std::uint64_t p00 = a0 * b0, p01 = a0 * b1, p10 = a1 * b0, p11 = a1 * b1;
+  const std::uint64_t middle = (p00 >> 32) + (p01 & 0xFFFFFFFFu) + (p10 & 0xFFFFFFFFu);
+  return {p11 + (p01 >> 32) + (p10 >> 32) + (middle >> 32), (middle << 32) | (p00 & 0xFFFFFFFFu)};
+}
+
+// Shifted left by fewer than 64 places; the callers keep the result under
+// 2^128.
+Wide ShiftLeft(Wide x, int places) {
+  if (places == 0) return x;
+  return {(x.high << places) | (x.low >> (64 - places)), x.low << places};
+}
+
+int Compare(const Wide& l, const Wide& r) {
+  if (l.high != r.high) return l.high < r.high ? -1 : 1;
+  if (l.low != r.low) return l.low < r.low ? -1 : 1;
+  return 0;
+}
+
+constexpr double kPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                   1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                   1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+
+// How w / 10^k compares with the halfway point (2m + 1) * 2^(e - 1) between
+// two neighbouring doubles, exactly: w * 2^(1 - e - k) against
+// (2m + 1) * 5^k. For w below 2^64 and k from 1 to 22 both sides stay
+// under 2^117.
+int CompareWithHalfway(std::uint64_t w, int k, std::uint64_t halfwayOdd, int halfwayExponent) {
+  std::uint64_t five = 1;
+  for (int i = 0; i < k; ++i) five *= 5;
+  const int shift = 1 - halfwayExponent - k;
+  Wide left{0, w};
+  Wide right = Multiply(halfwayOdd, five);
+  if (shift > 0) {
+    if (shift >= 64) return 1;
+    left = ShiftLeft(left, shift);
+  } else if (shift < 0) {
+    if (-shift >= 64) return -1;
+    right = ShiftLeft(right, -shift);
+  }
+  return Compare(left, right);
+}
+
+// The double nearest to w / 10^k for a significand w above 2^53 (17 to 19
+// digits, as a field of 19 characters holds) and k from 1 to 22: the
+// quotient of two doubles, within one unit of the last place, then moved
+// to the neighbour the exact comparisons with the halfway points ask for
+// (ties to even). Typed numbers this long would otherwise cost strtod's
+// arbitrary precision.
+double LongDecimal(std::uint64_t w, int k) {
+  double value = static_cast<double>(w) / kPowersOfTen[k];
+  for (int step = 0; step < 4; ++step) {
+    std::uint64_t bits;
+    std::memcpy(&bits, &value, sizeof bits);
+    const int exponent = static_cast<int>((bits >> 52) & 0x7FF) - 1075;
+    const std::uint64_t m = (bits & ((std::uint64_t{1} << 52) - 1)) | (std::uint64_t{1} << 52);
+    const int above = CompareWithHalfway(w, k, 2 * m + 1, exponent);
+    // Below the lowest significand of a binade the neighbour is half as far.
+    const bool lowest = m == (std::uint64_t{1} << 52);
+    const int below = lowest ? CompareWithHalfway(w, k, 4 * m - 1, exponent - 1)
+                             : CompareWithHalfway(w, k, 2 * m - 1, exponent);
+    const bool even = (m & 1u) == 0;
+    if (above > 0 || (above == 0 && !even)) {
+      ++bits;
+    } else if (below < 0 || (below == 0 && !even && !lowest)) {
+      --bits;
+    } else {
+      return value;
+    }
+    std::memcpy(&value, &bits, sizeof value);
+  }
+  return value;
+}
+
 // The double nearest to a plain decimal whose significant digits make an
 // integer of at most 2^53 and whose power of ten is at most 22 either way:
 // one correctly rounded division or multiplication of two exact doubles
-// (Clinger's fast path). Nothing for any other text, which strtod reads.
+// (Clinger's fast path); with up to 19 digits and a negative power, the
+// exact comparisons of LongDecimal. Nothing for any other text, which
+// strtod reads.
 std::optional<double> ShortDecimal(std::string_view digitsAndPoint, long long exponent) {
   std::uint64_t significand = 0;
   int digits = 0;
@@ -216,14 +301,14 @@ std::optional<double> ShortDecimal(std::string_view digitsAndPoint, long long ex
     significand = significand * 10 + static_cast<std::uint64_t>(c - '0');
     if (point) ++after;
   }
-  static constexpr double kPowers[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
-                                       1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
-                                       1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
-  if (significand > (std::uint64_t{1} << 53)) return std::nullopt;
   const long long scale = exponent - after;
+  if (significand > (std::uint64_t{1} << 53)) {
+    if (scale < 0 && scale >= -22) return LongDecimal(significand, static_cast<int>(-scale));
+    return std::nullopt;
+  }
   const auto value = static_cast<double>(significand);
-  if (scale >= 0 && scale <= 22) return value * kPowers[scale];
-  if (scale < 0 && scale >= -22) return value / kPowers[-scale];
+  if (scale >= 0 && scale <= 22) return value * kPowersOfTen[scale];
+  if (scale < 0 && scale >= -22) return value / kPowersOfTen[-scale];
   return std::nullopt;
 }
 

@@ -168,6 +168,29 @@ TEST(ParseNumber, MatchesTheLibraryOnDecimalsOfEveryLength) {
   }
 }
 
+TEST(ParseNumber, RoundsLongDecimalsHalfwayBetweenDoublesToEven) {
+  // Exactly halfway between two neighbouring doubles, written with one to
+  // three decimals in at most 19 digits: where a wrong rounding shows.
+  std::mt19937_64 random(13122026);
+  for (int i = 0; i < 20000; ++i) {
+    const std::uint64_t m = (std::uint64_t{1} << 52) | (random() & ((std::uint64_t{1} << 52) - 1));
+    const int e = 1 + static_cast<int>(random() % 6);
+    std::uint64_t w = (2 * m + 1) << (e - 1);
+    const int k = 1 + static_cast<int>(random() % 3);
+    bool fits = true;
+    for (int j = 0; j < k && fits; ++j) {
+      fits = w <= 999999999999999999u;
+      w *= 10;
+    }
+    if (!fits) continue;
+    std::string text = std::to_string(w);
+    text.insert(text.size() - static_cast<std::size_t>(k), ".");
+    const double mine = ParseNumber(text);
+    const double library = LibraryParse(text);
+    ASSERT_EQ(std::memcmp(&mine, &library, sizeof mine), 0) << text;
+  }
+}
+
 TEST(FormatRounded, RefusesTextsLongerThanNineteenCharacters) {
   // The limit's nearest double is a little above 999999999999.999.
   EXPECT_EQ(FormatRounded(BigNumberLimit).value_or("-"), "999999999999.999023");
