@@ -101,13 +101,9 @@ std::optional<std::uint64_t> ScaledMillionths(double magnitude) {
   return std::nullopt;
 }
 
-// Writes the "%.6f" text of a value into `out` (room for 32 characters) and
-// gives its length, or 0 for a value outside the exact integer paths, which
-// printf writes. No heap: a solution writes dozens of numbers.
-std::size_t WriteFixed(double value, char* out) {
-  if (!std::isfinite(value)) return 0;
-  const std::optional<std::uint64_t> scaled = ScaledMillionths(std::fabs(value));
-  if (!scaled) return 0;
+// Writes `millionths` / 10^6 with six decimals, after a minus when
+// `negative`, into `out` (room for 32 characters) and gives its length.
+std::size_t WriteMillionths(std::uint64_t millionths, bool negative, char* out) {
   // Two digits at a time, at least seven: a zero before the point.
   static constexpr char kPairs[] =
       "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
@@ -116,7 +112,7 @@ std::size_t WriteFixed(double value, char* out) {
   char digits[24];
   char* const end = digits + sizeof digits;
   char* first = end;
-  std::uint64_t rest = *scaled;
+  std::uint64_t rest = millionths;
   while (rest >= 100) {
     const std::size_t pair = 2 * static_cast<std::size_t>(rest % 100);
     rest /= 100;
@@ -129,13 +125,23 @@ std::size_t WriteFixed(double value, char* out) {
   } while (rest != 0);
   while (end - first < 7) *--first = '0';
   char* w = out;
-  if (std::signbit(value)) *w++ = '-';
+  if (negative) *w++ = '-';
   const std::size_t whole = static_cast<std::size_t>(end - first) - 6;
   std::memcpy(w, first, whole);
   w += whole;
   *w++ = '.';
   std::memcpy(w, first + whole, 6);
   return static_cast<std::size_t>(w + 6 - out);
+}
+
+// Writes the "%.6f" text of a value into `out` (room for 32 characters) and
+// gives its length, or 0 for a value outside the exact integer paths, which
+// printf writes. No heap: a solution writes dozens of numbers.
+std::size_t WriteFixed(double value, char* out) {
+  if (!std::isfinite(value)) return 0;
+  const std::optional<std::uint64_t> scaled = ScaledMillionths(std::fabs(value));
+  if (!scaled) return 0;
+  return WriteMillionths(*scaled, std::signbit(value), out);
 }
 
 std::string FixedText(double value) {
@@ -176,7 +182,8 @@ std::string RoundUp(double value, int places) {
   static constexpr double kPowers[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,
                                        1e7,  1e8,  1e9,  1e10, 1e11, 1e12, 1e13,
                                        1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20};
-  const double p = kPowers[std::clamp(places, 0, 20)];
+  places = std::clamp(places, 0, 20);
+  const double p = kPowers[places];
   const double scaled = value * p;
   // From 2^53 on every double is an integer: the product has already lost
   // the digits the ceiling would round, and dividing it back would show that
@@ -184,10 +191,22 @@ std::string RoundUp(double value, int places) {
   // Such a value is written as it is, which at twenty places is the intended
   // plain six-decimal text anyway.
   constexpr double kExactIntegers = 9007199254740992.0;  // 2^53
-  const double rounded =
-      std::fabs(scaled) < kExactIntegers ? std::ceil(scaled) / p : value;
+  double rounded = value;
   char text[32];
-  const std::size_t length = WriteFixed(rounded, text);
+  std::size_t length = 0;
+  if (std::fabs(scaled) < kExactIntegers) {
+    const double ceiling = std::ceil(scaled);
+    // The ceiling c divided by 10^places and written with six decimals is
+    // c * 10^(6 - places) millionths: below 2^52 the quotient is nearer to
+    // that integer than half a millionth, so the division can be skipped.
+    const double millionths = places <= 6 ? std::fabs(ceiling) * kPowers[6 - places] : -1;
+    if (millionths >= 0 && millionths < 4503599627370496.0) {
+      length = WriteMillionths(static_cast<std::uint64_t>(millionths), std::signbit(ceiling), text);
+    } else {
+      rounded = ceiling / p;
+    }
+  }
+  if (length == 0) length = WriteFixed(rounded, text);
   if (length != 0) return std::string(text, CutTrailingZeros(text, length));
   std::string result = FixedText(rounded);
   result.resize(CutTrailingZeros(result.data(), result.size()));
