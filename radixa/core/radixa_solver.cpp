@@ -60,10 +60,18 @@ std::string Typed(NumberWriter& n, double value) {
 
 // The drawing steps of the solution at `places`, or nothing when one of its
 // numbers cannot be written whole. Texts are taken as the fields hold them.
-std::optional<DrawSteps> Compose(const CoefficientTexts& texts, int places) {
-  const double a = ParseNumber(texts.a);
-  const double b = ParseNumber(texts.b);
-  const double c = ParseNumber(texts.c);
+struct Coefficients {
+  double a = 0;
+  double b = 0;
+  double c = 0;
+};
+
+Coefficients Read(const CoefficientTexts& texts) {
+  return {ParseNumber(texts.a), ParseNumber(texts.b), ParseNumber(texts.c)};
+}
+
+std::optional<DrawSteps> Compose(const Coefficients& read, int places) {
+  const auto [a, b, c] = read;
   NumberWriter n(places);
   DrawSteps steps;
 
@@ -145,11 +153,7 @@ std::optional<DrawSteps> Compose(const CoefficientTexts& texts, int places) {
 
 // Zero once written with six decimals: twice such an a would stand as 0 in
 // the denominators, and the roots divide by it.
-bool ZeroInSixDecimals(double value) {
-  if (!std::isfinite(value)) return false;
-  const std::optional<std::string> text = FormatRounded(value);
-  return text && ParseNumber(*text) == 0;
-}
+bool ZeroInSixDecimals(double value) { return FitsNumberText(value) && ReadFixed(value) == 0; }
 
 }  // namespace
 
@@ -160,9 +164,8 @@ CheckResult CheckCoefficients(const CoefficientTexts& typed) {
   if (empty == 3) return Refuse(NoValueMessage);
   if (empty > 0) return Refuse(SomeValuesMissingMessage);
 
-  const double a = ParseNumber(texts.a);
-  const double b = ParseNumber(texts.b);
-  const double c = ParseNumber(texts.c);
+  const Coefficients read = Read(texts);
+  const auto [a, b, c] = read;
   if (TooBig(b * b)) return Refuse(BigNumbersMessage);
   if (TooBig((a * 4) * c)) return Refuse(BigNumbersMessage);
   if (ZeroInSixDecimals(a + a)) return Refuse(NotQuadraticMessage);
@@ -170,7 +173,7 @@ CheckResult CheckCoefficients(const CoefficientTexts& typed) {
   // of places stands for all: a root is checked by its six-decimal text
   // before it is rounded, and rounding up to fewer places never makes that
   // text longer.
-  std::optional<DrawSteps> steps = Compose(texts, kMostPlaces);
+  std::optional<DrawSteps> steps = Compose(read, kMostPlaces);
   if (!steps) return Refuse(BigNumbersMessage);
   return {true, std::nullopt, std::move(steps)};
 }
@@ -178,7 +181,7 @@ CheckResult CheckCoefficients(const CoefficientTexts& typed) {
 DrawSteps DrawQuadraticSolution(const CoefficientTexts& typed, int places) {
   if (!CheckCoefficients(typed).valid) return DrawSteps();
   const std::optional<DrawSteps> steps =
-      Compose(FieldTexts(typed), std::clamp(places, 0, kMostPlaces));
+      Compose(Read(FieldTexts(typed)), std::clamp(places, 0, kMostPlaces));
   return steps ? *steps : DrawSteps();
 }
 
@@ -204,7 +207,7 @@ Verdict Check(const FormInputs& in) {
 // Called for checked texts only: composed without a second check.
 DrawSteps Draw(const FormInputs& in, int, int places) {
   const std::optional<DrawSteps> steps =
-      Compose(FieldTexts(TextsOf(in)), std::clamp(places, 0, kMostPlaces));
+      Compose(Read(FieldTexts(TextsOf(in))), std::clamp(places, 0, kMostPlaces));
   return steps ? *steps : DrawSteps();
 }
 
