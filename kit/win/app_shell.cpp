@@ -100,6 +100,12 @@ HWND CreateCenteredMainWindow(HINSTANCE instance, std::string_view keyName,
 }
 
 void ShowMainWindow(HWND window) {
+  // A wait that returns at once marks the program idle. Wine puts a window's
+  // painting on the screen at every EndPaint once the program has been busy
+  // for 50 ms, but otherwise when the message loop next waits: from here the
+  // window and its controls then reach the screen together rather than
+  // control by control. To Windows it is a look at the queue.
+  MsgWaitForMultipleObjects(0, nullptr, FALSE, 0, QS_ALLINPUT);
   ShowWindow(window, SW_SHOW);
   // The controls too, before anything else happens: otherwise each paints
   // itself when the message loop comes to it, and the window fills in
