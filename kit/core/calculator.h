@@ -69,11 +69,12 @@ struct Solution {
   std::vector<FormulaLayout> layouts;
 };
 
-// Checks the inputs, then measures their solution at the most places (the
+// Checks the inputs, then lays out their solution at the most places (the
 // widest it can be drawn: fewer places never lengthen a number) and refuses
 // it with the big-number message when a line would run past the window or
 // beyond what the layout holds, rather than show it cut. An accepted
-// solution comes composed once and laid out at `places`.
+// solution is composed and laid out once; at fewer places only the lines of
+// its results are written and laid out again.
 Solution Solve(const CalculatorCore& core, const FormInputs& inputs, int places);
 
 // The verdict of Solve alone.

@@ -30,12 +30,6 @@ void DrawSteps::SetPlaces(int places) {
   }
 }
 
-bool DrawSteps::Rounds() const {
-  return std::any_of(steps_.begin(), steps_.end(), [](const DrawStep& step) {
-    return step.resultAt != DrawStep::NoResult;
-  });
-}
-
 namespace {
 
 // Hands every line step to `line` with the column, row and superscript text

@@ -85,8 +85,6 @@ class DrawSteps {
   void Sketch(SketchItem item) { Add(DrawStep::Kind::Sketch).sketch = std::move(item); }
   // Writes every result of the lines anew at `places`.
   void SetPlaces(int places);
-  // Whether a line holds a result, whose text depends on the places.
-  bool Rounds() const;
   const std::vector<DrawStep>& Steps() const { return steps_; }
   std::vector<std::string> Lines() const;
 
