@@ -27,5 +27,16 @@ TEST(Utf, ReplacesEveryMalformedByte) {
   EXPECT_EQ(CodePointsToUtf8(std::u32string(1, char32_t(0x110000))), "\xef\xbf\xbd");
 }
 
+TEST(Utf, FindsAMalformedByteWhereverTheAsciiRunEnds) {
+  // The check reads ASCII eight bytes at a time: a character of two bytes,
+  // or a cut one, at every offset across those words.
+  for (std::size_t ascii = 0; ascii < 18; ++ascii) {
+    const std::string before(ascii, 'a');
+    EXPECT_TRUE(IsValidUtf8(before + "\xc3\xa1" + before)) << ascii;
+    EXPECT_FALSE(IsValidUtf8(before + "\xc3")) << ascii;
+    EXPECT_FALSE(IsValidUtf8(before + "\xff" + before)) << ascii;
+  }
+}
+
 }  // namespace
 }  // namespace prolexa
