@@ -26,18 +26,17 @@ struct PartPlacement {
 
 PartPlacement OnRow(int lineY) { return {lineY, -5, lineY, 7, lineY - 6}; }
 
-// What each byte is to the layout. Every mark is ASCII, which never occurs
-// inside a longer UTF-8 sequence.
-enum class ByteClass : unsigned char { Plain, Continuation, Lead, Caret, Root, Bar, Hide };
+// What each byte is to a part's layout: a character's first byte that is no
+// mark, the rest of a character, or a mark. Every mark is ASCII, which never
+// occurs inside a longer UTF-8 sequence.
+enum class ByteClass : unsigned char { Plain, Continuation, Caret, Root, Bar };
 
 constexpr std::array<ByteClass, 256> kByteClasses = [] {
   std::array<ByteClass, 256> classes{};
   for (int b = 0x80; b < 0xC0; ++b) classes[b] = ByteClass::Continuation;
-  for (int b = 0xC0; b < 0x100; ++b) classes[b] = ByteClass::Lead;
   classes[static_cast<unsigned char>(kSuperscriptMark)] = ByteClass::Caret;
   classes[static_cast<unsigned char>(kRootMark)] = ByteClass::Root;
   classes[static_cast<unsigned char>(kBarMark)] = ByteClass::Bar;
-  classes[static_cast<unsigned char>(kHideMark)] = ByteClass::Hide;
   return classes;
 }();
 
@@ -81,9 +80,7 @@ class LineLayout {
       if (next == end) break;
       const char c = *next;
       switch (ClassOf(c)) {
-        case ByteClass::Plain:
-        case ByteClass::Hide:
-        case ByteClass::Lead:
+        case ByteClass::Plain:  // the run above takes these
           *kept++ = c;
           ++column;
           break;

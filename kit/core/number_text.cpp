@@ -150,6 +150,11 @@ std::string FixedText(double value) {
   return length != 0 ? std::string(text, length) : Print("%.6f", value);
 }
 
+// Every power of ten up to 10^22 is an exact double.
+constexpr double kPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                   1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                   1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+
 // The value a "%.6f" text of `value` reads back as, computed without the
 // text. Up to 2^53 millionths the text reads by Clinger's path below: the
 // millionths divided by 10^6. Beyond that the value is at least 2^33, where
@@ -173,44 +178,6 @@ std::size_t CutTrailingZeros(const char* text, std::size_t length) {
   std::size_t end = length;
   while (end > point + 1 && text[end - 1] == '0') --end;
   return end == point + 1 ? point : end;
-}
-
-// The value rounded up (towards plus infinity) to `places` decimal places,
-// written with six decimals and its trailing zeros cut.
-std::string RoundUp(double value, int places) {
-  // Every power of ten up to 10^22 is an exact double.
-  static constexpr double kPowers[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,
-                                       1e7,  1e8,  1e9,  1e10, 1e11, 1e12, 1e13,
-                                       1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20};
-  places = std::clamp(places, 0, 20);
-  const double p = kPowers[places];
-  const double scaled = value * p;
-  // From 2^53 on every double is an integer: the product has already lost
-  // the digits the ceiling would round, and dividing it back would show that
-  // loss (999998000001 at six places would come out as 999998000000.999878).
-  // Such a value is written as it is, which at twenty places is the intended
-  // plain six-decimal text anyway.
-  constexpr double kExactIntegers = 9007199254740992.0;  // 2^53
-  double rounded = value;
-  char text[32];
-  std::size_t length = 0;
-  if (std::fabs(scaled) < kExactIntegers) {
-    const double ceiling = std::ceil(scaled);
-    // The ceiling c divided by 10^places and written with six decimals is
-    // c * 10^(6 - places) millionths: below 2^52 the quotient is nearer to
-    // that integer than half a millionth, so the division can be skipped.
-    const double millionths = places <= 6 ? std::fabs(ceiling) * kPowers[6 - places] : -1;
-    if (millionths >= 0 && millionths < 4503599627370496.0) {
-      length = WriteMillionths(static_cast<std::uint64_t>(millionths), std::signbit(ceiling), text);
-    } else {
-      rounded = ceiling / p;
-    }
-  }
-  if (length == 0) length = WriteFixed(rounded, text);
-  if (length != 0) return std::string(text, CutTrailingZeros(text, length));
-  std::string result = FixedText(rounded);
-  result.resize(CutTrailingZeros(result.data(), result.size()));
-  return result;
 }
 
 // A 128-bit unsigned integer as two halves, for the exact comparisons of
@@ -240,10 +207,6 @@ int Compare(const Wide& l, const Wide& r) {
   if (l.low != r.low) return l.low < r.low ? -1 : 1;
   return 0;
 }
-
-constexpr double kPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
-                                   1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
-                                   1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
 
 // How w / 10^k compares with the halfway point (2m + 1) * 2^(e - 1) between
 // two neighbouring doubles, exactly: w * 2^(1 - e - k) against
@@ -407,10 +370,42 @@ std::string FormatScientific(double value) {
   return text;
 }
 
-std::string RoundNumberText(std::string_view text, int places) {
-  return RoundUp(ParseNumber(text), places);
+std::string RoundUpText(double value, int places) {
+  places = std::clamp(places, 0, 20);
+  const double p = kPowersOfTen[places];
+  const double scaled = value * p;
+  // From 2^53 on every double is an integer: the product has already lost
+  // the digits the ceiling would round, and dividing it back would show that
+  // loss (999998000001 at six places would come out as 999998000000.999878).
+  // Such a value is written as it is, which at twenty places is the intended
+  // plain six-decimal text anyway.
+  constexpr double kExactIntegers = 9007199254740992.0;  // 2^53
+  double rounded = value;
+  char text[32];
+  std::size_t length = 0;
+  if (std::fabs(scaled) < kExactIntegers) {
+    const double ceiling = std::ceil(scaled);
+    // The ceiling c divided by 10^places and written with six decimals is
+    // c * 10^(6 - places) millionths: below 2^52 the quotient is nearer to
+    // that integer than half a millionth, so the division can be skipped.
+    const double millionths = places <= 6 ? std::fabs(ceiling) * kPowersOfTen[6 - places] : -1;
+    if (millionths >= 0 && millionths < 4503599627370496.0) {
+      length = WriteMillionths(static_cast<std::uint64_t>(millionths), std::signbit(ceiling), text);
+    } else {
+      rounded = ceiling / p;
+    }
+  }
+  if (length == 0) length = WriteFixed(rounded, text);
+  if (length != 0) return std::string(text, CutTrailingZeros(text, length));
+  std::string result = Print("%.6f", rounded);
+  result.resize(CutTrailingZeros(result.data(), result.size()));
+  return result;
 }
 
+
+std::string RoundNumberText(std::string_view text, int places) {
+  return RoundUpText(ParseNumber(text), places);
+}
 
 double ReadFixed(double value) {
   const std::optional<double> read = ReadBack(value);
@@ -419,7 +414,7 @@ double ReadFixed(double value) {
 
 std::string RoundValue(double value, int places) {
   const std::optional<double> read = ReadBack(value);
-  return read ? RoundUp(*read, places) : RoundNumberText(FormatValue(value), places);
+  return read ? RoundUpText(*read, places) : RoundNumberText(FormatValue(value), places);
 }
 
 bool FitsNumberText(double value) {
@@ -433,7 +428,5 @@ bool FitsNumberText(double value) {
   const std::uint64_t digitsEnd = std::signbit(value) ? 100000000000000000u : 1000000000000000000u;
   return *scaled < digitsEnd;
 }
-
-std::string RoundUpText(double value, int places) { return RoundUp(value, places); }
 
 }  // namespace prolexa

@@ -15,11 +15,12 @@ double NumberWriter::Whole(double value) {
 }
 
 std::string NumberWriter::Fixed(double value) {
-  if (value != 0 && !FitsNumberText(value)) {
+  if (value == 0) return FormatValue(0.0);
+  if (!FitsNumberText(value)) {
     allWhole_ = false;
     return "0";
   }
-  return FormatValue(Whole(value));
+  return FormatValue(value);
 }
 
 void DrawSteps::Line(std::string before, PlacesNumber result, std::string_view after) {
@@ -36,7 +37,5 @@ void DrawSteps::Line(std::string before, PlacesNumber result, std::string_view a
 }
 
 bool TooBig(double value) { return !(value <= BigNumberLimit); }
-
-std::string Rounded(double value, int places) { return RoundValue(value, places); }
 
 }  // namespace prolexa

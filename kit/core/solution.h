@@ -122,10 +122,6 @@ bool LayoutsFit(const std::vector<FormulaLayout>& layouts, const FormulaCapacity
 // The same for the steps, laid out.
 bool StepsFit(const DrawSteps& steps, const FormulaProfile& profile, int right);
 
-// The "%f" text of a value rounded up to `places` (6 for intermediate values,
-// 20 for the plain six-decimal text, the user's count for results).
-std::string Rounded(double value, int places);
-
 // Writes the numbers of one solution and remembers whether every one of them
 // could be written whole: finite, and with a six-decimal text that fits the
 // 19-character number text. A solution with a number that cannot is refused
