@@ -13,9 +13,7 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string_view line(reinterpret_cast<const char*>(data), size);
   const std::size_t characters = prolexa::CharacterCount(line);
-  // The standard capacity, and one for whole sentences in a line.
-  const prolexa::FormulaCapacity sentences{20, 12, 40, 12, 20, 99, 12, 12, 151};
-  for (const prolexa::FormulaCapacity& capacity : {prolexa::StandardCapacity, sentences}) {
+  {
     const prolexa::FormulaLayout layout = prolexa::LayoutFormula(line, 12, 230, "2", 85);
     std::size_t drawn = 0;
     for (const prolexa::TextItem& item : layout.texts) drawn += prolexa::CharacterCount(item.text);
@@ -24,7 +22,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         (layout.advance != 0 || !layout.texts.empty() || !layout.roots.empty())) {
       std::abort();
     }
-    (void)prolexa::FitsCapacity(layout, capacity);
     int right = 0;
     for (const auto* items : {&layout.texts, &layout.superscripts}) {
       for (const prolexa::TextItem& t : *items) {

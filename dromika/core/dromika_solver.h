@@ -13,7 +13,7 @@ namespace prolexa::dromika {
 
 // Whole sentences never stand in these lines; a line moves the next one 30
 // pixels down, a fraction (none is drawn) 85.
-inline constexpr FormulaProfile Formulas{85, StandardCapacity};
+inline constexpr FormulaProfile Formulas{85};
 
 // The form: five texts, their unit lists, the system to compute in and the
 // kind of exercise (also the form's mode), and the show-units box.

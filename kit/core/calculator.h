@@ -72,7 +72,7 @@ struct Solution {
 // Checks the inputs, then lays out their solution at the most places (the
 // widest it can be drawn: fewer places never lengthen a number) and refuses
 // it with the big-number message when a line would run past the window or
-// beyond what the layout holds, rather than show it cut. An accepted
+// into the column beside it, rather than show it cut or overdrawn. An accepted
 // solution is composed and laid out once; at fewer places only the lines of
 // its results are written and laid out again.
 Solution Solve(const CalculatorCore& core, const FormInputs& inputs, int places);

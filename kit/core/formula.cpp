@@ -12,6 +12,7 @@ constexpr char kSuperscriptMark = '^';
 constexpr char kRootMark = '@';
 constexpr char kBarMark = '|';
 constexpr char kHideMark = '%';
+constexpr int kSuffixMinimum = 50;
 
 // Offsets of one part's roots, superscripts and text from its left edge x0.
 // Parts on the line's own row, numerators and denominators each place them
@@ -66,8 +67,6 @@ class LineLayout {
     char* kept = text.data();
     int column = 0;
     int bars = 0;
-    std::size_t carets = 0;
-    std::size_t rootMarks = 0;
     int open = -1;
     const char* const end = part.data() + part.size();
     for (const char* next = part.data(); next < end; ++next) {
@@ -89,13 +88,11 @@ class LineLayout {
           break;
         case ByteClass::Caret:
           Superscript(x0 + CharWidth * (column - 1) + at.superscriptDx, at.superscriptY);
-          ++carets;
           break;
         case ByteClass::Bar:
           if (barsTakeColumns) ++column, ++bars;
           break;
         case ByteClass::Root:
-          ++rootMarks;
           if (open < 0) {
             open = column;
           } else {
@@ -111,33 +108,35 @@ class LineLayout {
     if (drawn > 0) {
       text.resize(static_cast<std::size_t>(kept - text.data()));
       out_.texts.push_back({x0, at.textY, TextSize::Main, std::move(text)});
-      Reach(x0 + CharWidth * drawn);
+      Cover(x0, at.textY, x0 + CharWidth * drawn, at.textY + MainTextHeight);
     }
-
-    FormulaUsage& usage = out_.usage;
-    usage.longestPart = std::max(usage.longestPart, static_cast<std::size_t>(column));
-    usage.mostRootMarks = std::max(usage.mostRootMarks, rootMarks);
-    usage.mostSuperscriptMarks = std::max(usage.mostSuperscriptMarks, carets);
-    usage.longestTextItem = std::max(usage.longestTextItem, static_cast<std::size_t>(drawn));
     return CharWidth * drawn;
   }
 
   void Bar(int x1, int y, int x2) {
     out_.bars.push_back({x1, y, x2});
-    Reach(std::max(x1, x2));
+    Cover(std::min(x1, x2), y, std::max(x1, x2), y + 1);
   }
 
  private:
   void Superscript(int x, int y) {
     out_.superscripts.push_back({x, y, TextSize::Small, std::string(superscript_)});
-    Reach(x + superscriptWidth_);
+    Cover(x, y, x + superscriptWidth_, y + SmallTextHeight);
   }
-  // The root sign's polyline ends on column x + w + 1.
+  // The root sign's polyline runs from column x + 3 to x + w + 1.
   void Root(int x, int y, int w) {
     out_.roots.push_back({x, y, w});
-    Reach(x + w + 2);
+    Cover(x + 3, y - RootReach, x + w + 2, y + RootReach + 1);
   }
-  void Reach(int x) { out_.usage.right = std::max(out_.usage.right, x); }
+  void Cover(int left, int top, int right, int bottom) {
+    Box& e = out_.extent;
+    if (e.right <= e.left) {
+      e = {left, top, right, bottom};
+      return;
+    }
+    e = {std::min(e.left, left), std::min(e.top, top), std::max(e.right, right),
+         std::max(e.bottom, bottom)};
+  }
 
   std::string_view superscript_;
   int superscriptWidth_;
@@ -203,7 +202,7 @@ int RightEdge(const SketchItem& item) {
 }
 
 int RightEdge(const FormulaLayout& layout) {
-  int right = layout.usage.right;
+  int right = layout.extent.right;
   for (const SketchItem& s : layout.sketches) right = std::max(right, RightEdge(s));
   return right;
 }
@@ -216,18 +215,6 @@ bool operator==(const RootSign& l, const RootSign& r) {
 }
 bool operator==(const FractionBar& l, const FractionBar& r) {
   return l.x1 == r.x1 && l.y == r.y && l.x2 == r.x2;
-}
-
-bool FitsCapacity(const FormulaLayout& layout, const FormulaCapacity& capacity) {
-  const FormulaUsage& u = layout.usage;
-  return layout.texts.size() <= capacity.textItems &&
-         layout.roots.size() <= capacity.rootSigns &&
-         layout.superscripts.size() <= capacity.superscripts &&
-         layout.bars.size() <= capacity.fractionBars && u.barMarks <= capacity.barMarks &&
-         u.longestPart <= capacity.partChars &&
-         u.mostRootMarks <= capacity.rootMarksPerPart &&
-         u.mostSuperscriptMarks <= capacity.superscriptMarksPerPart &&
-         u.longestTextItem <= capacity.textItemChars;
 }
 
 std::u32string StripMarkup(std::u32string_view source) {
@@ -294,7 +281,6 @@ FormulaLayout LayoutFormula(std::string_view line, int left, int lineY,
     line = sanitized;
   }
   const auto barMarks = static_cast<std::size_t>(std::count(line.begin(), line.end(), kBarMark));
-  out.usage.barMarks = barMarks;
   const std::size_t fractions = barMarks / 4;
   LineLayout layout(superscript, out);
   layout.Reserve(fractions);
@@ -312,6 +298,7 @@ FormulaLayout LayoutFormula(std::string_view line, int left, int lineY,
 
   std::size_t p = line.find(kBarMark);
   int h = 0;
+  int lastWidth = 0;
   if (p >= 1) h = layout.Part(range(0, p - 1), left, OnRow(lineY));
   std::size_t s = p;
   for (std::size_t f = 0; f < fractions; ++f) {
@@ -325,13 +312,16 @@ FormulaLayout LayoutFormula(std::string_view line, int left, int lineY,
     const int numerator = layout.Part(range(p, q), x0, {lineY - 10, -13, lineY - 10, -1, lineY - 18});
     const std::string_view below = range(r, s);
     // A root sign needs the room above its radicand: the text moves down.
+    // A superscript stands by its character as on the line's own row, clear
+    // of the bar above.
     const bool rooted = std::count(below.begin(), below.end(), kRootMark) >= 2;
     const int denominator =
-        rooted ? layout.Part(below, x0, {lineY + 25, -13, lineY + 25, -1, lineY + 17})
-               : layout.Part(below, x0, {lineY + 16, -13, lineY + 25, -1, lineY + 8});
+        rooted ? layout.Part(below, x0, {lineY + 25, -13, lineY + 25, -1, lineY + 19})
+               : layout.Part(below, x0, {lineY + 16, -13, lineY + 25, -1, lineY + 10});
 
     const int width = std::max(numerator, denominator);
     layout.Bar(x0, lineY + 7, x0 + width);
+    lastWidth = width;
 
     if (f + 1 < fractions) {
       p = nextBar(s);
@@ -340,9 +330,11 @@ FormulaLayout LayoutFormula(std::string_view line, int left, int lineY,
     }
   }
 
-  // The suffix stands 50 pixels from the last fraction's left edge, however
-  // wide that fraction is; bars past the last group of four are dropped.
-  layout.Part(line.substr(s + 1), left + h + 50, OnRow(lineY), false);
+  // The suffix stands past the last fraction's wider part, and at least 50
+  // pixels from its left edge, so that a unit after a narrow fraction keeps
+  // its room; bars past the last group of four are dropped.
+  layout.Part(line.substr(s + 1), left + h + std::max(lastWidth, kSuffixMinimum), OnRow(lineY),
+              false);
   out.advance = fractionAdvance;
   return out;
 }

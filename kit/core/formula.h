@@ -83,42 +83,19 @@ bool operator==(const TextItem& l, const TextItem& r);
 bool operator==(const RootSign& l, const RootSign& r);
 bool operator==(const FractionBar& l, const FractionBar& r);
 
-// How much one line may hold for the programs' own lines to be laid out as
-// intended. The layout itself never cuts a line and never overruns anything;
-// the solver tests check that every line a program builds stays inside its
-// program's capacity.
-struct FormulaCapacity {
-  std::size_t textItems = 20;
-  std::size_t rootSigns = 12;
-  std::size_t superscripts = 40;
-  std::size_t fractionBars = 12;
-  std::size_t barMarks = 20;
-  std::size_t partChars = 51;  // a part handed to the mark search, '^' removed
-  std::size_t rootMarksPerPart = 12;
-  std::size_t superscriptMarksPerPart = 12;
-  std::size_t textItemChars = 59;
-};
-
-inline constexpr FormulaCapacity StandardCapacity{};
-
-// The one difference between the programs' renderers: how far a line with a
-// fraction moves the next line down, and the capacity. Each program names
-// its own next to its solver.
+// How far a line with a fraction moves the next line down: the one
+// difference between the programs' renderers. Each program names its own
+// next to its solver.
 struct FormulaProfile {
   int fractionAdvance = 85;
-  FormulaCapacity capacity = StandardCapacity;
 };
 
-// What the layout met, measured against a capacity by FitsCapacity.
-struct FormulaUsage {
-  std::size_t barMarks = 0;
-  std::size_t longestPart = 0;
-  std::size_t mostRootMarks = 0;
-  std::size_t mostSuperscriptMarks = 0;
-  std::size_t longestTextItem = 0;
-  // The column just past the rightmost pixel the line's items reach.
-  int right = 0;
-};
+// Heights of the drawn items, for the box a line covers: a main text's
+// cell, a superscript's, and how far a root sign reaches above and below its
+// row.
+inline constexpr int MainTextHeight = 16;
+inline constexpr int SmallTextHeight = 11;
+inline constexpr int RootReach = 12;
 
 // The display list of one line, in drawing order: main texts, then the
 // superscripts (small texts), root signs and fraction bars; or of one piece
@@ -130,16 +107,17 @@ struct FormulaLayout {
   std::vector<FractionBar> bars;
   std::vector<SketchItem> sketches;  // a figure's items, drawn last
   int advance = 0;  // how far lineY moves after this line
-  FormulaUsage usage;
+  // The box the line's items cover (a text counts 8 pixels a character):
+  // right is the column just past the rightmost pixel they reach. Empty
+  // (all zero) for a line with nothing drawn.
+  Box extent;
 };
 
 // The column just past the rightmost pixel the items reach (a text counts
-// 8 pixels a character); the left edge when there is nothing. A line's
-// items are counted as its layout places them (usage.right).
+// 8 pixels a character); 0 when there is nothing. A line's items are counted
+// as its layout places them (extent.right).
 int RightEdge(const FormulaLayout& layout);
 int RightEdge(const SketchItem& item);
-
-bool FitsCapacity(const FormulaLayout& layout, const FormulaCapacity& capacity);
 
 // The layout's rules one at a time, on code points. LayoutFormula applies
 // them all in one pass over a part's bytes and gives the same places; these
@@ -159,8 +137,11 @@ int FindChar(std::u32string_view text, char32_t c, int start);
 std::u32string CopyRange(std::u32string_view source, int first, int last);
 
 // Lays out one UTF-8 mark-up line at column `left` with its baseline row at
-// lineY. Lines with fewer than four '|' are plain lines (a stray '|' is not
-// drawn); '|' marks past the last group of four are dropped from the suffix.
+// lineY. A line may hold any number of characters, marks and items. Lines
+// with fewer than four '|' are plain lines (a stray '|' is not drawn); '|'
+// marks past the last group of four are dropped from the suffix. What
+// follows a fraction starts past its wider part, and at least 50 pixels
+// from its left edge.
 FormulaLayout LayoutFormula(std::string_view line, int left, int lineY,
                             std::string_view superscript, int fractionAdvance);
 

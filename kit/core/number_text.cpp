@@ -101,6 +101,8 @@ std::optional<std::uint64_t> ScaledMillionths(double magnitude) {
   return std::nullopt;
 }
 
+std::optional<std::uint64_t> Millionths(double magnitude);
+
 // Writes `millionths` / 10^6 with six decimals, after a minus when
 // `negative`, into `out` (room for 32 characters) and gives its length.
 std::size_t WriteMillionths(std::uint64_t millionths, bool negative, char* out) {
@@ -139,7 +141,7 @@ std::size_t WriteMillionths(std::uint64_t millionths, bool negative, char* out) 
 // printf writes. No heap: a solution writes dozens of numbers.
 std::size_t WriteFixed(double value, char* out) {
   if (!std::isfinite(value)) return 0;
-  const std::optional<std::uint64_t> scaled = ScaledMillionths(std::fabs(value));
+  const std::optional<std::uint64_t> scaled = Millionths(std::fabs(value));
   if (!scaled) return 0;
   return WriteMillionths(*scaled, std::signbit(value), out);
 }
@@ -162,7 +164,7 @@ constexpr double kPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7
 // nearest its text. Nothing outside the exact integer paths.
 std::optional<double> ReadBack(double value) {
   if (!std::isfinite(value)) return std::nullopt;
-  const std::optional<std::uint64_t> scaled = ScaledMillionths(std::fabs(value));
+  const std::optional<std::uint64_t> scaled = Millionths(std::fabs(value));
   if (!scaled) return std::nullopt;
   if (*scaled > (std::uint64_t{1} << 53)) return value;
   const double read = static_cast<double>(*scaled) / 1e6;
@@ -257,6 +259,30 @@ double LongDecimal(std::uint64_t w, int k) {
     std::memcpy(&value, &bits, sizeof value);
   }
   return value;
+}
+
+// The double nearest to `millionths` / 10^6.
+double FromMillionths(std::uint64_t millionths) {
+  if (millionths <= (std::uint64_t{1} << 53)) return static_cast<double>(millionths) / 1e6;
+  return LongDecimal(millionths, 6);
+}
+
+// The millionths of the six-decimal text a value is written with: the value
+// rounded to the nearest millionth. From 2^33 on, doubles lie more than a
+// millionth apart and that rounding would show digits the value never had
+// (9999999999.999 would read 9999999999.999001): there the text is the
+// decimal of fewest places that still reads back as the value, which is the
+// number the value came from. Below 2^33 a decimal of up to six places
+// already comes back as itself.
+std::optional<std::uint64_t> Millionths(double magnitude) {
+  const std::optional<std::uint64_t> nearest = ScaledMillionths(magnitude);
+  if (!nearest || magnitude < 8589934592.0) return nearest;
+  std::uint64_t unit = 1000000;
+  for (int places = 0; places < 6; ++places, unit /= 10) {
+    const std::uint64_t candidate = (*nearest + unit / 2) / unit * unit;
+    if (FromMillionths(candidate) == magnitude) return candidate;
+  }
+  return nearest;
 }
 
 // The double nearest to a plain decimal whose significant digits make an
@@ -370,41 +396,123 @@ std::string FormatScientific(double value) {
   return text;
 }
 
-std::string RoundUpText(double value, int places) {
-  places = std::clamp(places, 0, 20);
-  const double p = kPowersOfTen[places];
-  const double scaled = value * p;
-  // From 2^53 on every double is an integer: the product has already lost
-  // the digits the ceiling would round, and dividing it back would show that
-  // loss (999998000001 at six places would come out as 999998000000.999878).
-  // Such a value is written as it is, which at twenty places is the intended
-  // plain six-decimal text anyway.
-  constexpr double kExactIntegers = 9007199254740992.0;  // 2^53
-  double rounded = value;
-  char text[32];
-  std::size_t length = 0;
-  if (std::fabs(scaled) < kExactIntegers) {
-    const double ceiling = std::ceil(scaled);
-    // The ceiling c divided by 10^places and written with six decimals is
-    // c * 10^(6 - places) millionths: below 2^52 the quotient is nearer to
-    // that integer than half a millionth, so the division can be skipped.
-    const double millionths = places <= 6 ? std::fabs(ceiling) * kPowersOfTen[6 - places] : -1;
-    if (millionths >= 0 && millionths < 4503599627370496.0) {
-      length = WriteMillionths(static_cast<std::uint64_t>(millionths), std::signbit(ceiling), text);
-    } else {
-      rounded = ceiling / p;
-    }
+namespace {
+
+// A count of places as the rounding takes it.
+int ClampPlaces(int places) { return std::clamp(places, 0, 20); }
+
+// Rounds the decimal number `millionths` / 10^6 (negative when `negative`)
+// up to `places` decimals and writes it with its trailing zeros cut: the
+// dropped digits raise the last kept one only when one of them is not zero
+// and the number is positive; for a negative number they simply go. A number
+// whose written digits are all zero has no sign.
+std::string RoundMillionths(std::uint64_t millionths, bool negative, int places) {
+  if (places < 6) {
+    const auto unit = static_cast<std::uint64_t>(kPowersOfTen[6 - places]);
+    const std::uint64_t dropped = millionths % unit;
+    millionths -= dropped;
+    if (dropped != 0 && !negative) millionths += unit;
   }
-  if (length == 0) length = WriteFixed(rounded, text);
-  if (length != 0) return std::string(text, CutTrailingZeros(text, length));
-  std::string result = Print("%.6f", rounded);
-  result.resize(CutTrailingZeros(result.data(), result.size()));
-  return result;
+  char text[32];
+  const std::size_t length = WriteMillionths(millionths, negative && millionths != 0, text);
+  return std::string(text, CutTrailingZeros(text, length));
 }
 
+// Adds one unit in the last place to a string of decimal digits.
+void AddOneInLastPlace(std::string& digits) {
+  for (auto i = digits.size(); i-- > 0;) {
+    if (digits[i] != '9') {
+      ++digits[i];
+      return;
+    }
+    digits[i] = '0';
+  }
+  digits.insert(digits.begin(), '1');
+}
+
+// The rounding of RoundMillionths on any decimal number: `digits` with the
+// point after the first `pointAt` of them (before them, or past their end,
+// padded with zeros).
+std::string RoundDecimal(bool negative, std::string_view digits, long long pointAt, int places) {
+  std::string whole;
+  std::string fraction;
+  if (pointAt <= 0) {
+    fraction.assign(static_cast<std::size_t>(-pointAt), '0');
+    fraction += digits;
+  } else if (static_cast<std::size_t>(pointAt) >= digits.size()) {
+    whole = digits;
+    whole.append(static_cast<std::size_t>(pointAt) - digits.size(), '0');
+  } else {
+    whole = digits.substr(0, static_cast<std::size_t>(pointAt));
+    fraction = digits.substr(static_cast<std::size_t>(pointAt));
+  }
+  const auto kept = std::min(fraction.size(), static_cast<std::size_t>(places));
+  const bool raise = !negative && fraction.find_first_not_of('0', kept) != std::string::npos;
+  std::string number = whole + fraction.substr(0, kept);
+  if (raise) {
+    number.append(static_cast<std::size_t>(places) - kept, '0');
+    AddOneInLastPlace(number);
+  }
+  const std::size_t decimals = raise ? static_cast<std::size_t>(places) : kept;
+  // The integer part with its leading zeros cut, at least one digit.
+  const std::size_t integerDigits = number.size() - decimals;
+  std::size_t first = 0;
+  while (first + 1 < integerDigits && number[first] == '0') ++first;
+  std::string text;
+  if (integerDigits == 0) text = "0";
+  text.append(number, first, integerDigits - first);
+  std::size_t end = number.size();
+  while (end > integerDigits && number[end - 1] == '0') --end;
+  if (end > integerDigits) {
+    text += '.';
+    text.append(number, integerDigits, end - integerDigits);
+  }
+  if (negative && text.find_first_not_of("0.") != std::string::npos) text.insert(0, 1, '-');
+  return text;
+}
+
+}  // namespace
 
 std::string RoundNumberText(std::string_view text, int places) {
-  return RoundUpText(ParseNumber(text), places);
+  places = ClampPlaces(places);
+  std::size_t i = 0;
+  const std::size_t n = text.size();
+  while (i < n && IsBlank(text[i])) ++i;
+  bool negative = false;
+  if (i < n && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
+  std::string digits;
+  long long pointAt = 0;
+  while (i < n && IsDigit(text[i])) digits += text[i++];
+  pointAt = static_cast<long long>(digits.size());
+  if (i < n && text[i] == '.') {
+    ++i;
+    while (i < n && IsDigit(text[i])) digits += text[i++];
+  }
+  if (digits.empty()) {
+    // Not a plain decimal: an infinity, not-a-number, or no number at all,
+    // which rounds as 0.
+    const double value = ParseNumber(text);
+    return std::isfinite(value) ? "0" : FormatValue(value);
+  }
+  if (i + 1 < n && (text[i] == 'e' || text[i] == 'E')) {
+    // The exponent moves the point; one beyond any double's range leaves the
+    // text's value to the library, as atof reads it.
+    std::size_t j = i + 1;
+    const bool negativeExponent = text[j] == '-';
+    if (text[j] == '+' || text[j] == '-') ++j;
+    long long exponent = 0;
+    bool any = false;
+    while (j < n && IsDigit(text[j])) {
+      if (exponent < 100000) exponent = exponent * 10 + (text[j] - '0');
+      ++j;
+      any = true;
+    }
+    if (any) {
+      if (exponent > 400) return RoundValue(ParseNumber(text), places);
+      pointAt += negativeExponent ? -exponent : exponent;
+    }
+  }
+  return RoundDecimal(negative, digits, pointAt, places);
 }
 
 double ReadFixed(double value) {
@@ -413,15 +521,20 @@ double ReadFixed(double value) {
 }
 
 std::string RoundValue(double value, int places) {
-  const std::optional<double> read = ReadBack(value);
-  return read ? RoundUpText(*read, places) : RoundNumberText(FormatValue(value), places);
+  if (std::isfinite(value)) {
+    const std::optional<std::uint64_t> scaled = Millionths(std::fabs(value));
+    if (scaled) return RoundMillionths(*scaled, std::signbit(value), ClampPlaces(places));
+  }
+  // Infinities and not-a-numbers are written as the library writes them;
+  // a value too large for the millionths as its whole decimal text.
+  return std::isfinite(value) ? RoundNumberText(FormatValue(value), places) : FormatValue(value);
 }
 
 bool FitsNumberText(double value) {
   // Outside the integer paths a finite text has at least 13 digits before
   // its point, so it cannot fit either.
   if (!std::isfinite(value)) return false;
-  const std::optional<std::uint64_t> scaled = ScaledMillionths(std::fabs(value));
+  const std::optional<std::uint64_t> scaled = Millionths(std::fabs(value));
   if (!scaled) return false;
   // The text is the sign, the digits of the millionths (at least seven) and
   // the point: 19 characters hold 18 digits, or 17 after a minus.

@@ -49,14 +49,15 @@ std::optional<std::string> FormatRounded(double value);
 // exponent of at least three digits, as in 1.500000e+011.
 std::string FormatScientific(double value);
 
-// Rounds the number in `text` up (towards plus infinity) to `places` decimal
-// places and writes it with its trailing zeros cut: "2.341000" at 2 places
-// gives "2.35", "-0.001000" gives "-0". Places outside 0..20 are clamped.
-// Texts that are not numbers round as 0.
+// Rounds the decimal number `text` states (atof's prefix: blanks, sign,
+// digits, point, exponent) up to `places` decimal places and writes it with
+// its trailing zeros cut. The rounding is exact in decimal: the number moves
+// up to the next multiple of 10^-places only when a dropped digit is not
+// zero, and for a negative number the dropped digits simply go ("2.341" at 2
+// places gives "2.35", "-1.239" gives "-1.23", "0.07" stays "0.07"). A number
+// whose written digits are all zero has no sign ("-0.001" gives "0"). Places
+// outside 0..20 are clamped; texts that are not numbers round as 0.
 std::string RoundNumberText(std::string_view text, int places);
-
-// RoundNumberText of a text that has already been read as `value`.
-std::string RoundUpText(double value, int places);
 
 // RoundNumberText of the value's "%f" text, computed without writing and
 // reading that text: what the solutions write for every rounded value.

@@ -15,7 +15,8 @@ double NumberWriter::Whole(double value) {
 }
 
 std::string NumberWriter::Fixed(double value) {
-  if (value == 0) return FormatValue(0.0);
+  // A value that shows as zero is written without a sign.
+  if (value == 0 || (FitsNumberText(value) && ReadFixed(value) == 0)) return FormatValue(0.0);
   if (!FitsNumberText(value)) {
     allWhole_ = false;
     return "0";

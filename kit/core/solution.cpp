@@ -96,15 +96,44 @@ void LayOutResults(const DrawSteps& steps, const FormulaProfile& profile,
       [&](const SketchItem&) { ++k; });
 }
 
-bool LayoutsFit(const std::vector<FormulaLayout>& layouts, const FormulaCapacity& capacity,
-                int right) {
-  return std::all_of(layouts.begin(), layouts.end(), [&](const FormulaLayout& layout) {
-    return FitsCapacity(layout, capacity) && RightEdge(layout) <= right;
-  });
+namespace {
+
+// The box that holds both.
+Box Union(const Box& a, const Box& b) {
+  if (a.right <= a.left) return b;
+  if (b.right <= b.left) return a;
+  return {std::min(a.left, b.left), std::min(a.top, b.top), std::max(a.right, b.right),
+          std::max(a.bottom, b.bottom)};
+}
+
+}  // namespace
+
+bool LayoutsFit(const DrawSteps& steps, const std::vector<FormulaLayout>& layouts, int right) {
+  // The lines of each column, as one box; a solution has a handful.
+  std::vector<Box> columns(1);
+  std::size_t k = 0;
+  for (const DrawStep& step : steps.Steps()) {
+    if (step.kind == DrawStep::Kind::Origin) {
+      if (columns.back().right > columns.back().left) columns.emplace_back();
+      continue;
+    }
+    if (step.kind != DrawStep::Kind::Line && step.kind != DrawStep::Kind::Sketch) continue;
+    if (k >= layouts.size()) return false;
+    const FormulaLayout& layout = layouts[k++];
+    if (RightEdge(layout) > right) return false;
+    columns.back() = Union(columns.back(), layout.extent);
+  }
+  for (const Box& a : columns) {
+    for (const Box& b : columns) {
+      const bool level = a.top < b.bottom && b.top < a.bottom;
+      if (level && a.left < b.left && a.right + CharWidth > b.left) return false;
+    }
+  }
+  return true;
 }
 
 bool StepsFit(const DrawSteps& steps, const FormulaProfile& profile, int right) {
-  return LayoutsFit(LayOut(steps, profile), profile.capacity, right);
+  return LayoutsFit(steps, LayOut(steps, profile), right);
 }
 
 void PaintLayouts(const std::vector<FormulaLayout>& layouts, FormulaTarget& target) {

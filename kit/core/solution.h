@@ -116,9 +116,11 @@ void PaintLayouts(const std::vector<FormulaLayout>& layouts, FormulaTarget& targ
 void LayOutResults(const DrawSteps& steps, const FormulaProfile& profile,
                    std::vector<FormulaLayout>& layouts);
 
-// Whether every display list stays left of `right` and within the capacity.
-bool LayoutsFit(const std::vector<FormulaLayout>& layouts, const FormulaCapacity& capacity,
-                int right);
+// Whether every display list (LayOut of the steps) stays left of `right`,
+// and every column of lines clear of the columns beside it: a column is the
+// lines after one origin step, and one that stands to the right of another,
+// level with it, must begin at least a character past its right edge.
+bool LayoutsFit(const DrawSteps& steps, const std::vector<FormulaLayout>& layouts, int right);
 // The same for the steps, laid out.
 bool StepsFit(const DrawSteps& steps, const FormulaProfile& profile, int right);
 

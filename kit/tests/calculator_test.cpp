@@ -30,7 +30,7 @@ DrawSteps DrawText(const FormInputs& in, int state, int places) {
 
 constexpr CalculatorCore kCore{.check = CheckText,
                                .draw = DrawText,
-                               .profile = {85, StandardCapacity},
+                               .profile = {85},
                                .solutionRight = 98,
                                .tooBigText = "Moc velké."};
 
@@ -73,7 +73,7 @@ DrawSteps DrawResult(const FormInputs& in, int, int places) {
 
 constexpr CalculatorCore kResultCore{.check = CheckText,
                                      .draw = DrawResult,
-                                     .profile = {85, StandardCapacity},
+                                     .profile = {85},
                                      .solutionRight = 106};
 
 std::vector<std::string> Texts(const std::vector<FormulaLayout>& layouts) {
@@ -136,7 +136,7 @@ TEST(PaintSteps, HandsASketchToTheTargetAsItsOwnItem) {
   DrawSteps steps;
   steps.Sketch(SketchItem::Arc({0, 0, 20, 20}, {20, 10}, {10, 0}));
   steps.Line("a");
-  PaintSteps(steps, recorder, {85, StandardCapacity});
+  PaintSteps(steps, recorder, {85});
   ASSERT_EQ(recorder.drawn.size(), 2u);
   EXPECT_EQ(recorder.drawn[0].sketches,
             (std::vector<SketchItem>{SketchItem::Arc({0, 0, 20, 20}, {20, 10}, {10, 0})}));

@@ -51,16 +51,22 @@ TEST(LayoutFormula, PlacesEveryItemToThePixel) {
        {{119, 220, 26}}, {{68, 237, 148}}, 65},
       {"a root in the denominator moves its text down", "|1||@2@|", 85,
        {Main(12, 220, "1"), Main(12, 255, " 2 ")}, {}, {{7, 255, 26}}, {{12, 237, 36}}, 85},
-      {"superscripts in numerator and denominator", "|a^||b^|", 85,
-       {Main(12, 220, "a"), Main(12, 246, "b")}, {Small(19, 212), Small(19, 238)}, {},
+      {"superscripts by their characters, the denominator's clear of the bar", "|a^||b^|", 85,
+       {Main(12, 220, "a"), Main(12, 246, "b")}, {Small(19, 212), Small(19, 240)}, {},
        {{12, 237, 20}}, 85},
       {"superscript above a rooted denominator", "|1||@b^@|", 85,
-       {Main(12, 220, "1"), Main(12, 255, " b ")}, {Small(27, 247)}, {{7, 255, 26}},
+       {Main(12, 220, "1"), Main(12, 255, " b ")}, {Small(27, 249)}, {{7, 255, 26}},
        {{12, 237, 36}}, 85},
-      {"a suffix stands 50 pixels from the fraction, inside a wide one",
-       "|1||0123456789| = x^", 50,
-       {Main(12, 220, "1"), Main(12, 246, "0123456789"), Main(62, 230, " = x")},
-       {Small(93, 224)}, {}, {{12, 237, 92}}, 50},
+      {"a suffix stands past a wide fraction", "|1||0123456789| = x^", 50,
+       {Main(12, 220, "1"), Main(12, 246, "0123456789"), Main(92, 230, " = x")},
+       {Small(123, 224)}, {}, {{12, 237, 92}}, 50},
+      {"past a wide numerator too", "S = |123.456m * 78.9m||2| * 10.5m", 50,
+       {Main(12, 230, "S = "), Main(44, 220, "123.456m * 78.9m"), Main(44, 246, "2"),
+        Main(172, 230, " * 10.5m")},
+       {}, {}, {{44, 237, 172}}, 50},
+      {"and 50 pixels from a narrow one", "|1||2|m^", 50,
+       {Main(12, 220, "1"), Main(12, 246, "2"), Main(62, 230, "m")}, {Small(69, 224)}, {},
+       {{12, 237, 20}}, 50},
       {"a root in the suffix", "|1||2|@s@", 60,
        {Main(12, 220, "1"), Main(12, 246, "2"), Main(62, 230, " s ")}, {},
        {{57, 230, 26}}, {{12, 237, 20}}, 60},
@@ -77,7 +83,7 @@ TEST(LayoutFormula, PlacesEveryItemToThePixel) {
       {"every character is 8 pixels, Czech letters too", "š^ = ř^ + č", 85,
        {Main(12, 230, "š = ř + č")}, {Small(19, 224), Small(51, 224)}, {}, {}, 30},
       {"marks next to Czech letters in a fraction", "x = |@čí@||ň^|", 85,
-       {Main(12, 230, "x = "), Main(44, 220, " čí "), Main(44, 246, "ň")}, {Small(51, 238)},
+       {Main(12, 230, "x = "), Main(44, 220, " čí "), Main(44, 246, "ň")}, {Small(51, 240)},
        {{39, 220, 34}}, {{44, 237, 76}}, 85},
       {"a hidden line draws nothing and does not move", "a = |1||2| %", 85, {}, {}, {},
        {}, 0},
@@ -125,35 +131,21 @@ TEST(LayoutFormula, MalformedMarkupIsLaidOutSafely) {
   }
 }
 
-// A capacity for whole sentences in one line.
-constexpr FormulaCapacity kSentences{20, 12, 40, 12, 20, 99, 12, 12, 151};
-constexpr FormulaProfile kTrigonaLike{85, StandardCapacity};
-constexpr FormulaProfile kRadixaLike{65, StandardCapacity};
+constexpr FormulaProfile kTrigonaLike{85};
+constexpr FormulaProfile kRadixaLike{65};
 
-TEST(FitsCapacity, SentenceLinesMayBeLonger) {
-  const std::string fits(51, 'x');
-  const std::string tooLong(52, 'x');
-  const std::string sentence(99, 'x');
-  const std::string longSentence(100, 'x');
-  EXPECT_TRUE(FitsCapacity(LayoutFormula(fits, 0, 0, "2", 85), StandardCapacity));
-  EXPECT_FALSE(FitsCapacity(LayoutFormula(tooLong, 0, 0, "2", 85), StandardCapacity));
-  EXPECT_TRUE(FitsCapacity(LayoutFormula(sentence, 0, 0, "2", 85), kSentences));
-  EXPECT_FALSE(FitsCapacity(LayoutFormula(longSentence, 0, 0, "2", 85), kSentences));
-  // '^' marks do not count towards a part's length.
-  EXPECT_TRUE(FitsCapacity(LayoutFormula(fits + "^", 0, 0, "2", 85), StandardCapacity));
-  // Beyond the capacity nothing is cut.
-  EXPECT_EQ(LayoutFormula(longSentence, 0, 0, "2", 85).texts[0].text, longSentence);
-}
-
-TEST(FitsCapacity, CountsMarksAndItems) {
-  std::string sixFractions;
-  for (int i = 0; i < 6; ++i) sixFractions += "|1||2|";
-  EXPECT_FALSE(FitsCapacity(LayoutFormula(sixFractions, 0, 0, "2", 85), StandardCapacity));
-  std::string thirteenRoots;
-  for (int i = 0; i < 13; ++i) thirteenRoots += "@1@";
-  EXPECT_FALSE(FitsCapacity(LayoutFormula(thirteenRoots, 0, 0, "2", 85), StandardCapacity));
-  EXPECT_TRUE(FitsCapacity(LayoutFormula("x1/2 = | -b +- @D@||2a|", 0, 0, "2", 65),
-                           kRadixaLike.capacity));
+// Only the window limits a line: the layout holds any number of characters,
+// marks and items.
+TEST(LayoutFormula, HoldsLinesOfAnyLength) {
+  std::string line = "x = ";
+  for (int i = 0; i < 30; ++i) line += "|@1234567@^||2^| + ";
+  line += std::string(200, 'y');
+  const FormulaLayout layout = LayoutFormula(line, 12, 230, "2", 85);
+  EXPECT_EQ(layout.bars.size(), 30u);
+  EXPECT_EQ(layout.roots.size(), 30u);
+  EXPECT_EQ(layout.superscripts.size(), 60u);
+  EXPECT_EQ(layout.texts.back().text, " + " + std::string(200, 'y'));
+  EXPECT_EQ(RightEdge(layout), layout.texts.back().x + 8 * 203);
 }
 
 TEST(BuildingBlocks, StripAndFindMarks) {
@@ -213,7 +205,7 @@ TEST(FormulaPainter, RoundTextFillsTheNumberBufferOnly) {
   FormulaPainter painter(recorder, kTrigonaLike, 12, 230);
   const std::string& first = painter.RoundText("2.341000", 2);
   EXPECT_EQ(first, "2.35");
-  EXPECT_EQ(painter.RoundText("0.070000", 2), "0.08");
+  EXPECT_EQ(painter.RoundText("0.070000", 2), "0.07");
   EXPECT_EQ(painter.LineY(), 230);
   EXPECT_TRUE(recorder.drawn.empty());
 }

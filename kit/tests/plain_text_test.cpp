@@ -39,7 +39,7 @@ TEST(SolutionText, GivesOneLineForEveryDrawnLineInOrder) {
   steps.Origin(380, 265);
   steps.Line("x2 = |1||2|");
   const std::vector<std::string> lines =
-      SolutionText(LayOut(steps, FormulaProfile{85, StandardCapacity}));
+      SolutionText(LayOut(steps, FormulaProfile{85}));
   EXPECT_EQ(lines, (std::vector<std::string>{"a² = 9", "x2 = (1)/(2)"}));
 }
 

@@ -10,7 +10,7 @@
 
 namespace prolexa::mernika {
 
-inline constexpr FormulaProfile Formulas{85, StandardCapacity};
+inline constexpr FormulaProfile Formulas{85};
 
 struct Category {
   std::string_view name;

@@ -43,19 +43,24 @@ CoefficientTexts FieldTexts(const CoefficientTexts& texts) {
 
 CheckResult Refuse(std::string_view text) { return {false, ErrorRefusal(text)}; }
 
-std::string Enclosed(const std::string& text, bool negative) {
-  return negative ? "(" + text + ")" : text;
+// A negative number in a product stands in parentheses.
+std::string Enclosed(const std::string& text) {
+  return !text.empty() && text[0] == '-' ? "(" + text + ")" : text;
 }
 
 // A typed coefficient, read as `value`: its own text rounded up to six
-// places, so that digits beyond the sixth decimal raise the last one; the
-// writer learns whether its value can be written.
-std::string Typed(NumberWriter& n, double value) {
+// places, so that digits beyond the sixth decimal raise the last one (a
+// typed "-0" or "-0.0000001" is written "0"); the writer learns whether its
+// value can be written.
+std::string Typed(NumberWriter& n, double value, std::string_view text) {
   n.Whole(value);
-  // "-0" or "-0.0" typed with the keypad minus is zero; written with its
-  // sign it would make the numerator of a root "--0".
-  if (value == 0) return "0";
-  return RoundUpText(value, kIntermediatePlaces);
+  return RoundNumberText(text, kIntermediatePlaces);
+}
+
+// -b as the pupil writes it from b as written.
+std::string Negated(const std::string& b) {
+  if (b == "0") return b;
+  return b[0] == '-' ? b.substr(1) : "-" + b;
 }
 
 // The drawing steps of the solution at `places`, or nothing when one of its
@@ -70,8 +75,8 @@ Coefficients Read(const CoefficientTexts& texts) {
   return {ParseNumber(texts.a), ParseNumber(texts.b), ParseNumber(texts.c)};
 }
 
-std::optional<DrawSteps> Compose(const Coefficients& read, int places) {
-  const auto [a, b, c] = read;
+std::optional<DrawSteps> Compose(const CoefficientTexts& texts, int places) {
+  const auto [a, b, c] = Read(texts);
   NumberWriter n(places);
   DrawSteps steps;
 
@@ -79,13 +84,13 @@ std::optional<DrawSteps> Compose(const Coefficients& read, int places) {
   // parentheses.
   const double bb = b * b;
   const double q = (a * 4) * c;
-  const std::string typedA = Typed(n, a);
-  const std::string typedB = Typed(n, b);
+  const std::string typedA = Typed(n, a, texts.a);
+  const std::string typedB = Typed(n, b, texts.b);
   steps.Origin(kDiscriminantLeft, kDiscriminantTop);
   steps.Line("D = b^ - 4ac");
-  steps.Line(Concat({"D = ", typedB, "^ - 4 * ", Enclosed(typedA, a < 0), " * ",
-                     Enclosed(Typed(n, c), c < 0)}));
-  steps.Line(Concat({"D = ", n.Six(bb), " - ", Enclosed(n.Six(q), q < 0)}));
+  steps.Line(Concat({"D = ", typedB, "^ - 4 * ", Enclosed(typedA), " * ",
+                     Enclosed(Typed(n, c, texts.c))}));
+  steps.Line(Concat({"D = ", n.Six(bb), " - ", Enclosed(n.Six(q))}));
   // Everything below uses the discriminant as written with six decimals, so
   // that a value too small to show (4e-7) counts as zero: the pupil sees
   // D = 0 and gets the double root.
@@ -97,9 +102,8 @@ std::optional<DrawSteps> Compose(const Coefficients& read, int places) {
   const double twoA = a + a;
   const double minusB = -b;
   const std::string shownTwoA = n.Six(twoA);
-  // Every numerator begins with -b: the positive value when b is negative,
-  // else a minus before b as typed (so b = 0 gives -0).
-  const std::string numerator = b < 0 ? n.Six(minusB) : "-" + typedB;
+  // Every numerator begins with -b, written from b as typed.
+  const std::string numerator = Negated(typedB);
   const std::string rootOfD = "@" + shownD + "@||2 * " + typedA + "|";
 
   steps.Origin(kRootsLeft, kRootsTop);
@@ -164,8 +168,7 @@ CheckResult CheckCoefficients(const CoefficientTexts& typed) {
   if (empty == 3) return Refuse(NoValueMessage);
   if (empty > 0) return Refuse(SomeValuesMissingMessage);
 
-  const Coefficients read = Read(texts);
-  const auto [a, b, c] = read;
+  const auto [a, b, c] = Read(texts);
   if (TooBig(b * b)) return Refuse(BigNumbersMessage);
   if (TooBig((a * 4) * c)) return Refuse(BigNumbersMessage);
   if (ZeroInSixDecimals(a + a)) return Refuse(NotQuadraticMessage);
@@ -173,7 +176,7 @@ CheckResult CheckCoefficients(const CoefficientTexts& typed) {
   // of places stands for all: a root is checked by its six-decimal text
   // before it is rounded, and rounding up to fewer places never makes that
   // text longer.
-  std::optional<DrawSteps> steps = Compose(read, kMostPlaces);
+  std::optional<DrawSteps> steps = Compose(texts, kMostPlaces);
   if (!steps) return Refuse(BigNumbersMessage);
   return {true, std::nullopt, std::move(steps)};
 }
@@ -181,7 +184,7 @@ CheckResult CheckCoefficients(const CoefficientTexts& typed) {
 DrawSteps DrawQuadraticSolution(const CoefficientTexts& typed, int places) {
   if (!CheckCoefficients(typed).valid) return DrawSteps();
   const std::optional<DrawSteps> steps =
-      Compose(Read(FieldTexts(typed)), std::clamp(places, 0, kMostPlaces));
+      Compose(FieldTexts(typed), std::clamp(places, 0, kMostPlaces));
   return steps ? *steps : DrawSteps();
 }
 
@@ -207,7 +210,7 @@ Verdict Check(const FormInputs& in) {
 // Called for checked texts only: composed without a second check.
 DrawSteps Draw(const FormInputs& in, int, int places) {
   const std::optional<DrawSteps> steps =
-      Compose(Read(FieldTexts(TextsOf(in))), std::clamp(places, 0, kMostPlaces));
+      Compose(FieldTexts(TextsOf(in)), std::clamp(places, 0, kMostPlaces));
   return steps ? *steps : DrawSteps();
 }
 

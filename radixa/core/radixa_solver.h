@@ -15,7 +15,7 @@
 namespace prolexa::radixa {
 
 // A line with a fraction moves the next one 65 pixels down.
-inline constexpr FormulaProfile Formulas{65, StandardCapacity};
+inline constexpr FormulaProfile Formulas{65};
 
 // Characters a coefficient field holds; the window limits its three fields to
 // this. The solver reads no more than this of a longer text, as the field

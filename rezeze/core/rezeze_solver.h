@@ -12,7 +12,7 @@
 namespace prolexa::rezeze {
 
 // A line with a fraction moves the next one 50 pixels down.
-inline constexpr FormulaProfile Formulas{50, StandardCapacity};
+inline constexpr FormulaProfile Formulas{50};
 
 inline constexpr int ExerciseCount = 22;
 // The form's five rows; an exercise uses rows 1 to k, the last one being

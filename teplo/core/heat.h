@@ -10,7 +10,7 @@
 namespace prolexa::zeraz {
 
 // A line with a fraction moves the next one 60 pixels down.
-inline constexpr FormulaProfile Formulas{60, StandardCapacity};
+inline constexpr FormulaProfile Formulas{60};
 
 // The form: heat, mass, capacity and the two temperatures; the unit lists of
 // all but the capacity; the show-units box.

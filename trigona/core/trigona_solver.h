@@ -15,7 +15,7 @@ namespace prolexa::trigona {
 inline constexpr int DefaultUnit = Metres;
 
 // A line with a fraction moves the next one 85 pixels down.
-inline constexpr FormulaProfile Formulas{85, StandardCapacity};
+inline constexpr FormulaProfile Formulas{85};
 
 // Which side the solution computes; NoSolution while nothing is shown.
 enum SolutionState : int { NoSolution = -1, SideA = 0, SideB = 1, SideC = 2 };

@@ -11,7 +11,7 @@
 
 namespace prolexa::zazozarozovuz {
 
-inline constexpr FormulaProfile Formulas{85, StandardCapacity};
+inline constexpr FormulaProfile Formulas{85};
 
 enum Option { Variations, VariationsRepeated, Combinations, CombinationsRepeated };
 inline constexpr int OptionCount = 4;

@@ -63,7 +63,7 @@ CalculatorForm TestForm(const std::string& keyName) {
           .focusChain = {FormControl::Field(0), FormControl::Compute()},
           .solutionAreas = {{11, 220, 370, 395}},
           .figure = Figure,
-          .core = {.check = Check, .draw = Draw, .profile = {85, StandardCapacity},
+          .core = {.check = Check, .draw = Draw, .profile = {85},
                    .solutionRight = 509},
           .showRefusal = Record};
 }

@@ -174,7 +174,7 @@ TEST(GdiFormulaTarget, LeavesTheContextsSelectionsAsTheyWere) {
 TEST(GdiFormulaTarget, PaintsAWholeSolutionThroughThePainter) {
   FormulaCanvas canvas;
   GdiFormulaTarget target(canvas.Dc());
-  FormulaPainter painter(target, FormulaProfile{85, StandardCapacity}, 12, 20);
+  FormulaPainter painter(target, FormulaProfile{85}, 12, 20);
   painter.DrawFormula("a^ = c^ - b^");
   painter.DrawFormula("%hidden");
   painter.DrawFormula("a = 4");
