@@ -21,7 +21,7 @@ Solution Solve(const CalculatorCore& core, const FormInputs& inputs, int places)
   verdict.steps.reset();
   // Composed and laid out once, at the most places; only the lines of its
   // results are then written and laid out again at `places`.
-  solution.layouts = LayOut(solution.steps, core.profile);
+  solution.layouts = LayOut(solution.steps, core.profile, core.solutionRight);
   if (!LayoutsFit(solution.steps, solution.layouts, core.solutionRight)) {
     verdict.refusal = ErrorRefusal(core.tooBigText);
     solution.steps = DrawSteps();

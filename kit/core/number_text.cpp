@@ -58,6 +58,19 @@ std::string Print(const char* format, double value) {
 // 10^6 rounded to the nearest integer, ties to even, then that integer with a
 // point six digits from its end. Outside the ranges where the integer is
 // computed exactly, and for infinities and not-a-numbers, printf writes it.
+// A positive normal double as m * 2^e, m of 53 bits: read off its bits
+// rather than through frexp and ldexp, which cost more than the rest.
+struct Binary {
+  std::uint64_t m;
+  int e;
+};
+Binary Significand(double magnitude) {
+  std::uint64_t bits;
+  std::memcpy(&bits, &magnitude, sizeof bits);
+  return {(bits & ((std::uint64_t{1} << 52) - 1)) | (std::uint64_t{1} << 52),
+          static_cast<int>(bits >> 52) - 1075};
+}
+
 std::optional<std::uint64_t> ScaledMillionths(double magnitude) {
   // Below 2^32 the product magnitude * 10^6 stays under 2^52, where its
   // rounding error is found exactly by splitting the factors (Dekker's
@@ -84,10 +97,8 @@ std::optional<std::uint64_t> ScaledMillionths(double magnitude) {
   // has 9 to 20 bits after its point, so its fraction times 10^6 is an exact
   // 64-bit integer.
   if (magnitude < 9223372036854775808.0 / kMillion) {
-    int exponent = 0;
-    const double mantissa = std::frexp(magnitude, &exponent);
-    const auto bits = static_cast<std::uint64_t>(std::ldexp(mantissa, 53));
-    const int after = 53 - exponent;
+    const auto [bits, exponent] = Significand(magnitude);
+    const int after = -exponent;
     const std::uint64_t whole = bits >> after;
     const std::uint64_t fraction = bits & ((std::uint64_t{1} << after) - 1);
     // fraction / 2^after * 10^6, rounded to nearest, ties to even
@@ -261,10 +272,36 @@ double LongDecimal(std::uint64_t w, int k) {
   return value;
 }
 
-// The double nearest to `millionths` / 10^6.
-double FromMillionths(std::uint64_t millionths) {
-  if (millionths <= (std::uint64_t{1} << 53)) return static_cast<double>(millionths) / 1e6;
-  return LongDecimal(millionths, 6);
+// Adds (or subtracts) a small amount to a 128-bit number.
+Wide Plus(Wide x, std::uint64_t amount) {
+  x.low += amount;
+  if (x.low < amount) ++x.high;
+  return x;
+}
+Wide Minus(Wide x, std::uint64_t amount) {
+  if (x.low < amount) --x.high;
+  x.low -= amount;
+  return x;
+}
+
+// Whether `candidate` / 10^6 reads back as `magnitude`, a double from 2^33
+// until its millionths pass 2^63: whether it lies within half the gap to
+// each neighbouring double (on the edge, where ties go to the even one).
+// With magnitude = m * 2^e and e from -19 to -9, magnitude * 10^6 =
+// m * 15625 * 2^(e + 6); everything is compared exactly, times 2^(-e - 4).
+bool ReadsBackAs(std::uint64_t candidate, double magnitude) {
+  const auto [m, exponent] = Significand(magnitude);
+  const int shift = -exponent - 4;  // from 5 to 15
+  const Wide center = Multiply(m, 62500);   // m * 15625 * 4
+  // The gap below the lowest significand of a binade is half as wide.
+  const bool lowest = m == (std::uint64_t{1} << 52);
+  const Wide low = Minus(center, lowest ? 15625 : 31250);
+  const Wide high = Plus(center, 31250);
+  const Wide scaled = ShiftLeft(Wide{0, candidate}, shift);
+  const bool even = (m & 1u) == 0;
+  const int fromLow = Compare(scaled, low);
+  const int toHigh = Compare(scaled, high);
+  return (fromLow > 0 || (even && fromLow == 0)) && (toHigh < 0 || (even && toHigh == 0));
 }
 
 // The millionths of the six-decimal text a value is written with: the value
@@ -280,7 +317,7 @@ std::optional<std::uint64_t> Millionths(double magnitude) {
   std::uint64_t unit = 1000000;
   for (int places = 0; places < 6; ++places, unit /= 10) {
     const std::uint64_t candidate = (*nearest + unit / 2) / unit * unit;
-    if (FromMillionths(candidate) == magnitude) return candidate;
+    if (ReadsBackAs(candidate, magnitude)) return candidate;
   }
   return nearest;
 }
@@ -418,6 +455,40 @@ std::string RoundMillionths(std::uint64_t millionths, bool negative, int places)
   return std::string(text, CutTrailingZeros(text, length));
 }
 
+// A plain decimal's millionths (digits, a point, digits, then anything but
+// an exponent), cut after the sixth decimal, and whether a digit cut there
+// is not zero: what rounding up to six or fewer places needs of it. Nothing
+// for another text or one of more than twelve whole digits.
+struct Plain {
+  std::uint64_t millionths;
+  bool cutNonZero;
+};
+std::optional<Plain> PlainMillionths(std::string_view text) {
+  std::size_t i = 0;
+  std::uint64_t whole = 0;
+  while (i < text.size() && IsDigit(text[i])) {
+    if (i >= 12) return std::nullopt;
+    whole = whole * 10 + static_cast<std::uint64_t>(text[i++] - '0');
+  }
+  std::uint64_t fraction = 0;
+  int decimals = 0;
+  bool cutNonZero = false;
+  bool any = i > 0;
+  if (i < text.size() && text[i] == '.') {
+    for (++i; i < text.size() && IsDigit(text[i]); ++i, any = true) {
+      if (decimals < 6) {
+        fraction = fraction * 10 + static_cast<std::uint64_t>(text[i] - '0');
+        ++decimals;
+      } else if (text[i] != '0') {
+        cutNonZero = true;
+      }
+    }
+  }
+  if (!any || (i < text.size() && (text[i] == 'e' || text[i] == 'E'))) return std::nullopt;
+  for (; decimals < 6; ++decimals) fraction *= 10;
+  return Plain{whole * 1000000u + fraction, cutNonZero};
+}
+
 // Adds one unit in the last place to a string of decimal digits.
 void AddOneInLastPlace(std::string& digits) {
   for (auto i = digits.size(); i-- > 0;) {
@@ -480,6 +551,14 @@ std::string RoundNumberText(std::string_view text, int places) {
   while (i < n && IsBlank(text[i])) ++i;
   bool negative = false;
   if (i < n && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
+  if (places <= 6) {
+    if (const auto quick = PlainMillionths(text.substr(i))) {
+      // A positive number with more beyond its sixth decimal rounds as if
+      // its sixth were one higher; a negative one drops it all the same.
+      const bool raise = quick->cutNonZero && !negative;
+      return RoundMillionths(quick->millionths + (raise ? 1u : 0u), negative, places);
+    }
+  }
   std::string digits;
   long long pointAt = 0;
   while (i < n && IsDigit(text[i])) digits += text[i++];

@@ -1,6 +1,7 @@
 #include "solution.h"
 
 #include <algorithm>
+#include <array>
 
 namespace prolexa {
 
@@ -65,17 +66,23 @@ void PaintSteps(const DrawSteps& steps, FormulaTarget& target, const FormulaProf
   PaintLayouts(LayOut(steps, profile), target);
 }
 
-std::vector<FormulaLayout> LayOut(const DrawSteps& steps, const FormulaProfile& profile) {
+std::vector<FormulaLayout> LayOut(const DrawSteps& steps, const FormulaProfile& profile,
+                                  int right) {
   std::vector<FormulaLayout> layouts;
   layouts.reserve(steps.Steps().size());
+  bool past = false;
   Walk(
       steps,
       [&](const DrawStep& step, int left, int lineY, std::string_view superscript) {
+        if (past) return 0;
         layouts.push_back(
             LayoutFormula(step.text, left, lineY, superscript, profile.fractionAdvance));
+        past = RightEdge(layouts.back()) > right;
         return layouts.back().advance;
       },
-      [&](const SketchItem& item) { layouts.emplace_back().sketches.push_back(item); });
+      [&](const SketchItem& item) {
+        if (!past) layouts.emplace_back().sketches.push_back(item);
+      });
   return layouts;
 }
 
@@ -109,31 +116,36 @@ Box Union(const Box& a, const Box& b) {
 }  // namespace
 
 bool LayoutsFit(const DrawSteps& steps, const std::vector<FormulaLayout>& layouts, int right) {
-  // The lines of each column, as one box; a solution has a handful.
-  std::vector<Box> columns(1);
+  // The lines of each column, as one box; a solution has a handful of
+  // columns, and any beyond the last place count with the last.
+  std::array<Box, 8> columns{};
+  std::size_t column = 0;
   std::size_t k = 0;
   for (const DrawStep& step : steps.Steps()) {
     if (step.kind == DrawStep::Kind::Origin) {
-      if (columns.back().right > columns.back().left) columns.emplace_back();
+      const Box& current = columns[column];
+      if (current.right > current.left && column + 1 < columns.size()) ++column;
       continue;
     }
     if (step.kind != DrawStep::Kind::Line && step.kind != DrawStep::Kind::Sketch) continue;
-    if (k >= layouts.size()) return false;
+    if (k >= layouts.size()) return false;  // laid out only up to a line past `right`
     const FormulaLayout& layout = layouts[k++];
     if (RightEdge(layout) > right) return false;
-    columns.back() = Union(columns.back(), layout.extent);
+    columns[column] = Union(columns[column], layout.extent);
   }
-  for (const Box& a : columns) {
-    for (const Box& b : columns) {
-      const bool level = a.top < b.bottom && b.top < a.bottom;
-      if (level && a.left < b.left && a.right + CharWidth > b.left) return false;
+  for (std::size_t a = 0; a <= column; ++a) {
+    for (std::size_t b = 0; b <= column; ++b) {
+      const Box& l = columns[a];
+      const Box& r = columns[b];
+      const bool level = l.top < r.bottom && r.top < l.bottom;
+      if (level && l.left < r.left && l.right + CharWidth > r.left) return false;
     }
   }
   return true;
 }
 
 bool StepsFit(const DrawSteps& steps, const FormulaProfile& profile, int right) {
-  return LayoutsFit(steps, LayOut(steps, profile), right);
+  return LayoutsFit(steps, LayOut(steps, profile, right), right);
 }
 
 void PaintLayouts(const std::vector<FormulaLayout>& layouts, FormulaTarget& target) {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <initializer_list>
+#include <limits>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -108,7 +109,10 @@ void PaintSteps(const DrawSteps& steps, FormulaTarget& target, const FormulaProf
 // The display list of every line and figure piece of the steps, in order:
 // what PaintSteps hands a target, kept to be painted again without a new
 // layout.
-std::vector<FormulaLayout> LayOut(const DrawSteps& steps, const FormulaProfile& profile);
+// A solution that runs past `right` is refused whatever follows: the lines
+// after the first display list that does are not laid out.
+std::vector<FormulaLayout> LayOut(const DrawSteps& steps, const FormulaProfile& profile,
+                                  int right = std::numeric_limits<int>::max());
 void PaintLayouts(const std::vector<FormulaLayout>& layouts, FormulaTarget& target);
 
 // Lays out again, in place, the lines of `layouts` (LayOut of the steps)
