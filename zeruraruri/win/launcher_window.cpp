@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <array>
 #include <string>
+#include <utility>
 
 #include "app_shell.h"
 #include "control_factory.h"
@@ -46,6 +47,10 @@ struct State {
   std::array<HoverFlags, SpotCount> spotHover{};
   std::array<HoverFlags, SlotCount> slotHover{};
   int rightDownX = 0;
+  // Whether the left button went down on the launcher: a release acts only
+  // then. The click that closes the about dialog presses on the dialog and
+  // lets go over the launcher, and must not start the tile under it.
+  bool leftPressed = false;
 };
 
 State g;
@@ -64,12 +69,16 @@ void ShowTilePage(int page) {
   RedrawWindow(g.main, &kTileArea, nullptr, RDW_INVALIDATE | RDW_ERASE);
 }
 
-// Starts a tile's program from the launcher's folder (by its bare name where
-// no such file lies there), and says so when it cannot be started.
+// Starts a tile's program from the launcher's own folder and from nowhere
+// else: given a bare name, the shell would run a program of that name from
+// the current folder or the search path. A program that is not there is
+// reported as one that cannot start.
 void StartProgram(std::string_view program) {
   const std::wstring folder = ProgramFolder();
-  std::wstring file = folder + Widen(program) + L".exe";
-  if (GetFileAttributesW(file.c_str()) == INVALID_FILE_ATTRIBUTES) file = Widen(program);
+  const std::wstring file = folder + Widen(program) + L".exe";
+  const DWORD attributes = GetFileAttributesW(file.c_str());
+  const bool there = !folder.empty() && attributes != INVALID_FILE_ATTRIBUTES &&
+                     !(attributes & FILE_ATTRIBUTE_DIRECTORY);
   SHELLEXECUTEINFOW start{};
   start.cbSize = sizeof start;
   // The message below is ours; the shell's own would come in its words.
@@ -79,7 +88,7 @@ void StartProgram(std::string_view program) {
   start.lpParameters = L"";
   start.lpDirectory = folder.c_str();
   start.nShow = SW_SHOWNORMAL;
-  if (!ShellExecuteExW(&start)) {
+  if (!there || !ShellExecuteExW(&start)) {
     const std::string text = "Program " + std::string(program) + " sa nepodarilo spustiť.";
     ShowRefusal(g.main, ErrorRefusal(text));
   }
@@ -193,10 +202,14 @@ LRESULT CALLBACK LauncherWindow(HWND window, UINT message, WPARAM wParam, LPARAM
       TrackMouse(ClientPoint(lParam));
       return 0;
     case WM_LBUTTONDOWN:
+      g.leftPressed = true;
       if (OnHelpIcon(ClientPoint(lParam))) OpenHelp(window);
       break;
+    case WM_LBUTTONDBLCLK:  // the second press of a double click
+      g.leftPressed = true;
+      break;
     case WM_LBUTTONUP:
-      OnLeftButtonUp(ClientPoint(lParam));
+      if (std::exchange(g.leftPressed, false)) OnLeftButtonUp(ClientPoint(lParam));
       break;
     case WM_RBUTTONDOWN:
       if (wParam == MK_RBUTTON) g.rightDownX = GET_X_LPARAM(lParam);
