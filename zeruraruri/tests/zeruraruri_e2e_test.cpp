@@ -31,17 +31,6 @@ int CalculatorsRunning() {
   return running;
 }
 
-BOOL CALLBACK CollectDialogChild(HWND window, LPARAM param) {
-  reinterpret_cast<std::vector<HWND>*>(param)->push_back(window);
-  return TRUE;
-}
-
-std::vector<HWND> ChildrenOf(HWND dialog) {
-  std::vector<HWND> children;
-  EnumChildWindows(dialog, CollectDialogChild, reinterpret_cast<LPARAM>(&children));
-  return children;
-}
-
 std::wstring ClassOf(HWND window) {
   wchar_t name[64] = {};
   GetClassNameW(window, name, 64);
@@ -49,7 +38,8 @@ std::wstring ClassOf(HWND window) {
 }
 
 std::string EntryOf(HWND list, int i) {
-  std::wstring entry(static_cast<std::size_t>(SendMessageW(list, CB_GETLBTEXTLEN, i, 0)) + 1, L'\0');
+  const LRESULT length = SendMessageW(list, CB_GETLBTEXTLEN, i, 0);
+  std::wstring entry(static_cast<std::size_t>(length) + 1, L'\0');
   SendMessageW(list, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(entry.data()));
   entry.resize(wcslen(entry.c_str()));
   return Narrow(entry);
@@ -212,7 +202,8 @@ TEST_F(LauncherTest, SettingsShowEveryTextWhole) {
   Start();
   const HWND dialog = OpenSettings();
   ASSERT_NE(dialog, nullptr);
-  for (HWND control : ChildrenOf(dialog)) {
+  for (HWND control = GetWindow(dialog, GW_CHILD); control != nullptr;
+       control = GetWindow(control, GW_HWNDNEXT)) {
     if (ClassOf(control) != L"ComboBox") {
       EXPECT_TRUE(Fits(*font, control, launcher->Text(control), TextRoom(control)));
       continue;
@@ -269,7 +260,8 @@ TEST_F(LauncherTest, TheClickThatClosesAboutStartsNothingUnderIt) {
   Sleep(500);
   launcher->Settle();
   EXPECT_EQ(CalculatorsRunning(), 0);
-  if (const auto started = Program::WaitAnyTopWindow(L"Tolvek-00-Trigona", 0)) {
+  if (CalculatorsRunning() == 0) return;
+  if (const auto started = Program::WaitAnyTopWindow(L"Tolvek-00-Trigona")) {
     PostMessageW(*started, WM_CLOSE, 0, 0);
   }
 }
@@ -299,7 +291,7 @@ class Folders {
 
 TEST_F(LauncherTest, StartsOnlyTheProgramsBesideItself) {
   // The launcher without Radixa beside it, started from a folder that holds
-  // a Radixa.exe of its own.
+  // a Radixa.exe and an update program of its own.
   Folders folders;
   // Ended before the folders go, so that its file can be removed.
   struct EndLauncher {
@@ -310,6 +302,7 @@ TEST_F(LauncherTest, StartsOnlyTheProgramsBesideItself) {
   const std::wstring current = folders.Make(L"prolexa-other-folder");
   ASSERT_TRUE(folders.Copy(ProgramFolder() + L"\\Zeruraruri.exe", own + L"\\Zeruraruri.exe"));
   ASSERT_TRUE(folders.Copy(ProgramFolder() + L"\\Radixa.exe", current + L"\\Radixa.exe"));
+  ASSERT_TRUE(folders.Copy(ProgramFolder() + L"\\Mernika.exe", current + L"\\Aktualizacia.exe"));
   launcher = std::make_unique<Program>(own + L"\\Zeruraruri.exe", L"Tolvek-00-Zeruraruri", current);
   ASSERT_TRUE(launcher->Started());
 
@@ -324,6 +317,16 @@ TEST_F(LauncherTest, StartsOnlyTheProgramsBesideItself) {
   ASSERT_TRUE(box.has_value());
   EXPECT_EQ(box->text, "Program Radixa sa nepodarilo spustiť.");
   launcher->CloseMessageBox(*box);
+
+  // Nor does the update timer, which nothing in the suite arms, start one.
+  PostMessageW(launcher->Main(), WM_TIMER, 2, 0);
+  launcher->Settle();
+  const auto update = Program::WaitAnyTopWindow(L"Tolvek-00-Mernika", 1000);
+  if (update) {
+    PostMessageW(*update, WM_CLOSE, 0, 0);
+    for (int i = 0; i < 150 && ProcessCount(L"Aktualizacia.exe") != 0; ++i) Sleep(20);
+  }
+  EXPECT_FALSE(update.has_value()) << "the other folder's Aktualizacia ran";
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <array>
+#include <optional>
 #include <string>
 #include <utility>
 
@@ -69,26 +70,35 @@ void ShowTilePage(int page) {
   RedrawWindow(g.main, &kTileArea, nullptr, RDW_INVALIDATE | RDW_ERASE);
 }
 
-// Starts a tile's program from the launcher's own folder and from nowhere
-// else: given a bare name, the shell would run a program of that name from
-// the current folder or the search path. A program that is not there is
-// reported as one that cannot start.
-void StartProgram(std::string_view program) {
+// A program of the suite's folder, the launcher's own: the file's full path,
+// or nothing when it is not there. Given a bare name, the shell would run a
+// program of that name from the current folder or the search path instead.
+std::optional<std::wstring> OwnProgram(std::string_view program) {
   const std::wstring folder = ProgramFolder();
-  const std::wstring file = folder + Widen(program) + L".exe";
+  if (folder.empty()) return std::nullopt;
+  std::wstring file = folder + Widen(program) + L".exe";
   const DWORD attributes = GetFileAttributesW(file.c_str());
-  const bool there = !folder.empty() && attributes != INVALID_FILE_ATTRIBUTES &&
-                     !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+  if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY)) {
+    return std::nullopt;
+  }
+  return file;
+}
+
+// Starts a tile's program from the launcher's folder, and says so when it
+// cannot be started.
+void StartProgram(std::string_view program) {
+  const std::optional<std::wstring> file = OwnProgram(program);
+  const std::wstring folder = ProgramFolder();
   SHELLEXECUTEINFOW start{};
   start.cbSize = sizeof start;
   // The message below is ours; the shell's own would come in its words.
   start.fMask = SEE_MASK_FLAG_NO_UI;
   start.lpVerb = L"open";
-  start.lpFile = file.c_str();
+  start.lpFile = file ? file->c_str() : L"";
   start.lpParameters = L"";
   start.lpDirectory = folder.c_str();
   start.nShow = SW_SHOWNORMAL;
-  if (!there || !ShellExecuteExW(&start)) {
+  if (!file || !ShellExecuteExW(&start)) {
     const std::string text = "Program " + std::string(program) + " sa nepodarilo spustiť.";
     ShowRefusal(g.main, ErrorRefusal(text));
   }
@@ -229,7 +239,10 @@ LRESULT CALLBACK LauncherWindow(HWND window, UINT message, WPARAM wParam, LPARAM
       // Nothing in the suite arms this timer; an update program would.
       if (wParam == kUpdateTimer) {
         KillTimer(window, kUpdateTimer);
-        ShellExecuteW(nullptr, L"open", L"Aktualizacia", L"", L"", SW_SHOWNA);
+        // Only the update program beside the launcher, and silently.
+        if (const auto update = OwnProgram("Aktualizacia")) {
+          ShellExecuteW(nullptr, L"open", update->c_str(), L"", L"", SW_SHOWNA);
+        }
       }
       break;
     default:
