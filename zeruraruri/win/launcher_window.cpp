@@ -85,23 +85,23 @@ std::optional<std::wstring> OwnProgram(std::string_view program) {
 }
 
 // Starts a tile's program from the launcher's folder, and says so when it
-// cannot be started.
+// is not there or cannot be started.
 void StartProgram(std::string_view program) {
-  const std::optional<std::wstring> file = OwnProgram(program);
-  const std::wstring folder = ProgramFolder();
-  SHELLEXECUTEINFOW start{};
-  start.cbSize = sizeof start;
-  // The message below is ours; the shell's own would come in its words.
-  start.fMask = SEE_MASK_FLAG_NO_UI;
-  start.lpVerb = L"open";
-  start.lpFile = file ? file->c_str() : L"";
-  start.lpParameters = L"";
-  start.lpDirectory = folder.c_str();
-  start.nShow = SW_SHOWNORMAL;
-  if (!file || !ShellExecuteExW(&start)) {
-    const std::string text = "Program " + std::string(program) + " sa nepodarilo spustiť.";
-    ShowRefusal(g.main, ErrorRefusal(text));
+  if (const std::optional<std::wstring> file = OwnProgram(program)) {
+    const std::wstring folder = ProgramFolder();
+    SHELLEXECUTEINFOW start{};
+    start.cbSize = sizeof start;
+    // The message below is ours; the shell's own would come in its words.
+    start.fMask = SEE_MASK_FLAG_NO_UI;
+    start.lpVerb = L"open";
+    start.lpFile = file->c_str();
+    start.lpParameters = L"";
+    start.lpDirectory = folder.c_str();
+    start.nShow = SW_SHOWNORMAL;
+    if (ShellExecuteExW(&start)) return;
   }
+  const std::string text = "Program " + std::string(program) + " sa nepodarilo spustiť.";
+  ShowRefusal(g.main, ErrorRefusal(text));
 }
 
 void Paint(HDC dc) {
