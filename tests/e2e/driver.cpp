@@ -1,6 +1,9 @@
 #include "driver.h"
 
+#include <tlhelp32.h>
+
 #include <algorithm>
+#include <cstring>
 
 #include "scoped.h"
 #include "settings_key.h"
@@ -389,6 +392,73 @@ void WriteDword(const std::string& path, const std::string& name, DWORD value) {
   SettingsKey key;
   key.Open(HKEY_CURRENT_USER, path);
   key.WriteDword(name.c_str(), value);
+}
+
+void MouseClickAtScreen(POINT screen, int holdMs) {
+  SetCursorPos(screen.x, screen.y);
+  Sleep(50);
+  INPUT press{};
+  press.type = INPUT_MOUSE;
+  press.mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+  SendInput(1, &press, sizeof press);
+  Sleep(static_cast<DWORD>(holdMs));
+  INPUT release = press;
+  release.mi.dwFlags = MOUSEEVENTF_LEFTUP;
+  SendInput(1, &release, sizeof release);
+  Sleep(50);
+}
+
+int ProcessCount(const wchar_t* exeName) {
+  const HANDLE taken = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+  if (taken == INVALID_HANDLE_VALUE) return -1;
+  const OwnedHandle<HANDLE, CloseHandle> snapshot(taken);
+  PROCESSENTRY32W entry{};
+  entry.dwSize = sizeof entry;
+  int count = 0;
+  for (BOOL more = Process32FirstW(snapshot.Get(), &entry); more;
+       more = Process32NextW(snapshot.Get(), &entry)) {
+    if (_wcsicmp(entry.szExeFile, exeName) == 0) ++count;
+  }
+  return count;
+}
+
+std::optional<LOGFONTW> DialogFont(const std::wstring& exe, int templateId) {
+  ResourceFile file(exe);
+  if (file.Get() == nullptr) return std::nullopt;
+  const HRSRC found = FindResourceW(file.Get(), MAKEINTRESOURCEW(templateId), RT_DIALOG);
+  const HGLOBAL loaded = found ? LoadResource(file.Get(), found) : nullptr;
+  const auto* words = static_cast<const WORD*>(loaded ? LockResource(loaded) : nullptr);
+  // Only the extended template (version 1, signature 0xFFFF) is read.
+  if (words == nullptr || words[0] != 1 || words[1] != 0xFFFF) return std::nullopt;
+  DWORD style = 0;
+  std::memcpy(&style, words + 6, sizeof style);
+  if (!(style & DS_SETFONT)) return std::nullopt;
+  const WORD* at = words + 13;  // past the header and its position and size
+  // The menu and the class: none, an ordinal, or a text; then the title.
+  for (int part = 0; part < 2; ++part) {
+    if (*at == 0xFFFF) at += 2;
+    else at += wcslen(reinterpret_cast<const wchar_t*>(at)) + 1;
+  }
+  at += wcslen(reinterpret_cast<const wchar_t*>(at)) + 1;
+  LOGFONTW font{};
+  const WindowDC screen(nullptr);
+  font.lfHeight = -MulDiv(at[0], GetDeviceCaps(screen.Dc(), LOGPIXELSY), 72);
+  font.lfWeight = at[1];
+  font.lfItalic = LOBYTE(at[2]);
+  font.lfCharSet = DEFAULT_CHARSET;
+  font.lfQuality = PROOF_QUALITY;
+  wcsncpy(font.lfFaceName, reinterpret_cast<const wchar_t*>(at + 3), LF_FACESIZE - 1);
+  return font;
+}
+
+SIZE TextExtent(const LOGFONTW& font, std::string_view text) {
+  const GdiFont made(CreateFontIndirectW(&font));
+  const WindowDC screen(nullptr);
+  const ScopedSelectObject select(screen.Dc(), made.Get());
+  const std::wstring wide = Widen(text);
+  SIZE size{};
+  GetTextExtentPoint32W(screen.Dc(), wide.c_str(), static_cast<int>(wide.size()), &size);
+  return size;
 }
 
 }  // namespace prolexa::e2e

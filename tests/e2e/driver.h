@@ -130,4 +130,19 @@ void DeleteKey(const std::string& path);
 std::optional<DWORD> ReadDword(const std::string& path, const std::string& name);
 void WriteDword(const std::string& path, const std::string& name, DWORD value);
 
+// A click of the real mouse at a point of the screen, the button held for
+// `holdMs`: the window system gives the press and the release each to the
+// window under the pointer at its time, as it does a pupil's click.
+void MouseClickAtScreen(POINT screen, int holdMs = 150);
+
+// How many processes of a program file (such as L"Trigona.exe") run.
+int ProcessCount(const wchar_t* exeName);
+
+// The font a dialog template of a program file gives its controls, as the
+// dialog manager makes it (another process's font handle cannot be read);
+// nothing when the template names none.
+std::optional<LOGFONTW> DialogFont(const std::wstring& exe, int templateId);
+// The size of a text drawn in a font.
+SIZE TextExtent(const LOGFONTW& font, std::string_view text);
+
 }  // namespace prolexa::e2e

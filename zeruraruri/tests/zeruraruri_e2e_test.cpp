@@ -4,10 +4,13 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "driver.h"
+#include "wide.h"
 
 namespace prolexa::e2e {
 namespace {
@@ -18,6 +21,52 @@ const std::string kRezeze = "Software\\Tolvek\\Prolexa\\Rezeze";
 const std::string kCombinations = "Software\\Tolvek\\Prolexa\\Zazozarozovuz";
 const std::string kLauncher = "Software\\Tolvek\\Prolexa\\Zeruraruri";
 constexpr RECT kFourthSlot{27, 408, 337, 497};
+constexpr RECT kFirstSlot{27, 120, 337, 209};
+constexpr const wchar_t* kCalculators[] = {L"Trigona.exe", L"Radixa.exe", L"Zazozarozovuz.exe",
+                                           L"Redero.exe", L"Dromika.exe"};
+
+int CalculatorsRunning() {
+  int running = 0;
+  for (const wchar_t* exe : kCalculators) running += ProcessCount(exe);
+  return running;
+}
+
+std::wstring ClassOf(HWND window) {
+  wchar_t name[64] = {};
+  GetClassNameW(window, name, 64);
+  return name;
+}
+
+std::string EntryOf(HWND list, int i) {
+  const LRESULT length = SendMessageW(list, CB_GETLBTEXTLEN, i, 0);
+  std::wstring entry(static_cast<std::size_t>(length) + 1, L'\0');
+  SendMessageW(list, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(entry.data()));
+  entry.resize(wcslen(entry.c_str()));
+  return Narrow(entry);
+}
+
+// The pixels a control leaves its text: all of a label, a push button less
+// its frame, an option button less its round box and the gap after it.
+int TextRoom(HWND control) {
+  RECT client{};
+  GetClientRect(control, &client);
+  if (ClassOf(control) != L"Button") return client.right;
+  const LONG kind = GetWindowLongW(control, GWL_STYLE) & BS_TYPEMASK;
+  if (kind == BS_AUTORADIOBUTTON) return client.right - GetSystemMetrics(SM_CXMENUCHECK) - 4;
+  return client.right - 6;
+}
+
+// Whether a text stands whole in `room` pixels of a control, said as a
+// failure's message.
+::testing::AssertionResult Fits(const LOGFONTW& font, HWND control, const std::string& text,
+                                int room) {
+  const SIZE size = TextExtent(font, text);
+  if (size.cx > room) {
+    return ::testing::AssertionFailure() << '"' << text << "\" is " << size.cx << " px wide in "
+                                         << room << " px of control " << GetDlgCtrlID(control);
+  }
+  return ::testing::AssertionSuccess();
+}
 
 class LauncherTest : public ::testing::Test {
  protected:
@@ -141,6 +190,143 @@ TEST_F(LauncherTest, SettingsKeepWhatIsStoredAndOnlyOkSaves) {
   launcher->Settle();
   EXPECT_FALSE(IsWindow(dialog));
   EXPECT_EQ(ReadDword(kTrigona, "cmb0"), 3u) << "Enter closes without saving";
+}
+
+// Texts are measured as the controls measure them to lay them out: a label
+// breaks its line where this says its text is too long. (Under Wine the
+// glyphs come out a little narrower than measured, which errs to the safe
+// side.)
+TEST_F(LauncherTest, SettingsShowEveryTextWhole) {
+  const std::optional<LOGFONTW> font = DialogFont(ProgramFolder() + L"\\Zeruraruri.exe", 120);
+  ASSERT_TRUE(font.has_value());
+  Start();
+  const HWND dialog = OpenSettings();
+  ASSERT_NE(dialog, nullptr);
+  for (HWND control = GetWindow(dialog, GW_CHILD); control != nullptr;
+       control = GetWindow(control, GW_HWNDNEXT)) {
+    if (ClassOf(control) != L"ComboBox") {
+      EXPECT_TRUE(Fits(*font, control, launcher->Text(control), TextRoom(control)));
+      continue;
+    }
+    // An entry must stand whole in the closed list, inside its 2-pixel frame
+    // and left of the arrow (as wide as a scroll bar), and in the dropped
+    // one, inside its border; with 2 pixels of air each side.
+    RECT client{};
+    GetClientRect(control, &client);
+    const int closed = client.right - 4 - GetSystemMetrics(SM_CXVSCROLL) - 4;
+    const int dropped = static_cast<int>(SendMessageW(control, CB_GETDROPPEDWIDTH, 0, 0)) - 2 - 4;
+    const int count = static_cast<int>(SendMessageW(control, CB_GETCOUNT, 0, 0));
+    ASSERT_GT(count, 0) << GetDlgCtrlID(control);
+    for (int i = 0; i < count; ++i) {
+      EXPECT_TRUE(Fits(*font, control, EntryOf(control, i), closed)) << "closed";
+      EXPECT_TRUE(Fits(*font, control, EntryOf(control, i), dropped)) << "dropped";
+    }
+  }
+  // Every shape's title, as ">>" steps through them.
+  const HWND title = GetDlgItem(dialog, 1016);
+  for (int shape = 0; shape < 22; ++shape) {
+    EXPECT_TRUE(Fits(*font, title, launcher->Text(title), TextRoom(title))) << shape;
+    launcher->Click(GetDlgItem(dialog, 1014));
+  }
+  EXPECT_TRUE(launcher->CancelDialog(dialog));
+}
+
+TEST_F(LauncherTest, AStoredOptionOutsideTheFourShowsTheFirst) {
+  WriteDword(kCombinations, "index", 7);
+  Start();
+  const HWND dialog = OpenSettings();
+  ASSERT_NE(dialog, nullptr);
+  EXPECT_EQ(SendMessageW(GetDlgItem(dialog, 1009), BM_GETCHECK, 0, 0), BST_CHECKED);
+  launcher->Click(GetDlgItem(dialog, 1051));
+  EXPECT_EQ(ReadDword(kCombinations, "index"), 0u);
+}
+
+TEST_F(LauncherTest, TheClickThatClosesAboutStartsNothingUnderIt) {
+  for (int i = 0; i < 100 && CalculatorsRunning() != 0; ++i) Sleep(50);
+  ASSERT_EQ(CalculatorsRunning(), 0) << "calculators of an earlier test still run";
+  Start();
+  launcher->ClickAt(700, 300);
+  const auto about = launcher->WaitTopWindow(L"#32770");
+  ASSERT_TRUE(about.has_value());
+  // A point inside the dialog with the first tile (Trigona) under it.
+  RECT tile = kFirstSlot, inside{}, both{};
+  MapWindowPoints(launcher->Main(), nullptr, reinterpret_cast<POINT*>(&tile), 2);
+  GetClientRect(*about, &inside);
+  MapWindowPoints(*about, nullptr, reinterpret_cast<POINT*>(&inside), 2);
+  ASSERT_TRUE(IntersectRect(&both, &tile, &inside));
+  MouseClickAtScreen({(both.left + both.right) / 2, (both.top + both.bottom) / 2});
+  for (int i = 0; i < 100 && IsWindow(*about); ++i) Sleep(20);
+  EXPECT_FALSE(IsWindow(*about));
+  Sleep(500);
+  launcher->Settle();
+  EXPECT_EQ(CalculatorsRunning(), 0);
+  if (CalculatorsRunning() == 0) return;
+  if (const auto started = Program::WaitAnyTopWindow(L"Tolvek-00-Trigona")) {
+    PostMessageW(*started, WM_CLOSE, 0, 0);
+  }
+}
+
+// Folders made for one test and removed with what they hold.
+class Folders {
+ public:
+  ~Folders() {
+    for (auto it = files_.rbegin(); it != files_.rend(); ++it) DeleteFileW(it->c_str());
+    for (auto it = folders_.rbegin(); it != folders_.rend(); ++it) RemoveDirectoryW(it->c_str());
+  }
+  std::wstring Make(const std::wstring& name) {
+    wchar_t temp[MAX_PATH] = {};
+    GetTempPathW(MAX_PATH, temp);
+    folders_.push_back(temp + name);
+    CreateDirectoryW(folders_.back().c_str(), nullptr);
+    return folders_.back();
+  }
+  bool Copy(const std::wstring& from, const std::wstring& to) {
+    files_.push_back(to);
+    return CopyFileW(from.c_str(), to.c_str(), FALSE) != 0;
+  }
+
+ private:
+  std::vector<std::wstring> folders_, files_;
+};
+
+TEST_F(LauncherTest, StartsOnlyTheProgramsBesideItself) {
+  // The launcher without Radixa beside it, started from a folder that holds
+  // a Radixa.exe and an update program of its own.
+  Folders folders;
+  // Ended before the folders go, so that its file can be removed.
+  struct EndLauncher {
+    std::unique_ptr<Program>& program;
+    ~EndLauncher() { program.reset(); }
+  } end{launcher};
+  const std::wstring own = folders.Make(L"prolexa-launcher-alone");
+  const std::wstring current = folders.Make(L"prolexa-other-folder");
+  ASSERT_TRUE(folders.Copy(ProgramFolder() + L"\\Zeruraruri.exe", own + L"\\Zeruraruri.exe"));
+  ASSERT_TRUE(folders.Copy(ProgramFolder() + L"\\Radixa.exe", current + L"\\Radixa.exe"));
+  ASSERT_TRUE(folders.Copy(ProgramFolder() + L"\\Mernika.exe", current + L"\\Aktualizacia.exe"));
+  launcher = std::make_unique<Program>(own + L"\\Zeruraruri.exe", L"Tolvek-00-Zeruraruri", current);
+  ASSERT_TRUE(launcher->Started());
+
+  launcher->ClickAt(100, 250);
+  const auto box = launcher->WaitMessageBox();
+  const auto stranger = Program::WaitAnyTopWindow(L"Tolvek-00-Radixa", 300);
+  if (stranger) {
+    PostMessageW(*stranger, WM_CLOSE, 0, 0);
+    for (int i = 0; i < 150 && ProcessCount(L"Radixa.exe") != 0; ++i) Sleep(20);
+  }
+  EXPECT_FALSE(stranger.has_value()) << "the other folder's Radixa ran";
+  ASSERT_TRUE(box.has_value());
+  EXPECT_EQ(box->text, "Program Radixa sa nepodarilo spustiť.");
+  launcher->CloseMessageBox(*box);
+
+  // Nor does the update timer, which nothing in the suite arms, start one.
+  PostMessageW(launcher->Main(), WM_TIMER, 2, 0);
+  launcher->Settle();
+  const auto update = Program::WaitAnyTopWindow(L"Tolvek-00-Mernika", 1000);
+  if (update) {
+    PostMessageW(*update, WM_CLOSE, 0, 0);
+    for (int i = 0; i < 150 && ProcessCount(L"Aktualizacia.exe") != 0; ++i) Sleep(20);
+  }
+  EXPECT_FALSE(update.has_value()) << "the other folder's Aktualizacia ran";
 }
 
 }  // namespace

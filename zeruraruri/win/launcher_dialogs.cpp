@@ -115,10 +115,11 @@ void LoadSettings(HWND dialog) {
                  0);
   }
   open(kCombinationsKey);
+  // Any other stored number starts the calculator with its first option,
+  // so the dialog shows that one.
   const DWORD option = key.ReadDword("index", 0);
-  if (option < static_cast<DWORD>(CombinationButtons)) {
-    CheckDlgButton(dialog, FirstCombinationButton + static_cast<int>(option), BST_CHECKED);
-  }
+  const int shown = option < static_cast<DWORD>(CombinationButtons) ? static_cast<int>(option) : 0;
+  CheckDlgButton(dialog, FirstCombinationButton + shown, BST_CHECKED);
   open(kShapesKey);
   StateOf(dialog).shape = StoredShape(key.ReadDword("index", 0));
   ShowShape(dialog);

@@ -7,7 +7,9 @@
 
 #include <algorithm>
 #include <array>
+#include <optional>
 #include <string>
+#include <utility>
 
 #include "app_shell.h"
 #include "control_factory.h"
@@ -46,6 +48,10 @@ struct State {
   std::array<HoverFlags, SpotCount> spotHover{};
   std::array<HoverFlags, SlotCount> slotHover{};
   int rightDownX = 0;
+  // Whether the left button went down on the launcher: a release acts only
+  // then. The click that closes the about dialog presses on the dialog and
+  // lets go over the launcher, and must not start the tile under it.
+  bool leftPressed = false;
 };
 
 State g;
@@ -64,25 +70,38 @@ void ShowTilePage(int page) {
   RedrawWindow(g.main, &kTileArea, nullptr, RDW_INVALIDATE | RDW_ERASE);
 }
 
-// Starts a tile's program from the launcher's folder (by its bare name where
-// no such file lies there), and says so when it cannot be started.
-void StartProgram(std::string_view program) {
+// A program of the suite's folder, the launcher's own: the file's full path,
+// or nothing when it is not there. Given a bare name, the shell would run a
+// program of that name from the current folder or the search path instead.
+std::optional<std::wstring> OwnProgram(std::string_view program) {
   const std::wstring folder = ProgramFolder();
+  if (folder.empty()) return std::nullopt;
   std::wstring file = folder + Widen(program) + L".exe";
-  if (GetFileAttributesW(file.c_str()) == INVALID_FILE_ATTRIBUTES) file = Widen(program);
-  SHELLEXECUTEINFOW start{};
-  start.cbSize = sizeof start;
-  // The message below is ours; the shell's own would come in its words.
-  start.fMask = SEE_MASK_FLAG_NO_UI;
-  start.lpVerb = L"open";
-  start.lpFile = file.c_str();
-  start.lpParameters = L"";
-  start.lpDirectory = folder.c_str();
-  start.nShow = SW_SHOWNORMAL;
-  if (!ShellExecuteExW(&start)) {
-    const std::string text = "Program " + std::string(program) + " sa nepodarilo spustiť.";
-    ShowRefusal(g.main, ErrorRefusal(text));
+  const DWORD attributes = GetFileAttributesW(file.c_str());
+  if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY)) {
+    return std::nullopt;
   }
+  return file;
+}
+
+// Starts a tile's program from the launcher's folder, and says so when it
+// is not there or cannot be started.
+void StartProgram(std::string_view program) {
+  if (const std::optional<std::wstring> file = OwnProgram(program)) {
+    const std::wstring folder = ProgramFolder();
+    SHELLEXECUTEINFOW start{};
+    start.cbSize = sizeof start;
+    // The message below is ours; the shell's own would come in its words.
+    start.fMask = SEE_MASK_FLAG_NO_UI;
+    start.lpVerb = L"open";
+    start.lpFile = file->c_str();
+    start.lpParameters = L"";
+    start.lpDirectory = folder.c_str();
+    start.nShow = SW_SHOWNORMAL;
+    if (ShellExecuteExW(&start)) return;
+  }
+  const std::string text = "Program " + std::string(program) + " sa nepodarilo spustiť.";
+  ShowRefusal(g.main, ErrorRefusal(text));
 }
 
 void Paint(HDC dc) {
@@ -193,10 +212,14 @@ LRESULT CALLBACK LauncherWindow(HWND window, UINT message, WPARAM wParam, LPARAM
       TrackMouse(ClientPoint(lParam));
       return 0;
     case WM_LBUTTONDOWN:
+      g.leftPressed = true;
       if (OnHelpIcon(ClientPoint(lParam))) OpenHelp(window);
       break;
+    case WM_LBUTTONDBLCLK:  // the second press of a double click
+      g.leftPressed = true;
+      break;
     case WM_LBUTTONUP:
-      OnLeftButtonUp(ClientPoint(lParam));
+      if (std::exchange(g.leftPressed, false)) OnLeftButtonUp(ClientPoint(lParam));
       break;
     case WM_RBUTTONDOWN:
       if (wParam == MK_RBUTTON) g.rightDownX = GET_X_LPARAM(lParam);
@@ -216,7 +239,10 @@ LRESULT CALLBACK LauncherWindow(HWND window, UINT message, WPARAM wParam, LPARAM
       // Nothing in the suite arms this timer; an update program would.
       if (wParam == kUpdateTimer) {
         KillTimer(window, kUpdateTimer);
-        ShellExecuteW(nullptr, L"open", L"Aktualizacia", L"", L"", SW_SHOWNA);
+        // Only the update program beside the launcher, and silently.
+        if (const auto update = OwnProgram("Aktualizacia")) {
+          ShellExecuteW(nullptr, L"open", update->c_str(), L"", L"", SW_SHOWNA);
+        }
       }
       break;
     default:
