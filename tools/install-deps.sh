@@ -11,7 +11,7 @@ packages=(
   xvfb xdotool imagemagick x11-utils
   fonts-liberation fonts-wine
   fp-utils libchm-bin
-  wixl msitools zip unzip
+  wixl msitools python3 unzip
   valgrind
 )
 

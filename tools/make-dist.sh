@@ -42,8 +42,26 @@ cp "$root/zeruraruri/res/app.ico" "$stage/prolexa.ico"
    -o "$out/Prolexa-2.0.msi" "$root/packaging/prolexa.wxs")
 
 # One folder, runnable where it is unpacked, its entries in a fixed order
-# with fixed times.
-find "$suite" -exec touch -d '2026-01-01 00:00:00 UTC' {} +
+# with fixed times. Info-ZIP's zip stores "Pomocník.chm" as UTF-8 bytes
+# without saying so, and an extractor that follows the format then reads
+# them in code page 437 and writes "Pomocn├¡k.chm", which F1 does not find.
+# Python's zipfile marks every non-ASCII name as UTF-8 (flag bit 11).
 rm -f "$out/Prolexa-2.0-portable.zip"
-(cd "$stage" && find Prolexa-2.0 | LC_ALL=C sort | zip -q -X -@ "$out/Prolexa-2.0-portable.zip")
+(cd "$stage" && python3 - "$out/Prolexa-2.0-portable.zip" <<'PY'
+import os, sys, zipfile
+paths = ["Prolexa-2.0"]
+paths += sorted(os.path.join("Prolexa-2.0", name) for name in os.listdir("Prolexa-2.0"))
+with zipfile.ZipFile(sys.argv[1], "w") as archive:
+    for path in paths:
+        folder = os.path.isdir(path)
+        entry = zipfile.ZipInfo(path + "/" if folder else path, (2026, 1, 1, 0, 0, 0))
+        entry.external_attr = (os.stat(path).st_mode & 0xFFFF) << 16 | (0x10 if folder else 0)
+        if folder:
+            archive.writestr(entry, b"")
+        else:
+            entry.compress_type = zipfile.ZIP_DEFLATED
+            with open(path, "rb") as data:
+                archive.writestr(entry, data.read(), compresslevel=9)
+PY
+)
 ls -l "$out/Prolexa-2.0.msi" "$out/Prolexa-2.0-portable.zip"

@@ -1,14 +1,18 @@
 #!/usr/bin/env bash
 # Takes the README's screenshots of the programs on a virtual display:
 # starts each program, types an example with xdotool and captures the window.
+# Fails when a message box is open at a capture: the example was refused,
+# and the picture would show the message instead of what its caption says.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 root="$here/.."
 out="$root/docs"
+# The display the caller's tests draw on, so that parallel runs do not meet.
+display=${PROLEXA_TEST_DISPLAY:-89}
 source "$here/wine-env.sh"
 "$here/wine-prefix.sh"
 bin="$root/build/windows$([ "$PROLEXA_WINE_ARCH" != win64 ] || echo 64)/bin"
-export DISPLAY=:89
+export DISPLAY=":$display"
 setsid Xvfb "$DISPLAY" -screen 0 1024x768x24 -nolisten tcp </dev/null >/dev/null 2>&1 &
 xvfb=$!
 trap 'wineserver -k 2>/dev/null || true; kill $xvfb 2>/dev/null || true' EXIT
@@ -31,13 +35,26 @@ start() {
 
 click() { xdotool mousemove "$(( ox + $1 ))" "$(( oy + $2 ))" click 1; sleep 0.2; }
 type_into() { click "$1" "$2"; xdotool type --delay 80 "$3"; sleep 0.2; }
-capture() { import -window root -crop "${w}x${h}+${wx}+${wy}" +repage "$out/$1"; }
+# Captures a part of the screen (FILE W H X Y) unless a message box of the
+# programs ("Chyba" for an error, "Upozornenie" for a warning) is open.
+shoot() {
+  local box
+  for box in Chyba Upozornenie; do
+    if xdotool search --onlyvisible --name "^$box\$" >/dev/null 2>&1; then
+      echo "take-screenshots: a message box \"$box\" is open instead of the example" \
+        "for $1; nothing more is taken" >&2
+      exit 1
+    fi
+  done
+  import -window root -crop "${2}x${3}+${4}+${5}" +repage "$out/$1"
+}
+capture() { shoot "$1" "$w" "$h" "$wx" "$wy"; }
 
 # The launcher: both pages, and its settings dialog.
 read -r wx wy w h < <(start Prolexa Zeruraruri)
 ox=$((wx + 3)); oy=$((wy + 22))
 # The window is cut to its skin: the frame and caption are not part of it.
-skin() { import -window root -crop "725x509+${ox}+${oy}" +repage "$out/$1"; }
+skin() { shoot "$1" 725 509 "$ox" "$oy"; }
 xdotool mousemove 5 5
 sleep 0.5
 skin launcher.png
@@ -49,7 +66,7 @@ xdotool mousemove "$(( ox + 300 ))" "$(( oy + 300 ))" mousedown 3 mousemove "$((
 click 707 170
 sleep 1
 read -r dx dy dw dh < <(eval "$(xdotool getwindowgeometry --shell "$(xdotool search --onlyvisible --name '^Nastavenia$' | head -1)")"; echo "$X $Y $WIDTH $HEIGHT")
-import -window root -crop "${dw}x${dh}+${dx}+${dy}" +repage "$out/launcher-settings.png"
+shoot launcher-settings.png "$dw" "$dh" "$dx" "$dy"
 xdotool key Escape
 sleep 0.5
 wineserver -k || true
@@ -67,7 +84,7 @@ capture trigona.png
 click 457 202
 sleep 1
 read -r dx dy dw dh < <(eval "$(xdotool getwindowgeometry --shell "$(xdotool search --onlyvisible --name '^Výuka - Trigona$' | head -1)")"; echo "$X $Y $WIDTH $HEIGHT")
-import -window root -crop "${dw}x${dh}+${dx}+${dy}" +repage "$out/trigona-teaching.png"
+shoot trigona-teaching.png "$dw" "$dh" "$dx" "$dy"
 xdotool key Escape
 sleep 0.5
 wineserver -k || true

@@ -424,7 +424,10 @@ void CalculatorWindow::SwitchMode(int mode, bool emptyFields) {
   if (form_.modes.show != nullptr) form_.modes.show(*this);
   // The figure, the rows and the solution all change.
   InvalidateRect(main_, nullptr, TRUE);
-  FocusFirstField();
+  // A list that chose the mode keeps the focus: the arrow keys go on
+  // choosing in it, and the Enter that closes it must not land in an
+  // emptied field and press "OK" there.
+  if (!Contains(lists_, GetFocus())) FocusFirstField();
 }
 
 void CalculatorWindow::FocusFirstField() const {

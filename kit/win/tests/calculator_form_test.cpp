@@ -205,6 +205,24 @@ TEST_F(FormTest, EnterInAFieldPressesOkAndKeepsTheFocus) {
   EXPECT_EQ(GetFocus(), window.Field(0));
 }
 
+TEST_F(FormTest, AListThatSwitchesTheModeKeepsTheFocus) {
+  form_.modes.count = 3;
+  form_.listChanged = [](CalculatorWindow& window, int) {
+    window.SwitchMode(static_cast<int>(SendMessageW(window.List(0), CB_GETCURSEL, 0, 0)));
+  };
+  CalculatorWindow& window = Start();
+  SetFocus(window.List(0));
+  // The keys a pupil chooses with: an arrow, then Enter to close the list.
+  for (const WPARAM key : {VK_DOWN, VK_RETURN}) {
+    PostMessageW(GetFocus(), WM_KEYDOWN, key, 1);
+    PostQuitMessage(0);
+    RunMessageLoop(window.Keys());
+  }
+  EXPECT_EQ(window.Mode(), 2) << "the arrow chose the last entry";
+  EXPECT_EQ(GetFocus(), window.List(0));
+  EXPECT_EQ(g_checks, 0) << "Enter in the list is no OK";
+}
+
 TEST_F(FormTest, PastedTextIsFilteredAndKeepsTheLimit) {
   CalculatorWindow& window = Start();
   const auto paste = [&window](const wchar_t* text) {
