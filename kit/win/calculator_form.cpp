@@ -59,9 +59,18 @@ LRESULT CALLBACK PasteFilterProc(HWND edit, UINT message, WPARAM wParam, LPARAM 
     }
     CloseClipboard();
   }
-  const std::wstring kept = Widen(FilterPastedText(pasted, static_cast<KeyField>(field)));
-  // Replacing the selection keeps the edit's own length limit.
-  SendMessageW(edit, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(kept.c_str()));
+  const TextAroundSelection around = SplitAtSelection(edit);
+  const auto limit = static_cast<std::size_t>(SendMessageW(edit, EM_GETLIMITTEXT, 0, 0));
+  const PastedText result =
+      PasteIntoField(around.before, pasted, around.after, static_cast<KeyField>(field), limit);
+  // The whole text is replaced, since a point after the selection may go;
+  // as one edit, which the pupil can undo, with the caret after the paste.
+  const std::wstring whole = Widen(result.text);
+  const auto caret =
+      static_cast<WPARAM>(Widen(std::string_view(result.text).substr(0, result.caret)).size());
+  SendMessageW(edit, EM_SETSEL, 0, -1);
+  SendMessageW(edit, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(whole.c_str()));
+  SendMessageW(edit, EM_SETSEL, caret, static_cast<LPARAM>(caret));
   return 0;
 }
 
@@ -257,6 +266,9 @@ void CalculatorWindow::InvalidateSolution() {
 }
 
 void CalculatorWindow::Compute() {
+  // The refusal's box dispatches the messages meanwhile posted to the form:
+  // a click on "OK" there would stack a second box on the first.
+  if (refusing_) return;
   captured_ = FormInputs{};
   for (HWND field : fields_) captured_.texts.push_back(WindowTextUtf8(field));
   for (HWND list : lists_) {
@@ -268,7 +280,11 @@ void CalculatorWindow::Compute() {
   solution_ = Solve(form_.core, captured_, CurrentPlaces());
   // The state changes before the message box, whose modal loop repaints.
   shown_ = solution_.verdict.Accepted();
-  if (solution_.verdict.refusal) form_.showRefusal(main_, *solution_.verdict.refusal);
+  if (solution_.verdict.refusal) {
+    refusing_ = true;
+    form_.showRefusal(main_, *solution_.verdict.refusal);
+    refusing_ = false;
+  }
 }
 
 RECT CalculatorWindow::SolutionBox() const {
@@ -283,6 +299,7 @@ RECT CalculatorWindow::SolutionBox() const {
 
 bool CalculatorWindow::CopySolution() {
   if (!shown_) return true;
+  FollowPlaces();
   // The lines as the display list holds them, and the area as painted.
   std::wstring text;
   for (const std::string& line : SolutionText(solution_.layouts)) {
@@ -323,6 +340,9 @@ GlobalMemory CalculatorWindow::SolutionPicture(const RECT& box) {
     // The same painting as the window's, moved so that the box's corner
     // lands on the picture's.
     SetViewportOrgEx(memory.Dc(), -box.left, -box.top, nullptr);
+    // The window's paint finds its background erased with the class's
+    // white brush; a new bitmap is black.
+    FillRect(memory.Dc(), &box, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
     PaintContent(memory.Dc());
     GdiFlush();
   }
@@ -360,6 +380,11 @@ int CalculatorWindow::CurrentPlaces() const {
   return PlacesFromText(WindowTextUtf8(rounding_.edit));
 }
 
+void CalculatorWindow::FollowPlaces() {
+  const int places = CurrentPlaces();
+  if (places != solution_.places) Redraw(form_.core, places, solution_);
+}
+
 void CalculatorWindow::Clear() {
   shown_ = false;
   for (HWND field : fields_) SetWindowTextW(field, L"");
@@ -371,9 +396,7 @@ void CalculatorWindow::PaintContent(HDC dc) {
   GdiFormulaTarget target(dc);
   if (form_.figure != nullptr) PaintSteps(form_.figure(mode_), target, form_.core.profile);
   if (shown_) {
-    // A count changed since the compute shows from the next repaint on.
-    const int places = CurrentPlaces();
-    if (places != solution_.places) Redraw(form_.core, places, solution_);
+    FollowPlaces();
     PaintLayouts(solution_.layouts, target);
   }
 }
@@ -387,8 +410,12 @@ void CalculatorWindow::OnCommand(HWND sender, UINT notification) {
   } else if (sender == teach_ && notification == BN_CLICKED) {
     ShowTeachingDialog(instance_, main_, form_.teaching);
   } else if (sender == rounding_.edit && notification == EN_CHANGE) {
-    // The new count shows at the next repaint of the solution.
     UpdatePlacesLabel(rounding_.edit, rounding_.places, form_.rounding.language);
+    // The shown results are written anew at the new count and drawn at once.
+    if (shown_) {
+      FollowPlaces();
+      InvalidateSolution();
+    }
   } else if (Contains(lists_, sender) && notification == CBN_SELCHANGE) {
     const auto list = std::find(lists_.begin(), lists_.end(), sender) - lists_.begin();
     if (form_.listChanged != nullptr) form_.listChanged(*this, static_cast<int>(list));
