@@ -78,6 +78,45 @@ void FilterPastes(HWND edit, KeyField field) {
   SetWindowSubclass(edit, PasteFilterProc, 0, static_cast<DWORD_PTR>(field));
 }
 
+// Lets a control draw a part of itself (its frame or its client area) into
+// the picture at `place`, in the picture's logical coordinates. Controls
+// draw from their DC's device origin, so each draws into a bitmap of its
+// own, which starts as the picture there: what it leaves alone stays.
+void PrintPart(HDC picture, const RECT& place, HWND control, UINT message, LPARAM flags) {
+  const int w = place.right - place.left;
+  const int h = place.bottom - place.top;
+  if (w <= 0 || h <= 0) return;
+  const MemoryDC part(picture);
+  const GdiBitmap bitmap(CreateCompatibleBitmap(picture, w, h));
+  if (part.Dc() == nullptr || !bitmap) return;
+  const ScopedSelectObject select(part.Dc(), bitmap.Get());
+  BitBlt(part.Dc(), 0, 0, w, h, picture, place.left, place.top, SRCCOPY);
+  SendMessageW(control, message, reinterpret_cast<WPARAM>(part.Dc()), flags);
+  BitBlt(picture, place.left, place.top, w, h, part.Dc(), 0, 0, SRCCOPY);
+}
+
+// Draws the controls that stand in the box over what the window paints
+// itself, the bottom of the z-order first, as the window shows them: each
+// its frame (a system that prints no frames leaves the few pixels of a
+// field's edge out) and its client area. The picture's logical coordinates
+// are the window's client coordinates.
+void PrintControls(HWND main, HDC picture, const RECT& box) {
+  const HWND top = GetWindow(main, GW_CHILD);
+  for (HWND child = top ? GetWindow(top, GW_HWNDLAST) : nullptr; child != nullptr;
+       child = GetWindow(child, GW_HWNDPREV)) {
+    RECT frame{};
+    RECT shown{};
+    GetWindowRect(child, &frame);
+    MapWindowPoints(nullptr, main, reinterpret_cast<POINT*>(&frame), 2);
+    if (!IsWindowVisible(child) || !IntersectRect(&shown, &frame, &box)) continue;
+    RECT inside{};
+    GetClientRect(child, &inside);
+    MapWindowPoints(child, main, reinterpret_cast<POINT*>(&inside), 2);
+    PrintPart(picture, frame, child, WM_PRINT, PRF_NONCLIENT);
+    PrintPart(picture, inside, child, WM_PRINTCLIENT, PRF_CLIENT | PRF_ERASEBKGND);
+  }
+}
+
 bool Checked(HWND box) { return SendMessageW(box, BM_GETCHECK, 0, 0) == BST_CHECKED; }
 
 bool Contains(const std::vector<HWND>& windows, HWND window) {
@@ -344,6 +383,7 @@ GlobalMemory CalculatorWindow::SolutionPicture(const RECT& box) {
     // white brush; a new bitmap is black.
     FillRect(memory.Dc(), &box, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
     PaintContent(memory.Dc());
+    PrintControls(main_, memory.Dc(), box);
     GdiFlush();
   }
   const std::size_t stride = ((static_cast<std::size_t>(w) * 3 + 3) / 4) * 4;

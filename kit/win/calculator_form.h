@@ -231,7 +231,8 @@ class CalculatorWindow {
   int CurrentPlaces() const;
   // Writes the shown solution's results anew when the count has changed.
   void FollowPlaces();
-  // A packed 24-bit DIB of the client box as PaintContent draws it.
+  // A packed 24-bit DIB of the client box as the window shows it: its
+  // content and the controls standing there.
   GlobalMemory SolutionPicture(const RECT& box);
   void FocusFirstField() const;
   HWND ControlOf(FormControl control) const;

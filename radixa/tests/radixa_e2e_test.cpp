@@ -5,6 +5,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "driver.h"
 
@@ -89,6 +90,34 @@ TEST_F(RadixaTest, ComplexRootsEndWithTheClosingTexts) {
   EXPECT_FALSE(program->ClickForMessageBox(ui.compute, 300).has_value());
   EXPECT_GT(Ink(kDiscriminantArea), 200);
   EXPECT_GT(Ink(kClosingTexts), 200);
+}
+
+TEST_F(RadixaTest, TheCopiedPictureShowsTheFieldsInItsBox) {
+  Start();
+  Enter("1", "2", "5");
+  program->Click(ui.compute);
+  SendMessageW(program->Main(), WM_COPY, 0, 0);
+  // Both areas' box reaches over the fields and buttons beside the
+  // discriminant: the picture shows them as the window does.
+  RECT client{}, box{};
+  GetClientRect(program->Main(), &client);
+  const RECT areas{kRootsArea.left, kDiscriminantArea.top, client.right, kRootsArea.bottom};
+  IntersectRect(&box, &areas, &client);
+  const std::vector<COLORREF> copied = ReadClipboard().pixels;
+  EXPECT_GE(SameShare(copied, program->Pixels(box)), 0.99);
+  // Their texts in ink, as many dark pixels as the window shows there.
+  const RECT fields{box.left, box.top, kDiscriminantArea.left, kRootsArea.top};
+  const int width = box.right - box.left;
+  int copiedInk = 0;
+  for (int y = fields.top; y < fields.bottom; ++y) {
+    for (int x = fields.left; x < fields.right; ++x) {
+      const COLORREF p = copied.at(static_cast<std::size_t>((y - box.top) * width + x - box.left));
+      copiedInk += (p & 0x808080) == 0;
+    }
+  }
+  const int shownInk = Ink(fields);
+  EXPECT_GT(shownInk, 300);
+  EXPECT_NEAR(copiedInk, shownInk, shownInk / 20);
 }
 
 TEST_F(RadixaTest, EveryRefusalShowsItsMessageAndLeavesTheAreasEmpty) {

@@ -412,6 +412,13 @@ ClipboardContent ReadClipboard() {
   return copied;
 }
 
+double SameShare(const std::vector<COLORREF>& a, const std::vector<COLORREF>& b) {
+  if (a.size() != b.size() || a.empty()) return 0;
+  std::size_t same = 0;
+  for (std::size_t i = 0; i < a.size(); ++i) same += a[i] == b[i];
+  return static_cast<double>(same) / static_cast<double>(a.size());
+}
+
 void EmptyTheClipboard() {
   if (!OpenClipboard(nullptr)) return;
   EmptyClipboard();

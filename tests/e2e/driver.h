@@ -130,6 +130,9 @@ struct ClipboardContent {
   std::vector<COLORREF> pixels;
 };
 ClipboardContent ReadClipboard();
+// The share of two pictures' pixels that are alike, from 0 to 1; 0 for
+// pictures of different sizes.
+double SameShare(const std::vector<COLORREF>& a, const std::vector<COLORREF>& b);
 void EmptyTheClipboard();
 
 // What a program file carries: the size of a bitmap resource, and whether a
