@@ -1,5 +1,7 @@
 #include "key_filter.h"
 
+#include "utf.h"
+
 namespace prolexa {
 namespace {
 
@@ -20,17 +22,39 @@ std::optional<unsigned> FilterNumberKey(unsigned key) {
   return std::nullopt;
 }
 
+bool HoldsPoint(std::string_view text) { return text.find('.') != std::string_view::npos; }
+
+// Drops every decimal point of a text once `seen` (a point before it); the
+// first one it holds otherwise stays and counts as seen.
+void KeepFirstPoint(std::string& text, bool& seen) {
+  std::string kept;
+  for (char c : text) {
+    if (c == '.') {
+      if (seen) continue;
+      seen = true;
+    }
+    kept += c;
+  }
+  text = std::move(kept);
+}
+
+std::optional<unsigned> FilterNumberKey(unsigned key, std::string_view kept) {
+  const std::optional<unsigned> passed = FilterNumberKey(key);
+  if (passed == vk::Period && HoldsPoint(kept)) return std::nullopt;
+  return passed;
+}
+
 }  // namespace
 
-std::optional<unsigned> FilterKey(unsigned virtualKey, KeyField field) {
+std::optional<unsigned> FilterKey(unsigned virtualKey, KeyField field, std::string_view kept) {
   switch (field) {
     case KeyField::Number:
-      return FilterNumberKey(virtualKey);
+      return FilterNumberKey(virtualKey, kept);
     case KeyField::SignedNumber:
       // A sign comes from the keypad minus only; the main-row minus stays
       // dropped as in every other number field.
       if (virtualKey == vk::KeypadMinus) return virtualKey;
-      return FilterNumberKey(virtualKey);
+      return FilterNumberKey(virtualKey, kept);
     case KeyField::Digits:
       if (IsDigit(virtualKey) || IsEditingKey(virtualKey)) return virtualKey;
       return std::nullopt;
@@ -65,6 +89,45 @@ std::string FilterPastedText(std::string_view text, KeyField field) {
     }
   }
   return kept;
+}
+
+PastedText PasteIntoField(std::string_view before, std::string_view pasted,
+                          std::string_view after, KeyField field, std::size_t limit) {
+  PastedText out{std::string(before), 0};
+  std::string inserted = FilterPastedText(pasted, field);
+  std::string tail(after);
+  const bool number = field == KeyField::Number || field == KeyField::SignedNumber;
+  bool seen = false;
+  if (number) {
+    KeepFirstPoint(out.text, seen);
+    KeepFirstPoint(inserted, seen);
+  }
+  if (limit > 0) {
+    // The edit's limit cuts the pasted part only; what stood there stays.
+    const std::size_t used = CharacterCount(out.text) + CharacterCount(tail);
+    inserted = std::string(FirstCharacters(inserted, used < limit ? limit - used : 0));
+  }
+  if (number) {
+    // A point cut off with the paste leaves the tail's first one standing.
+    seen = HoldsPoint(out.text) || HoldsPoint(inserted);
+    KeepFirstPoint(tail, seen);
+  }
+  out.text += inserted;
+  out.caret = out.text.size();
+  out.text += tail;
+  return out;
+}
+
+ClipboardKey ClipboardShortcut(unsigned virtualKey, bool control, bool shift) {
+  if (control) {
+    if (virtualKey == 'C' || virtualKey == vk::Insert) return ClipboardKey::Copy;
+    if (virtualKey == 'X') return ClipboardKey::Cut;
+    if (virtualKey == 'V') return ClipboardKey::Paste;
+  } else if (shift) {
+    if (virtualKey == vk::Insert) return ClipboardKey::Paste;
+    if (virtualKey == vk::Delete) return ClipboardKey::Cut;
+  }
+  return ClipboardKey::None;
 }
 
 }  // namespace prolexa

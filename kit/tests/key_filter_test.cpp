@@ -103,5 +103,75 @@ TEST(FilterKey, RewritesOnlyTheDecimalKeys) {
   }
 }
 
+TEST(FilterKey, TakesOneDecimalPointOutsideTheSelection) {
+  const struct {
+    unsigned key;
+    KeyField field;
+    const char* kept;  // the field's text outside the selection
+    unsigned expected;
+    const char* why;
+  } cases[] = {
+      {190, KeyField::Number, "1.", Drop, "a second point"},
+      {188, KeyField::Number, "3.5", Drop, "a comma that would become one"},
+      {110, KeyField::SignedNumber, "-2.", Drop, "the keypad decimal in a signed field"},
+      {190, KeyField::Number, "15", 190, "the selection held the point: it is replaced"},
+      {188, KeyField::Number, "", 190, "an empty field"},
+      {'5', KeyField::Number, "1.5", '5', "digits go on"},
+      {188, KeyField::Other, "1.5", 188, "other fields take what they get"},
+  };
+  for (const auto& c : cases) {
+    const std::optional<unsigned> got = FilterKey(c.key, c.field, c.kept);
+    EXPECT_EQ(got.value_or(Drop), c.expected) << c.why;
+  }
+}
+
+TEST(PasteIntoField, KeepsTheFirstPointAndTheLimit) {
+  const struct {
+    const char *before, *pasted, *after;
+    KeyField field;
+    std::size_t limit;
+    const char* text;
+    std::size_t caret;
+    const char* why;
+  } cases[] = {
+      {"", "1..5", "", KeyField::Number, 0, "1.5", 3, "a paste keeps its first point"},
+      {"2.", ",5", "", KeyField::Number, 0, "2.5", 3, "the field's point comes first"},
+      {"", "3.4", ".5", KeyField::Number, 0, "3.45", 3, "the first of the whole text stays"},
+      {"1", "2", ".5", KeyField::Number, 0, "12.5", 2, "a paste without a point"},
+      {"", " 3,5 cm", "", KeyField::Number, 0, "3.5", 3, "the key filter's rules"},
+      {"", "1234567,89", "", KeyField::Number, 6, "123456", 6, "the limit cuts the paste"},
+      {"1", "2345", "9", KeyField::Number, 4, "1239", 3, "and keeps what stood there"},
+      {"", "12.3", ".5", KeyField::Number, 3, "1.5", 1, "a point cut off leaves the field's"},
+      {"", "-1.5.2", "", KeyField::SignedNumber, 0, "-1.52", 5, "signed numbers too"},
+      {"", "1.5", "", KeyField::Digits, 0, "15", 2, "whole numbers take no point"},
+      {"a.", "b.c", ".", KeyField::Other, 0, "a.b.c.", 5, "other fields keep every point"},
+      {"", "3789", "", KeyField::Rounding, 1, "3", 1, "places stop at 6"},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(PasteIntoField(c.before, c.pasted, c.after, c.field, c.limit),
+              (PastedText{c.text, c.caret}))
+        << c.why;
+  }
+}
+
+TEST(ClipboardShortcut, TellsCopyCutAndPaste) {
+  const struct {
+    unsigned key;
+    bool control, shift;
+    ClipboardKey expected;
+  } cases[] = {
+      {'V', true, false, ClipboardKey::Paste},  {45, false, true, ClipboardKey::Paste},
+      {'C', true, false, ClipboardKey::Copy},   {45, true, false, ClipboardKey::Copy},
+      {'X', true, false, ClipboardKey::Cut},    {46, false, true, ClipboardKey::Cut},
+      {'V', false, false, ClipboardKey::None},  {'V', false, true, ClipboardKey::None},
+      {45, false, false, ClipboardKey::None},   {46, false, false, ClipboardKey::None},
+      {'A', true, false, ClipboardKey::None},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(ClipboardShortcut(c.key, c.control, c.shift), c.expected)
+        << c.key << " " << c.control << c.shift;
+  }
+}
+
 }  // namespace
 }  // namespace prolexa

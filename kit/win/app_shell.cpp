@@ -157,12 +157,27 @@ KeyField FieldOf(const KeyPolicy& policy, HWND window) {
   return KeyField::Other;
 }
 
+TextAroundSelection SplitAtSelection(HWND edit) {
+  std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(edit)) + 1, L'\0');
+  const int length = GetWindowTextW(edit, text.data(), static_cast<int>(text.size()));
+  text.resize(static_cast<std::size_t>(std::max(length, 0)));
+  DWORD first = 0;
+  DWORD last = 0;
+  SendMessageW(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&first), reinterpret_cast<LPARAM>(&last));
+  const std::size_t end = std::min<std::size_t>(last, text.size());
+  const std::size_t start = std::min<std::size_t>(first, end);
+  return {Narrow(text.substr(0, start)), Narrow(text.substr(end))};
+}
+
 int RunMessageLoop(const KeyPolicy& policy) {
   MSG message{};
   // GetMessageW answers -1 on an error; a plain truth test would then spin.
   while (GetMessageW(&message, nullptr, 0, 0) > 0) {
     if (message.message == WM_KEYDOWN) {
       const KeyField field = FieldOf(policy, message.hwnd);
+      const ClipboardKey clipboard =
+          ClipboardShortcut(static_cast<unsigned>(message.wParam), GetKeyState(VK_CONTROL) < 0,
+                            GetKeyState(VK_SHIFT) < 0);
       if (message.wParam == VK_TAB) {
         MoveFocusAlongChain(policy.focusChain);
       } else if (message.wParam == VK_RETURN && field != KeyField::Other &&
@@ -174,14 +189,22 @@ int RunMessageLoop(const KeyPolicy& policy) {
         continue;
       } else if (message.wParam == VK_F1) {
         if (policy.openHelp != nullptr) policy.openHelp(policy.helpOwner);
-      } else if (message.wParam == 'C' && GetKeyState(VK_CONTROL) < 0) {
+      } else if (clipboard == ClipboardKey::Copy) {
         if (!HoldsSelection(message.hwnd) && policy.copyTarget != nullptr) {
           SendMessageW(policy.copyTarget, WM_COPY, 0, 0);
           continue;
         }
+      } else if (clipboard != ClipboardKey::None && field != KeyField::Other) {
+        // The filter would drop the shortcut's letter or Insert; the edit
+        // cuts or pastes itself, a paste through the field's paste filter.
+        SendMessageW(message.hwnd, clipboard == ClipboardKey::Paste ? WM_PASTE : WM_CUT, 0, 0);
+        continue;
       } else {
+        const bool number = field == KeyField::Number || field == KeyField::SignedNumber;
+        const TextAroundSelection kept =
+            number ? SplitAtSelection(message.hwnd) : TextAroundSelection{};
         const std::optional<unsigned> key =
-            FilterKey(static_cast<unsigned>(message.wParam), field);
+            FilterKey(static_cast<unsigned>(message.wParam), field, kept.before + kept.after);
         if (!key) continue;
         message.wParam = *key;
       }
@@ -201,6 +224,18 @@ void ShowRefusal(HWND owner, const Refusal& refusal) {
               MB_OK | MB_ICONINFORMATION);
 }
 
+namespace {
+
+HoverDrawn TrackHelpIcon(HWND window, HINSTANCE instance, CommonWindowState& state,
+                         POINT mouse) {
+  const RECT& place = state.helpRegion;
+  return ControlFactory(instance, window)
+      .TrackHover(place, mouse, state.normalShown, state.hoverShown, IDB_HELP, IDB_HELP_HOVER,
+                  place.left, place.top, place.right - place.left, place.bottom - place.top);
+}
+
+}  // namespace
+
 bool HandleCommonMessage(HWND window, UINT message, WPARAM, LPARAM lParam,
                          CommonWindowState& state, HINSTANCE instance, LRESULT& result) {
   switch (message) {
@@ -211,12 +246,22 @@ bool HandleCommonMessage(HWND window, UINT message, WPARAM, LPARAM lParam,
       result = reinterpret_cast<LRESULT>(state.whiteBrush.Get());
       return true;
     case WM_MOUSEMOVE: {
-      const RECT& place = state.helpRegion;
       const POINT mouse{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
-      ControlFactory(instance, window)
-          .TrackHover(place, mouse, state.normalShown, state.hoverShown, IDB_HELP,
-                      IDB_HELP_HOVER, place.left, place.top, place.right - place.left,
-                      place.bottom - place.top);
+      const HoverDrawn drawn = TrackHelpIcon(window, instance, state, mouse);
+      // A mouse that leaves the window straight from the icon sends no move
+      // outside it: the window asks to be told when the mouse has left.
+      if (drawn == HoverDrawn::Hover) {
+        TRACKMOUSEEVENT track{};
+        track.cbSize = sizeof track;
+        track.dwFlags = TME_LEAVE;
+        track.hwndTrack = window;
+        TrackMouseEvent(&track);
+      }
+      return false;
+    }
+    case WM_MOUSELEAVE: {
+      const RECT& place = state.helpRegion;
+      TrackHelpIcon(window, instance, state, POINT{place.left - 1, place.top - 1});
       return false;
     }
     case WM_LBUTTONDOWN: {

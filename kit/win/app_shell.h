@@ -84,10 +84,20 @@ struct KeyPolicy {
 // The kind of field a window is for the keyboard filter.
 KeyField FieldOf(const KeyPolicy& policy, HWND window);
 
+// An edit's text before and after its selection: what a typed or pasted
+// text that replaces the selection leaves standing.
+struct TextAroundSelection {
+  std::string before;
+  std::string after;
+};
+TextAroundSelection SplitAtSelection(HWND edit);
+
 // Runs the thread's message loop until WM_QUIT and returns its exit code.
 // Key presses are filtered for the window they are sent to (the control with
 // the focus): a dropped key is neither translated nor dispatched, a rewritten
-// one (comma to period) goes on as the new key.
+// one (comma to period) goes on as the new key. In a filtered field the
+// clipboard shortcuts cut and paste through the edit's own messages, so that
+// a paste passes its filter.
 int RunMessageLoop(const KeyPolicy& policy);
 
 // Invalidates a rectangle (with erase) for the next WM_PAINT to redraw;
@@ -114,6 +124,8 @@ struct CommonWindowState {
 // - WM_CTLCOLORSTATIC: answers with the white brush (handled; while there is
 //   no brush the default colours stay);
 // - WM_MOUSEMOVE: swaps the help icon for its hover picture and back;
+// - WM_MOUSELEAVE: the normal picture again when the mouse left the window
+//   from the icon;
 // - WM_LBUTTONDOWN: opens help when the click is on the help icon.
 // Returns true when the message is fully handled and `result` is the answer;
 // false when the window procedure goes on with its own handling and then

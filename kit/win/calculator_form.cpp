@@ -59,14 +59,62 @@ LRESULT CALLBACK PasteFilterProc(HWND edit, UINT message, WPARAM wParam, LPARAM 
     }
     CloseClipboard();
   }
-  const std::wstring kept = Widen(FilterPastedText(pasted, static_cast<KeyField>(field)));
-  // Replacing the selection keeps the edit's own length limit.
-  SendMessageW(edit, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(kept.c_str()));
+  const TextAroundSelection around = SplitAtSelection(edit);
+  const auto limit = static_cast<std::size_t>(SendMessageW(edit, EM_GETLIMITTEXT, 0, 0));
+  const PastedText result =
+      PasteIntoField(around.before, pasted, around.after, static_cast<KeyField>(field), limit);
+  // The whole text is replaced, since a point after the selection may go;
+  // as one edit, which the pupil can undo, with the caret after the paste.
+  const std::wstring whole = Widen(result.text);
+  const auto caret =
+      static_cast<WPARAM>(Widen(std::string_view(result.text).substr(0, result.caret)).size());
+  SendMessageW(edit, EM_SETSEL, 0, -1);
+  SendMessageW(edit, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(whole.c_str()));
+  SendMessageW(edit, EM_SETSEL, caret, static_cast<LPARAM>(caret));
   return 0;
 }
 
 void FilterPastes(HWND edit, KeyField field) {
   SetWindowSubclass(edit, PasteFilterProc, 0, static_cast<DWORD_PTR>(field));
+}
+
+// Lets a control draw a part of itself (its frame or its client area) into
+// the picture at `place`, in the picture's logical coordinates. Controls
+// draw from their DC's device origin, so each draws into a bitmap of its
+// own, which starts as the picture there: what it leaves alone stays.
+void PrintPart(HDC picture, const RECT& place, HWND control, UINT message, LPARAM flags) {
+  const int w = place.right - place.left;
+  const int h = place.bottom - place.top;
+  if (w <= 0 || h <= 0) return;
+  const MemoryDC part(picture);
+  const GdiBitmap bitmap(CreateCompatibleBitmap(picture, w, h));
+  if (part.Dc() == nullptr || !bitmap) return;
+  const ScopedSelectObject select(part.Dc(), bitmap.Get());
+  BitBlt(part.Dc(), 0, 0, w, h, picture, place.left, place.top, SRCCOPY);
+  SendMessageW(control, message, reinterpret_cast<WPARAM>(part.Dc()), flags);
+  BitBlt(picture, place.left, place.top, w, h, part.Dc(), 0, 0, SRCCOPY);
+}
+
+// Draws the controls that stand in the box over what the window paints
+// itself, the bottom of the z-order first, as the window shows them: each
+// its frame (a system that prints no frames leaves the few pixels of a
+// field's edge out) and its client area. The picture's logical coordinates
+// are the window's client coordinates.
+void PrintControls(HWND main, HDC picture, const RECT& box) {
+  const HWND top = GetWindow(main, GW_CHILD);
+  for (HWND child = top ? GetWindow(top, GW_HWNDLAST) : nullptr; child != nullptr;
+       child = GetWindow(child, GW_HWNDPREV)) {
+    RECT frame{};
+    RECT shown{};
+    GetWindowRect(child, &frame);
+    MapWindowPoints(nullptr, main, reinterpret_cast<POINT*>(&frame), 2);
+    if (!IsWindowVisible(child) || !IntersectRect(&shown, &frame, &box)) continue;
+    RECT inside{};
+    GetClientRect(child, &inside);
+    MapWindowPoints(child, main, reinterpret_cast<POINT*>(&inside), 2);
+    PrintPart(picture, frame, child, WM_PRINT, PRF_NONCLIENT);
+    PrintPart(picture, inside, child, WM_PRINTCLIENT, PRF_CLIENT | PRF_ERASEBKGND);
+  }
 }
 
 bool Checked(HWND box) { return SendMessageW(box, BM_GETCHECK, 0, 0) == BST_CHECKED; }
@@ -257,6 +305,9 @@ void CalculatorWindow::InvalidateSolution() {
 }
 
 void CalculatorWindow::Compute() {
+  // The refusal's box dispatches the messages meanwhile posted to the form:
+  // a click on "OK" there would stack a second box on the first.
+  if (refusing_) return;
   captured_ = FormInputs{};
   for (HWND field : fields_) captured_.texts.push_back(WindowTextUtf8(field));
   for (HWND list : lists_) {
@@ -268,7 +319,11 @@ void CalculatorWindow::Compute() {
   solution_ = Solve(form_.core, captured_, CurrentPlaces());
   // The state changes before the message box, whose modal loop repaints.
   shown_ = solution_.verdict.Accepted();
-  if (solution_.verdict.refusal) form_.showRefusal(main_, *solution_.verdict.refusal);
+  if (solution_.verdict.refusal) {
+    refusing_ = true;
+    form_.showRefusal(main_, *solution_.verdict.refusal);
+    refusing_ = false;
+  }
 }
 
 RECT CalculatorWindow::SolutionBox() const {
@@ -283,6 +338,7 @@ RECT CalculatorWindow::SolutionBox() const {
 
 bool CalculatorWindow::CopySolution() {
   if (!shown_) return true;
+  FollowPlaces();
   // The lines as the display list holds them, and the area as painted.
   std::wstring text;
   for (const std::string& line : SolutionText(solution_.layouts)) {
@@ -323,7 +379,11 @@ GlobalMemory CalculatorWindow::SolutionPicture(const RECT& box) {
     // The same painting as the window's, moved so that the box's corner
     // lands on the picture's.
     SetViewportOrgEx(memory.Dc(), -box.left, -box.top, nullptr);
+    // The window's paint finds its background erased with the class's
+    // white brush; a new bitmap is black.
+    FillRect(memory.Dc(), &box, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
     PaintContent(memory.Dc());
+    PrintControls(main_, memory.Dc(), box);
     GdiFlush();
   }
   const std::size_t stride = ((static_cast<std::size_t>(w) * 3 + 3) / 4) * 4;
@@ -360,6 +420,11 @@ int CalculatorWindow::CurrentPlaces() const {
   return PlacesFromText(WindowTextUtf8(rounding_.edit));
 }
 
+void CalculatorWindow::FollowPlaces() {
+  const int places = CurrentPlaces();
+  if (places != solution_.places) Redraw(form_.core, places, solution_);
+}
+
 void CalculatorWindow::Clear() {
   shown_ = false;
   for (HWND field : fields_) SetWindowTextW(field, L"");
@@ -371,9 +436,7 @@ void CalculatorWindow::PaintContent(HDC dc) {
   GdiFormulaTarget target(dc);
   if (form_.figure != nullptr) PaintSteps(form_.figure(mode_), target, form_.core.profile);
   if (shown_) {
-    // A count changed since the compute shows from the next repaint on.
-    const int places = CurrentPlaces();
-    if (places != solution_.places) Redraw(form_.core, places, solution_);
+    FollowPlaces();
     PaintLayouts(solution_.layouts, target);
   }
 }
@@ -387,8 +450,12 @@ void CalculatorWindow::OnCommand(HWND sender, UINT notification) {
   } else if (sender == teach_ && notification == BN_CLICKED) {
     ShowTeachingDialog(instance_, main_, form_.teaching);
   } else if (sender == rounding_.edit && notification == EN_CHANGE) {
-    // The new count shows at the next repaint of the solution.
     UpdatePlacesLabel(rounding_.edit, rounding_.places, form_.rounding.language);
+    // The shown results are written anew at the new count and drawn at once.
+    if (shown_) {
+      FollowPlaces();
+      InvalidateSolution();
+    }
   } else if (Contains(lists_, sender) && notification == CBN_SELCHANGE) {
     const auto list = std::find(lists_.begin(), lists_.end(), sender) - lists_.begin();
     if (form_.listChanged != nullptr) form_.listChanged(*this, static_cast<int>(list));

@@ -7,7 +7,9 @@
 // - a stored list choice outside its list selects the list's default entry;
 // - a shown solution is always one the check accepted: a list or option box
 //   changed while a solution is shown computes again, check included;
-// - Enter in an input field presses "OK";
+// - Enter in an input field presses "OK", and "OK" is ignored while its
+//   refusal is shown;
+// - a changed rounding count redraws a shown solution at once;
 // - pasted text goes through the same filter as typed keys;
 // - the solution areas are repainted across the whole client width, and a
 //   solution whose lines would not fit the window is refused.
@@ -227,7 +229,10 @@ class CalculatorWindow {
   void InvalidateSolution();
   // The rounding selector's count (0 for a form without one).
   int CurrentPlaces() const;
-  // A packed 24-bit DIB of the client box as PaintContent draws it.
+  // Writes the shown solution's results anew when the count has changed.
+  void FollowPlaces();
+  // A packed 24-bit DIB of the client box as the window shows it: its
+  // content and the controls standing there.
   GlobalMemory SolutionPicture(const RECT& box);
   void FocusFirstField() const;
   HWND ControlOf(FormControl control) const;
@@ -242,6 +247,7 @@ class CalculatorWindow {
   FormPreferences preferences_;
   FormInputs captured_;
   bool shown_ = false;
+  bool refusing_ = false;  // a refusal's message box is open
   // The shown solution, laid out at the places it was drawn with.
   Solution solution_;
   int mode_ = 0;

@@ -26,6 +26,18 @@ TEST(Mernika, ConvertsRefillsAndRefuses) {
   const HWND compute = program.Control(L"Button", 160, 160);
   for (HWND control : {value, category, from, to, compute}) ASSERT_NE(control, nullptr);
   EXPECT_EQ(program.Text(category), "Dĺžkové jednotky");
+  // Each label stands clear of the lists and fields, which it would cover.
+  for (HWND label : program.Controls()) {
+    wchar_t kind[16] = {};
+    GetClassNameW(label, kind, 16);
+    if (_wcsicmp(kind, L"Static") != 0 || !IsWindowVisible(label)) continue;
+    for (HWND other : {value, category, from, to}) {
+      RECT a{}, b{}, overlap{};
+      GetWindowRect(label, &a);
+      GetWindowRect(other, &b);
+      EXPECT_FALSE(IntersectRect(&overlap, &a, &b)) << program.Text(label);
+    }
+  }
   EXPECT_EQ(program.Text(from), "Nanometer nm");
 
   program.Type(value, "1");

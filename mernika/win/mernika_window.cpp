@@ -66,7 +66,9 @@ const CalculatorForm kForm{
                 .place = {80, 130, 127, 21},
                 .enabled = false}},
     .lists = {Choice(70, CategoryNames()), Choice(100), Choice(130)},
-    .labels = {{.text = "Typ", .place = {185, 70, 35, 16}}},
+    // Clear of the category list: a label's white background covers
+    // whatever it overlaps.
+    .labels = {{.text = "Typ", .place = {180, 70, 30, 16}}},
     // A stored category outside the list starts on the lengths.
     .modes = {.preference = "index", .count = CategoryCount, .show = ShowCategory},
     .computeButton = {160, 160, 75, 25},

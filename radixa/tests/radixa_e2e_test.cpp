@@ -5,6 +5,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "driver.h"
 
@@ -91,6 +92,34 @@ TEST_F(RadixaTest, ComplexRootsEndWithTheClosingTexts) {
   EXPECT_GT(Ink(kClosingTexts), 200);
 }
 
+TEST_F(RadixaTest, TheCopiedPictureShowsTheFieldsInItsBox) {
+  Start();
+  Enter("1", "2", "5");
+  program->Click(ui.compute);
+  SendMessageW(program->Main(), WM_COPY, 0, 0);
+  // Both areas' box reaches over the fields and buttons beside the
+  // discriminant: the picture shows them as the window does.
+  RECT client{}, box{};
+  GetClientRect(program->Main(), &client);
+  const RECT areas{kRootsArea.left, kDiscriminantArea.top, client.right, kRootsArea.bottom};
+  IntersectRect(&box, &areas, &client);
+  const std::vector<COLORREF> copied = ReadClipboard().pixels;
+  EXPECT_GE(SameShare(copied, program->Pixels(box)), 0.99);
+  // Their texts in ink, as many dark pixels as the window shows there.
+  const RECT fields{box.left, box.top, kDiscriminantArea.left, kRootsArea.top};
+  const int width = box.right - box.left;
+  int copiedInk = 0;
+  for (int y = fields.top; y < fields.bottom; ++y) {
+    for (int x = fields.left; x < fields.right; ++x) {
+      const COLORREF p = copied.at(static_cast<std::size_t>((y - box.top) * width + x - box.left));
+      copiedInk += (p & 0x808080) == 0;
+    }
+  }
+  const int shownInk = Ink(fields);
+  EXPECT_GT(shownInk, 300);
+  EXPECT_NEAR(copiedInk, shownInk, shownInk / 20);
+}
+
 TEST_F(RadixaTest, EveryRefusalShowsItsMessageAndLeavesTheAreasEmpty) {
   struct Case {
     const char *a, *b, *c, *message;
@@ -149,7 +178,7 @@ TEST_F(RadixaTest, CoefficientFieldsHoldElevenCharacters) {
   EXPECT_EQ(program->Text(ui.a), "12345678901");
 }
 
-TEST_F(RadixaTest, ANewRoundingShowsAtTheNextRepaint) {
+TEST_F(RadixaTest, ANewRoundingShowsAtOnce) {
   Start();
   Enter("1", "0", "-2");  // the roots are plus and minus the root of 2
   program->Click(ui.compute);
@@ -159,9 +188,10 @@ TEST_F(RadixaTest, ANewRoundingShowsAtTheNextRepaint) {
   program->PressKey(ui.rounding, VK_BACK);
   program->Type(ui.rounding, "5");
   EXPECT_EQ(program->Text(ui.places), "míst");
-  EXPECT_EQ(program->PixelHash(kRootsArea), twoPlaces);  // not repainted yet
+  const unsigned long long fivePlaces = program->PixelHash(kRootsArea);
+  EXPECT_NE(fivePlaces, twoPlaces);
   program->Invalidate();
-  EXPECT_NE(program->PixelHash(kRootsArea), twoPlaces);
+  EXPECT_EQ(program->PixelHash(kRootsArea), fivePlaces) << "what a repaint draws";
 }
 
 TEST_F(RadixaTest, RoundingFieldDropsEightAndTheRoundingSurvivesARestart) {

@@ -32,6 +32,8 @@ struct TopWindowSearch {
   DWORD processId;
   const wchar_t* windowClass;
   HWND found;
+  int count;
+  bool all;  // count them all rather than stop at the first
 };
 
 BOOL CALLBACK FindTopWindow(HWND window, LPARAM param) {
@@ -43,7 +45,8 @@ BOOL CALLBACK FindTopWindow(HWND window, LPARAM param) {
   }
   if (_wcsicmp(ClassOf(window).c_str(), search->windowClass) != 0) return TRUE;
   search->found = window;
-  return FALSE;
+  ++search->count;
+  return search->all;
 }
 
 BOOL CALLBACK CollectChild(HWND window, LPARAM param) {
@@ -52,7 +55,7 @@ BOOL CALLBACK CollectChild(HWND window, LPARAM param) {
 }
 
 HWND FindTop(DWORD processId, const wchar_t* windowClass) {
-  TopWindowSearch search{processId, windowClass, nullptr};
+  TopWindowSearch search{processId, windowClass, nullptr, 0, false};
   EnumWindows(FindTopWindow, reinterpret_cast<LPARAM>(&search));
   return search.found;
 }
@@ -237,6 +240,12 @@ std::optional<HWND> Program::WaitTopWindow(const wchar_t* windowClass, int ms) c
   return std::nullopt;
 }
 
+int Program::CountTopWindows(const wchar_t* windowClass) const {
+  TopWindowSearch search{process_.dwProcessId, windowClass, nullptr, 0, true};
+  EnumWindows(FindTopWindow, reinterpret_cast<LPARAM>(&search));
+  return search.count;
+}
+
 std::optional<HWND> Program::WaitAnyTopWindow(const wchar_t* windowClass, int ms) {
   for (int waited = 0; waited <= ms; waited += 50) {
     if (HWND found = FindTop(0, windowClass)) return found;
@@ -300,6 +309,7 @@ std::vector<COLORREF> Program::Pixels(const RECT& client) const {
   GdiFlush();
   const auto* data = static_cast<const DWORD*>(bits);
   pixels.assign(data, data + static_cast<std::size_t>(width) * height);
+  for (COLORREF& p : pixels) p &= 0xFFFFFF;
   return pixels;
 }
 
@@ -371,6 +381,51 @@ std::optional<SIZE> BitmapResourceSize(const std::wstring& exe, int id) {
 bool HasResource(const std::wstring& exe, int id, const wchar_t* type) {
   ResourceFile file(exe);
   return file.Get() != nullptr && FindResourceW(file.Get(), MAKEINTRESOURCEW(id), type) != nullptr;
+}
+
+ClipboardContent ReadClipboard() {
+  ClipboardContent copied;
+  if (!OpenClipboard(nullptr)) return copied;
+  if (const HANDLE text = GetClipboardData(CF_UNICODETEXT)) {
+    if (const auto* chars = static_cast<const wchar_t*>(GlobalLock(text))) {
+      copied.text = Narrow(chars);
+      GlobalUnlock(text);
+    }
+  }
+  if (const HANDLE dib = GetClipboardData(CF_DIB)) {
+    const auto* header = static_cast<const BITMAPINFOHEADER*>(GlobalLock(dib));
+    // The programs put a packed 24-bit picture without a colour table.
+    if (header != nullptr && header->biBitCount == 24 && header->biCompression == BI_RGB) {
+      copied.width = header->biWidth;
+      copied.height = header->biHeight < 0 ? -header->biHeight : header->biHeight;
+      const auto* bits = reinterpret_cast<const BYTE*>(header) + header->biSize;
+      const std::size_t stride = (static_cast<std::size_t>(copied.width) * 3 + 3) / 4 * 4;
+      for (int y = 0; y < copied.height; ++y) {
+        // A positive height stores the bottom row first.
+        const int row = header->biHeight < 0 ? y : copied.height - 1 - y;
+        const BYTE* p = bits + stride * static_cast<std::size_t>(row);
+        for (int x = 0; x < copied.width; ++x, p += 3) {
+          copied.pixels.push_back(static_cast<COLORREF>(p[2] << 16 | p[1] << 8 | p[0]));
+        }
+      }
+    }
+    if (header != nullptr) GlobalUnlock(dib);
+  }
+  CloseClipboard();
+  return copied;
+}
+
+double SameShare(const std::vector<COLORREF>& a, const std::vector<COLORREF>& b) {
+  if (a.size() != b.size() || a.empty()) return 0;
+  std::size_t same = 0;
+  for (std::size_t i = 0; i < a.size(); ++i) same += a[i] == b[i];
+  return static_cast<double>(same) / static_cast<double>(a.size());
+}
+
+void EmptyTheClipboard() {
+  if (!OpenClipboard(nullptr)) return;
+  EmptyClipboard();
+  CloseClipboard();
 }
 
 void DeleteKey(const std::string& path) {

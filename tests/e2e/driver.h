@@ -91,6 +91,8 @@ class Program {
   // The first visible message box of the program, waiting up to `ms`.
   std::optional<MessageBoxInfo> WaitMessageBox(int ms = 3000) const;
   std::optional<HWND> WaitTopWindow(const wchar_t* windowClass, int ms = 3000) const;
+  // How many visible top-level windows of a class the program shows.
+  int CountTopWindows(const wchar_t* windowClass) const;
   void CloseMessageBox(const MessageBoxInfo& box);
   // Clicks a button and takes the message box it brings up within `ms`:
   // reads it, closes it with OK and returns what it said; nothing when no
@@ -102,7 +104,10 @@ class Program {
   // runs in its own).
   static std::optional<HWND> WaitAnyTopWindow(const wchar_t* windowClass, int ms = 5000);
 
-  // Pixels of a rectangle of the main window's client area as shown.
+  // The pixels of a rectangle of the main window's client area as shown,
+  // row by row from the top, each 0xRRGGBB.
+  std::vector<COLORREF> Pixels(const RECT& client) const;
+  // Counts of the pixels of a rectangle of the client area as shown.
   PixelCount CountPixels(const RECT& client) const;
   // A fingerprint of the pixels of a rectangle, to tell two drawings apart.
   unsigned long long PixelHash(const RECT& client) const;
@@ -112,12 +117,23 @@ class Program {
   bool Exited(int ms, DWORD* exitCode = nullptr) const;
 
  private:
-  std::vector<COLORREF> Pixels(const RECT& client) const;
-
   PROCESS_INFORMATION process_{};
   HWND main_ = nullptr;
   bool closed_ = false;
 };
+
+// What the clipboard holds: its text, and its picture (a device-independent
+// bitmap) as pixels row by row from the top, each 0xRRGGBB.
+struct ClipboardContent {
+  std::string text;
+  int width = 0, height = 0;
+  std::vector<COLORREF> pixels;
+};
+ClipboardContent ReadClipboard();
+// The share of two pictures' pixels that are alike, from 0 to 1; 0 for
+// pictures of different sizes.
+double SameShare(const std::vector<COLORREF>& a, const std::vector<COLORREF>& b);
+void EmptyTheClipboard();
 
 // What a program file carries: the size of a bitmap resource, and whether a
 // resource of a type is there.

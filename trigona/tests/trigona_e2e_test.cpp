@@ -2,6 +2,7 @@
 // drawn solution and the preferences left in the registry.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 #include <string>
 
@@ -112,9 +113,9 @@ TEST_F(TrigonaTest, TheSideFieldsTakeOnlyNumbers) {
   EXPECT_EQ(program->Text(ui.editA), "3.5");
   program->Type(ui.editA, "x-");
   EXPECT_EQ(program->Text(ui.editA), "3.5");
-  program->PressKey(ui.editA, VK_DECIMAL);
+  program->PressKey(ui.editA, VK_DECIMAL);  // a second point
   program->PressKey(ui.editA, '7');
-  EXPECT_EQ(program->Text(ui.editA), "3.5.7");
+  EXPECT_EQ(program->Text(ui.editA), "3.57");
 }
 
 TEST_F(TrigonaTest, TheRoundingFieldDropsSevenToNine) {
@@ -317,54 +318,100 @@ TEST_F(TrigonaTest, TabFollowsTheFocusChain) {
   EXPECT_EQ(program->FocusedControl(), ui.editA);
 }
 
-// The clipboard's text, and the width and height of its picture.
-struct Copied {
-  std::string text;
-  LONG width = 0, height = 0;
-};
-
-Copied ReadClipboard() {
-  Copied copied;
-  if (!OpenClipboard(nullptr)) return copied;
-  if (const HANDLE text = GetClipboardData(CF_UNICODETEXT)) {
-    if (const auto* chars = static_cast<const wchar_t*>(GlobalLock(text))) {
-      copied.text = Narrow(chars);
-      GlobalUnlock(text);
-    }
-  }
-  if (const HANDLE dib = GetClipboardData(CF_DIB)) {
-    if (const auto* header = static_cast<const BITMAPINFOHEADER*>(GlobalLock(dib))) {
-      copied.width = header->biWidth;
-      copied.height = header->biHeight;
-      GlobalUnlock(dib);
-    }
-  }
-  CloseClipboard();
-  return copied;
-}
-
 TEST_F(TrigonaTest, CopyPutsTheShownSolutionOnTheClipboardAsTextAndPicture) {
   for (const char* list : {"cmb0", "cmb1", "cmb2"}) WriteDword(kKey, list, 1);  // cm
   Start();
   // Without a solution the command leaves the clipboard alone.
-  ASSERT_TRUE(OpenClipboard(nullptr));
-  EmptyClipboard();
-  CloseClipboard();
+  EmptyTheClipboard();
   SendMessageW(program->Main(), WM_COPY, 0, 0);
   EXPECT_EQ(ReadClipboard().text, "");
 
   Enter("", "3", "5");
   program->Click(ui.compute);
   SendMessageW(program->Main(), WM_COPY, 0, 0);
-  const Copied copied = ReadClipboard();
+  const ClipboardContent copied = ReadClipboard();
   EXPECT_EQ(copied.text,
             "a² = c² - b²\r\na² = 5²cm - 3²cm\r\na² = 25cm - 9cm\r\na = √(25cm - 9cm)\r\n"
             "a = √(16cm)\r\na = 4cm");
-  // The solution area from its left edge to the window's right one.
+  // The picture is the solution area as the window shows it, from the area's
+  // left edge to the window's right one: white, with the lines in ink.
   RECT client{};
   GetClientRect(program->Main(), &client);
-  EXPECT_EQ(copied.width, client.right - kResultArea.left);
-  EXPECT_EQ(copied.height, kResultArea.bottom - kResultArea.top);
+  const RECT box{kResultArea.left, kResultArea.top, client.right, kResultArea.bottom};
+  const std::vector<COLORREF> shown = program->Pixels(box);
+  ASSERT_EQ(copied.width, box.right - box.left);
+  ASSERT_EQ(copied.height, box.bottom - box.top);
+  EXPECT_GE(SameShare(copied.pixels, shown), 0.99);
+  std::size_t white = 0, ink = 0;
+  for (COLORREF p : copied.pixels) {
+    white += p == 0xFFFFFF;
+    ink += (p & 0x808080) == 0;
+  }
+  EXPECT_GT(white * 2, copied.pixels.size());
+  EXPECT_GT(ink, 400u);
+}
+
+TEST_F(TrigonaTest, AChangedRoundingRedrawsTheSolutionAtOnce) {
+  // Each way of changing the count from 2 to 4; what is shown and copied
+  // must be what a fresh solve at 4 places draws.
+  const struct {
+    bool spinner;
+    const char* why;
+  } ways[] = {{true, "the up arrow twice"}, {false, "a digit typed into the places"}};
+  for (const auto& way : ways) {
+    SCOPED_TRACE(way.why);
+    DeleteKey(kKey);
+    Start();
+    Enter("1", "1", "");
+    program->Click(ui.compute);
+    SendMessageW(program->Main(), WM_COPY, 0, 0);
+    const std::string atTwo = ReadClipboard().text;
+    const unsigned long long drawnAtTwo = program->PixelHash(kResultArea);
+    ASSERT_NE(atTwo.find("1.42"), std::string::npos) << atTwo;
+
+    if (way.spinner) {
+      const HWND spinner = program->ControlOfClass(L"msctls_updown32");
+      ASSERT_NE(spinner, nullptr);
+      program->ClickSpinner(spinner, true);
+      program->ClickSpinner(spinner, true);
+    } else {
+      program->Focus(ui.rounding);
+      program->PressKey(ui.rounding, VK_END);
+      program->PressKey(ui.rounding, VK_BACK);
+      program->PressKey(ui.rounding, '4');
+    }
+    ASSERT_EQ(program->Text(ui.rounding), "4");
+    SendMessageW(program->Main(), WM_COPY, 0, 0);
+    const std::string changed = ReadClipboard().text;
+    const unsigned long long drawnChanged = program->PixelHash(kResultArea);
+
+    program->Click(ui.compute);
+    SendMessageW(program->Main(), WM_COPY, 0, 0);
+    EXPECT_NE(changed, atTwo);
+    EXPECT_EQ(changed, ReadClipboard().text);
+    EXPECT_NE(drawnChanged, drawnAtTwo);
+    EXPECT_EQ(drawnChanged, program->PixelHash(kResultArea));
+    program->Close();
+  }
+}
+
+TEST_F(TrigonaTest, OkPressedUnderItsRefusalShowsNoSecondBox) {
+  Start();
+  Enter("", "", "");
+  for (int i = 0; i < 200; ++i) PostMessageW(ui.compute, BM_CLICK, 0, 0);
+  const auto box = program->WaitMessageBox();
+  ASSERT_TRUE(box.has_value());
+  int most = 0;
+  for (int i = 0; i < 30; ++i) {
+    most = std::max(most, program->CountTopWindows(L"#32770"));
+    Sleep(50);
+  }
+  program->Settle();
+  most = std::max(most, program->CountTopWindows(L"#32770"));
+  EXPECT_EQ(most, 1);
+  program->CloseMessageBox(*box);
+  Sleep(300);
+  EXPECT_EQ(program->CountTopWindows(L"#32770"), 0) << "no box waited behind it";
 }
 
 }  // namespace

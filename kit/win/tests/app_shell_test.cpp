@@ -159,6 +159,30 @@ TEST_F(LoopTest, FiltersTheKeysOfEachField) {
   }
 }
 
+TEST_F(LoopTest, ANumberTakesOneDecimalPoint) {
+  const struct {
+    HWND LoopTest::*field;
+    int selFrom, selTo;  // of "1.5"
+    std::vector<unsigned> keys;
+    const char* text;
+    const char* why;
+  } cases[] = {
+      {&LoopTest::number_, 3, 3, {190, 188, 110, '2'}, "1.52", "no key types a second point"},
+      {&LoopTest::signed_, 0, 0, {109, 190}, "-1.5", "nor in a signed field"},
+      {&LoopTest::number_, 1, 3, {188, '7'}, "1.7", "the selected point is replaced"},
+      {&LoopTest::other_, 3, 3, {190}, "1.5.", "other fields take what they get"},
+  };
+  for (const auto& c : cases) {
+    const HWND field = this->*c.field;
+    SetWindowTextW(field, L"1.5");
+    SetFocus(field);
+    SendMessageW(field, EM_SETSEL, static_cast<WPARAM>(c.selFrom), c.selTo);
+    // One key at a time, as typed: each character lands before the next key.
+    for (unsigned key : c.keys) Type(field, {key}, 0, policy_);
+    EXPECT_EQ(WindowTextUtf8(field), c.text) << c.why;
+  }
+}
+
 TEST_F(LoopTest, ReturnsTheQuitCode) {
   EXPECT_EQ(Type(number_, {}, 7, policy_), 7);
 }
@@ -406,6 +430,41 @@ TEST(HandleCommonMessage, HandlesTheMessagesAllWindowsShare) {
   ASSERT_EQ(g_helpClicks.size(), 1u) << "a click on the icon";
   EXPECT_EQ(g_helpClicks[0], window);
 
+  DestroyWindow(window);
+  UnregisterClassW(Widen(MainClassName(keyName)).c_str(), Instance());
+}
+
+TEST(HandleCommonMessage, TheIconTurnsNormalWhenTheMouseLeavesTheWindowFromIt) {
+  const std::string keyName = test::UniqueName("Leave");
+  ASSERT_TRUE(RegisterMainClass(Instance(), keyName, CommonProc));
+  g_state = CommonWindowState{};
+  g_state.helpRegion = RECT{470, 10, 505, 41};
+  const HWND window = CreateCenteredMainWindow(Instance(), keyName, "Trigona", 525, 500);
+  ASSERT_NE(window, nullptr);
+  ShowMainWindow(window);
+  POINT icon{480, 20};
+  ClientToScreen(window, &icon);
+  SetCursorPos(icon.x, icon.y);
+  // The system's own moves go to the window under the real cursor; these
+  // stand for the pupil's path from the window's middle onto the icon.
+  SendMessageW(window, WM_MOUSEMOVE, 0, MAKELPARAM(100, 100));
+  SendMessageW(window, WM_MOUSEMOVE, 0, MAKELPARAM(480, 20));
+  ASSERT_TRUE(g_state.hoverShown);
+
+  // Off the window in one jump: no move arrives outside the icon.
+  RECT frame{};
+  GetWindowRect(window, &frame);
+  SetCursorPos(frame.right + 20, frame.bottom + 20);
+  for (int waited = 0; waited < 2000 && !g_state.normalShown; waited += 20) {
+    test::PumpMessages();
+    Sleep(20);
+  }
+  EXPECT_TRUE(g_state.normalShown);
+  EXPECT_FALSE(g_state.hoverShown);
+  {
+    const WindowDC dc(window);
+    EXPECT_EQ(GetPixel(dc.Dc(), 480, 20), RGB(255, 0, 0)) << "the normal picture";
+  }
   DestroyWindow(window);
   UnregisterClassW(Widen(MainClassName(keyName)).c_str(), Instance());
 }

@@ -223,26 +223,63 @@ TEST_F(FormTest, AListThatSwitchesTheModeKeepsTheFocus) {
   EXPECT_EQ(g_checks, 0) << "Enter in the list is no OK";
 }
 
+void PutOnClipboard(HWND owner, const wchar_t* text) {
+  ASSERT_TRUE(OpenClipboard(owner));
+  EmptyClipboard();
+  const std::size_t bytes = (wcslen(text) + 1) * sizeof(wchar_t);
+  const HGLOBAL data = GlobalAlloc(GMEM_MOVEABLE, bytes);
+  memcpy(GlobalLock(data), text, bytes);
+  GlobalUnlock(data);
+  SetClipboardData(CF_UNICODETEXT, data);
+  CloseClipboard();
+}
+
 TEST_F(FormTest, PastedTextIsFilteredAndKeepsTheLimit) {
   CalculatorWindow& window = Start();
-  const auto paste = [&window](const wchar_t* text) {
-    ASSERT_TRUE(OpenClipboard(window.Main()));
-    EmptyClipboard();
-    const std::size_t bytes = (wcslen(text) + 1) * sizeof(wchar_t);
-    const HGLOBAL data = GlobalAlloc(GMEM_MOVEABLE, bytes);
-    memcpy(GlobalLock(data), text, bytes);
-    GlobalUnlock(data);
-    SetClipboardData(CF_UNICODETEXT, data);
-    CloseClipboard();
-    SetWindowTextW(window.Field(0), L"");
-    SendMessageW(window.Field(0), WM_PASTE, 0, 0);
+  const struct {
+    const wchar_t* field;
+    int selFrom, selTo;
+    const wchar_t* pasted;
+    const char* text;
+    const char* why;
+  } cases[] = {
+      {L"", 0, 0, L" 3,5 cm", "3.5", "the key filter's rules"},
+      {L"", 0, 0, L"1234567,89", "123456", "six characters, as typed"},
+      {L"", 0, 0, L" ", "", "a blank is no value"},
+      {L"", 0, 0, L"1..5", "1.5", "one point"},
+      {L"2.5", 3, 3, L",75", "2.575", "the field's point stays the only one"},
+      {L"2.5", 0, 1, L"3.1", "3.15", "the first point of the whole text stays"},
   };
-  paste(L" 3,5 cm");
-  EXPECT_EQ(WindowTextUtf8(window.Field(0)), "3.5");
-  paste(L"1234567,89");
-  EXPECT_EQ(WindowTextUtf8(window.Field(0)), "123456") << "six characters, as typed";
-  paste(L" ");
-  EXPECT_EQ(WindowTextUtf8(window.Field(0)), "") << "a blank is no value";
+  for (const auto& c : cases) {
+    PutOnClipboard(window.Main(), c.pasted);
+    SetWindowTextW(window.Field(0), c.field);
+    SendMessageW(window.Field(0), EM_SETSEL, static_cast<WPARAM>(c.selFrom), c.selTo);
+    SendMessageW(window.Field(0), WM_PASTE, 0, 0);
+    EXPECT_EQ(WindowTextUtf8(window.Field(0)), c.text) << c.why;
+  }
+}
+
+TEST_F(FormTest, CtrlVAndShiftInsertPasteThroughTheFilter) {
+  CalculatorWindow& window = Start();
+  PutOnClipboard(window.Main(), L"x 4,25 cm");
+  const struct {
+    BYTE modifier;
+    UINT key;
+  } shortcuts[] = {{VK_CONTROL, 'V'}, {VK_SHIFT, VK_INSERT}};
+  for (const auto& s : shortcuts) {
+    SetWindowTextW(window.Field(0), L"");
+    SetFocus(window.Field(0));
+    BYTE keys[256] = {};
+    GetKeyboardState(keys);
+    keys[s.modifier] |= 0x80;
+    SetKeyboardState(keys);
+    PostMessageW(window.Field(0), WM_KEYDOWN, s.key, 1);
+    PostQuitMessage(0);
+    RunMessageLoop(window.Keys());
+    keys[s.modifier] &= 0x7F;
+    SetKeyboardState(keys);
+    EXPECT_EQ(WindowTextUtf8(window.Field(0)), "4.25") << s.key;
+  }
 }
 
 }  // namespace
