@@ -291,8 +291,9 @@ int Run(const Program& program, const std::map<std::string, std::string>& values
   // The rounding edit filters a paste as every field does, and holds one
   // digit.
   const auto places = values.find("places");
-  const int count = PlacesFromText(
-      places == values.end() ? "2" : FilterPastedText(places->second, KeyField::Rounding).substr(0, 1));
+  const std::string placesText =
+      places == values.end() ? "2" : FilterPastedText(places->second, KeyField::Rounding);
+  const int count = PlacesFromText(placesText.substr(0, 1));
   // Everything a window computes for one solution, and nothing else.
   const Solution solution = Solve(core, *form, count);
   if (solution.verdict.refusal) return PrintRefusal(*solution.verdict.refusal);
