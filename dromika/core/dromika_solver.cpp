@@ -81,9 +81,9 @@ std::optional<Verdict> CheckMeeting(const Motion& m) {
   if (TooBig(m.distance) || TooBig(v1) || TooBig(v2) || TooBig(h)) {
     return Refuse(BigNumbersMessage);
   }
-  // Bodies that do not close in on each other never meet; a sum of zero
-  // would divide by zero.
-  if (!(v1 + v2 > 0)) return Refuse(NoMeaningMessage);
+  // Bodies that do not close in on each other never meet; a sum written as
+  // 0 would divide by zero, whatever lies past its sixth place.
+  if (!(v1 + v2 > 0) || ReadFixed(v2 + v1) == 0) return Refuse(NoMeaningMessage);
   if (m.t1 && !((m.distance - v1 * h) / (v1 + v2) > 0)) return Refuse(NoMeaningMessage);
   if (m.t2 && (m.distance - v2 * h) / (v2 + v1) < 0) return Refuse(NoMeaningMessage);
   return std::nullopt;
@@ -104,7 +104,9 @@ std::optional<Verdict> CheckCatchUp(const Motion& m) {
                            "skůr a jedu stejnou rychlostí."
                          : "Tyto tělesa se nikdy nestřetnou.");
   }
-  if (v1 == v2) {
+  // Speeds whose difference is written as 0 are the same speed to the pupil:
+  // the time would divide by that 0.
+  if (v1 == v2 || ReadFixed(v2 - v1) == 0) {
     return Warn(
         "Tyto tělesa se nikdy nestřetnou nakolik jeden z nich má náskok a obě jdou stejnou "
         "rychlostí.");
@@ -117,9 +119,29 @@ std::optional<Verdict> CheckCatchUp(const Motion& m) {
   return std::nullopt;
 }
 
-// The lines of the case the inputs fall into; nothing when a number cannot
-// be written whole.
-std::optional<DrawSteps> Compose(const Motion& m) {
+// What a solution comes to: the time as its line writes it, read back from
+// its six decimals, and the two parts of the way computed from that time.
+struct Outcome {
+  double t = 0, s1 = 0, s2 = 0;
+};
+
+// A time or a part of the way that reads below 0 describes no motion. The
+// two parts add up to the whole way, so a part longer than the whole makes
+// the other negative; comparing with the whole itself would refuse a body
+// that stands still, whose partner's part the time's last written place
+// can make a millionth longer.
+bool Meaningless(const Outcome& o) {
+  return ReadFixed(o.t) < 0 || ReadFixed(o.s1) < 0 || ReadFixed(o.s2) < 0;
+}
+
+// The lines of the case the inputs fall into, and what they come to.
+struct Composed {
+  DrawSteps steps;
+  std::optional<Outcome> outcome;  // none when only the first line is drawn
+  bool whole = true;               // every number written whole
+};
+
+Composed Compose(const Motion& m) {
   NumberWriter n(MostPlaces);
   DrawSteps steps;
   steps.Origin(12, 230);
@@ -127,7 +149,7 @@ std::optional<DrawSteps> Compose(const Motion& m) {
   const bool noHead = !m.t1 && !m.t2;
   if (!noHead && m.head == 0) {
     steps.Line(meeting ? "s = s1 + s2" : "s1 = s2");
-    return steps;
+    return {std::move(steps), std::nullopt};
   }
   // A negative head start is the other body's.
   const bool firstEarlier = (m.t1 && m.head > 0) || (m.t2 && m.head < 0);
@@ -137,17 +159,23 @@ std::optional<DrawSteps> Compose(const Motion& m) {
   const std::string &du = m.du, &vu = m.vu, &tu = m.tu;
 
   // The meeting time is written once with six decimals; what that text
-  // reads as serves every later product.
+  // reads as serves every later product. The outcome takes the time read
+  // the same way even where it is too large to write, so that a negative
+  // one is told apart from a merely big one.
   const auto meetingTime = [&](double t, std::string& shownT) {
     const double written = n.Whole(t);
     shownT = RoundValue(written, 6);
     return ReadFixed(written);
   };
   std::string T;
+  Outcome o;
 
   if (meeting && noHead) {  // M0
     const double q = v2 + v1;
     const double t = meetingTime(s / q, T);
+    o.t = ReadFixed(s / q);
+    o.s1 = o.t * v1;
+    o.s2 = o.t * v2;
     steps.Line("s = s1 + s2");
     steps.Line("s = v1 * t + v2 * t");
     steps.Line(Concat({six(s), du, " = ", six(v1), vu, " * t + ", six(v2), vu, " * t"}));
@@ -164,6 +192,9 @@ std::optional<DrawSteps> Compose(const Motion& m) {
   } else if (meeting && firstEarlier) {  // M1
     const double p = h * v1, q = v2 + v1, r = s - p;
     const double t = meetingTime(r / q, T);
+    o.t = ReadFixed(r / q);
+    o.s1 = (o.t + h) * v1;
+    o.s2 = o.t * v2;
     steps.Line("s = s1 + s2");
     steps.Line("s = v1(t + t1) + v2t");
     steps.Line(Concat(
@@ -185,6 +216,9 @@ std::optional<DrawSteps> Compose(const Motion& m) {
   } else if (meeting) {  // M2
     const double p = h * v2, q = v2 + v1, r = s - p;
     const double t = meetingTime(r / q, T);
+    o.t = ReadFixed(r / q);
+    o.s1 = o.t * v1;
+    o.s2 = (o.t + h) * v2;
     steps.Line("s = s1 + s2");
     steps.Line("s = v1t + v2(t + t2)");
     steps.Line(
@@ -207,6 +241,9 @@ std::optional<DrawSteps> Compose(const Motion& m) {
   } else if (firstEarlier) {  // C1
     const double p = h * v1, e = v2 - v1;
     const double t = meetingTime(p / e, T);
+    o.t = ReadFixed(p / e);
+    o.s1 = (o.t + h) * v1;
+    o.s2 = o.t * v2;
     steps.Line("s1 = s2");
     steps.Line("v1 * (t1 + t) = v2 * t");
     steps.Line(Concat({six(v1), vu, " * (", six(h), tu, " + t) = ", six(v2), vu, " * t"}));
@@ -226,6 +263,9 @@ std::optional<DrawSteps> Compose(const Motion& m) {
   } else {  // C2
     const double p = h * v2, e = v1 - v2;
     const double t = meetingTime(p / e, T);
+    o.t = ReadFixed(p / e);
+    o.s1 = o.t * v1;
+    o.s2 = (o.t + h) * v2;
     steps.Line("s1 = s2");
     steps.Line("v1 * t = v2 * (t2 + t)");
     steps.Line(Concat({six(v1), vu, " * t = ", six(v2), vu, " * (", six(h), tu, " + t)"}));
@@ -242,8 +282,7 @@ std::optional<DrawSteps> Compose(const Motion& m) {
     steps.Line(Concat({"s2 = ", six(v2), vu, " * ", six(t + h), tu}));
     steps.Line(Concat({"s2 = ", six((t + h) * v2), du}));
   }
-  if (!n.AllWhole()) return std::nullopt;
-  return steps;
+  return {std::move(steps), o, n.AllWhole()};
 }
 
 }  // namespace
@@ -252,16 +291,17 @@ Verdict Check(const FormInputs& in) {
   const Motion m = MotionOf(in);
   const std::optional<Verdict> refused = m.kind == Meeting ? CheckMeeting(m) : CheckCatchUp(m);
   if (refused) return *refused;
+  Composed composed = Compose(m);
+  if (composed.outcome && Meaningless(*composed.outcome)) return Refuse(NoMeaningMessage);
   // A time or distance too large to write (speeds that differ very little)
   // is refused whole rather than shown cut.
-  std::optional<DrawSteps> steps = Compose(m);
-  if (!steps) return Refuse(BigNumbersMessage);
-  return {std::nullopt, 0, std::move(steps)};
+  if (!composed.whole) return Refuse(BigNumbersMessage);
+  return {std::nullopt, 0, std::move(composed.steps)};
 }
 
 DrawSteps Draw(const FormInputs& in, int, int) {
-  const std::optional<DrawSteps> steps = Compose(MotionOf(in));
-  return steps ? *steps : DrawSteps();
+  Composed composed = Compose(MotionOf(in));
+  return composed.whole ? std::move(composed.steps) : DrawSteps();
 }
 
 // The client area of the 780-pixel window, with room for the widest frame

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "calculator.h"
+#include "key_filter.h"
 #include "units.h"
 
 namespace prolexa::dromika {
@@ -25,6 +26,12 @@ inline constexpr int CatchUp = 1;
 inline constexpr int KindCount = 2;
 // What a field of the form holds: the capture takes this much of a text.
 inline constexpr int FieldLimit = 19;
+// Which keys each field of the form takes, in the order of its fields: what
+// a pupil can type or paste into it, and so what prolexa-solve lets through.
+// A negative head start is the other body's: the keypad minus types a sign.
+inline constexpr std::array<KeyField, 5> FieldKeys = {
+    KeyField::SignedNumber, KeyField::SignedNumber, KeyField::SignedNumber,
+    KeyField::SignedNumber, KeyField::SignedNumber};
 
 inline constexpr std::array<std::string_view, 2> DistanceUnitNames = {"m", "km"};
 inline constexpr std::array<std::string_view, 2> SpeedUnitNames = {"m/s", "km/h"};

@@ -101,6 +101,14 @@ TEST(Dromika, RefusesAndWarnsInOrder) {
        std::string(NoMeaningMessage)},
       {"the first covers the whole distance in its head start",
        Form(Meeting, {"100", "50", "10", "2"}), "Chyba", std::string(NoMeaningMessage)},
+      {"a sum of speeds written as 0 would divide by it",
+       Form(Meeting, {"0.00001", "0.0000001", "0"}), "Chyba", std::string(NoMeaningMessage)},
+      {"the second body's head start too long: t = -0.2 h, s2 = 112 km of 100",
+       Form(Meeting, {"100", "60", "40", "-3"}), "Chyba", std::string(NoMeaningMessage)},
+      {"a body going backwards: s1 = -20 km, s2 = 120 km of 100",
+       Form(Meeting, {"100", "-20", "120"}), "Chyba", std::string(NoMeaningMessage)},
+      {"a negative distance: t = -1 h", Form(Meeting, {"-100", "60", "40"}), "Chyba",
+       std::string(NoMeaningMessage)},
       {"catch-up without speeds", Form(CatchUp, {}), "Chyba",
        "Nezadali jste rychlost obech těles."},
       {"a speed of 10^8", Form(CatchUp, {"", "100000000", "1"}), "Chyba",
@@ -116,8 +124,14 @@ TEST(Dromika, RefusesAndWarnsInOrder) {
       {"the earlier one is faster", Form(CatchUp, {"", "40", "60", "-1"}), "Upozornenie",
        "Tyto tělesa se nikdy nestřetnou nakolik jeden z nich má náskok a jde rýchleji jako "
        "druhý."},
+      {"speeds whose difference is written as 0 are the same speed",
+       Form(CatchUp, {"", "60", "60.0000001", "0.000001"}), "Upozornenie",
+       "Tyto tělesa se nikdy nestřetnou nakolik jeden z nich má náskok a obě jdou stejnou "
+       "rychlostí."},
+      {"both going backwards, the later one slower: t = -3 h",
+       Form(CatchUp, {"", "-60", "-40", "1"}), "Chyba", std::string(NoMeaningMessage)},
       {"speeds that differ very little meet past anything writable",
-       Form(CatchUp, {"", "60", "60.0000001", "1000"}), "Chyba", std::string(BigNumbersMessage)},
+       Form(CatchUp, {"", "60", "60.000001", "1000000"}), "Chyba", std::string(BigNumbersMessage)},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.why);
@@ -129,6 +143,11 @@ TEST(Dromika, RefusesAndWarnsInOrder) {
   // The same situation as the first body's whole distance, for the second
   // body: accepted, they meet at once.
   EXPECT_EQ(Written(Draw(Form(Meeting, {"100", "10", "50", "", "2"}), 0, 0))[7], "t = 0h");
+  // A body that stands still is reached: the other's part reads a millionth
+  // longer than the whole way only through the time's last written place.
+  const FormInputs still = Form(Meeting, {"20", "3", "0"});
+  ASSERT_TRUE(Compute(Core, still).Accepted());
+  EXPECT_EQ(Written(Draw(still, 0, 0))[9], "s1 = 20.000001km");
 }
 
 }  // namespace

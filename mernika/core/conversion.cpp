@@ -5,6 +5,7 @@
 #include <cmath>
 #include <initializer_list>
 #include <string>
+#include <string_view>
 
 #include "number_text.h"
 #include "utf.h"
@@ -176,23 +177,24 @@ std::string ResultText(double r) {
   return RoundValue(r, 6);
 }
 
-// The value as typed: a plain decimal of at most six places keeps its own
-// digits (a double would show others past its precision), with the zeros
-// that say nothing cut; anything else is rounded up to 6 places.
-std::string ValueText(const std::string& text) {
+// The value as the pupil typed it, so that both sides state one quantity:
+// the digits up to where reading the number stops (a second point), without
+// the zeros that say nothing (before the first digit, and after the last
+// one past the point) and without a bare point. ".5" reads "0.5", as the
+// right side writes a number below 1. A text the key filter never leaves in
+// the field (a sign, an exponent) is written rounded up to six places.
+std::string ValueText(std::string_view text) {
+  constexpr std::size_t npos = std::string_view::npos;
+  if (text.find_first_not_of("0123456789.") != npos) return RoundNumberText(text, 6);
   const std::size_t point = text.find('.');
-  const std::string whole = text.substr(0, point);
-  const std::string part = point == std::string::npos ? "" : text.substr(point + 1);
-  const auto digits = [](const std::string& s) {
-    return s.find_first_not_of("0123456789") == std::string::npos;
-  };
-  if (whole.empty() && part.empty()) return RoundNumberText(text, 6);
-  if (!digits(whole) || !digits(part) || part.size() > 6) return RoundNumberText(text, 6);
-  std::string shown = whole.substr(std::min(whole.find_first_not_of('0'), whole.size()));
-  if (shown.empty()) shown = "0";
-  std::string fraction = part.substr(0, part.find_last_not_of('0') + 1);
-  if (part.find_last_not_of('0') == std::string::npos) fraction.clear();
-  return fraction.empty() ? shown : shown + "." + fraction;
+  std::string_view whole = text.substr(0, point);
+  std::string_view part = point == npos ? std::string_view() : text.substr(point + 1);
+  part = part.substr(0, part.find('.'));
+  whole.remove_prefix(std::min(whole.find_first_not_of('0'), whole.size()));
+  const std::size_t last = part.find_last_not_of('0');
+  part = last == npos ? std::string_view() : part.substr(0, last + 1);
+  const std::string shown = whole.empty() ? "0" : std::string(whole);
+  return part.empty() ? shown : Concat({shown, ".", part});
 }
 
 // The typed value and the units it goes between, each read from the lists

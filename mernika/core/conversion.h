@@ -3,10 +3,12 @@
 // pressure, speeds and data sizes.
 #pragma once
 
+#include <array>
 #include <string_view>
 #include <vector>
 
 #include "calculator.h"
+#include "key_filter.h"
 
 namespace prolexa::mernika {
 
@@ -33,6 +35,9 @@ double ConversionFactor(int category, int from, int to);
 enum Field { Value, Output };
 enum List { CategoryList, From, To };
 inline constexpr int FieldLimit = 19;
+// Which keys each field of the form takes, in the order of its fields: what
+// a pupil can type or paste into it, and so what prolexa-solve lets through.
+inline constexpr std::array<KeyField, 2> FieldKeys = {KeyField::Number, KeyField::Number};
 
 Verdict Check(const FormInputs& inputs);
 DrawSteps Draw(const FormInputs& inputs, int state, int places);

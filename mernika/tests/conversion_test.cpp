@@ -34,7 +34,13 @@ TEST(Mernika, ConvertsAndWritesTheLine) {
       {Form(Pressure, "3", 0, 1), "3mPa = 0.003Pa"},
       {Form(Power, "2", 4, 0), "2GW = 2.000000e+012mW"},
       {Form(Lengths, "007.250", mm, mm), "7.25mm = 7.25mm"},
-      {Form(Lengths, "1.0000001", m, m), "1.000001m = 1m"},  // rounded up, then written "%f"
+      // The left side is the number as typed, the right one as computed.
+      {Form(Lengths, "1.0000001", m, m), "1.0000001m = 1m"},
+      {Form(Lengths, "123.4567891", m, m), "123.4567891m = 123.456789m"},
+      {Form(Lengths, "0.0000004", m, m), "0.0000004m = 4.000000e-007m"},
+      {Form(Lengths, "3.", mm, mm), "3mm = 3mm"},
+      {Form(Lengths, ".5", km, m), "0.5km = 500m"},
+      {Form(Lengths, "2.50.7", m, mm), "2.5m = 2500mm"},  // read up to the second point
       {Form(Lengths, "999999999999.999", m, km), "999999999999.999m = 999999999.999999km"},
       {Form(Lengths, "10000000000000", km, um), "10000000000000km = 1.000000e+022um"},
       {Form(Lengths, "1000000000000", km, m), "1000000000000km = 1.000000e+015m"},

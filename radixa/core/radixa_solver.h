@@ -4,12 +4,14 @@
 // roots).
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
 
 #include "calculator.h"
+#include "key_filter.h"
 #include "solution.h"
 
 namespace prolexa::radixa {
@@ -62,6 +64,11 @@ DrawSteps DrawGeneralForm();
 
 // The form's inputs in order: the texts of a, b and c.
 enum Field { FieldA, FieldB, FieldC };
+// Which keys each field of the form takes, in the order of its fields: what
+// a pupil can type or paste into it, and so what prolexa-solve lets through.
+// The keypad minus types a sign.
+inline constexpr std::array<KeyField, 3> FieldKeys = {
+    KeyField::SignedNumber, KeyField::SignedNumber, KeyField::SignedNumber};
 
 // The calculator as the kit runs it, on a window 750 pixels wide.
 extern const CalculatorCore Core;

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "calculator.h"
+#include "key_filter.h"
 #include "units.h"
 
 namespace prolexa::rezeze {
@@ -20,6 +21,10 @@ inline constexpr int ExerciseCount = 22;
 inline constexpr int RowCount = 5;
 // What a field of the form holds: the capture takes this much of a text.
 inline constexpr int FieldLimit = 19;
+// Which keys each field of the form takes, in the order of its fields: what
+// a pupil can type or paste into it, and so what prolexa-solve lets through.
+inline constexpr std::array<KeyField, RowCount> FieldKeys = {
+    KeyField::Number, KeyField::Number, KeyField::Number, KeyField::Number, KeyField::Number};
 // The show-units box is the form's only option.
 inline constexpr int ShowUnits = 0;
 

@@ -69,6 +69,25 @@ Solved Solve(const Quantities& q, int sought) {
   }
 }
 
+// Whether the fraction of the sought quantity divides by a number its lines
+// write as 0: the divisor itself, or one of its two factors, written with
+// six decimals. The digits past the sixth place that the pupil never sees
+// would otherwise make a huge result out of a written 0.
+bool DividesByWrittenZero(const Quantities& q, int sought, double divisor) {
+  const auto zero = [](double x) { return ReadFixed(x) == 0; };
+  const double d = q[End] - q[Start];
+  switch (sought) {
+    case Heat:
+      return false;
+    case Mass:
+      return zero(q[Capacity]) || zero(d) || zero(divisor);
+    case Capacity:
+      return zero(q[Mass]) || zero(d) || zero(divisor);
+    default:
+      return zero(q[Mass]) || zero(q[Capacity]) || zero(divisor);
+  }
+}
+
 std::optional<DrawSteps> Compose(const Quantities& q, int sought) {
   NumberWriter n(MostPlaces);
   const auto six = [&n](double x) { return n.Six(x); };
@@ -143,7 +162,7 @@ Verdict Check(const FormInputs& in) {
     }
   }
   const Solved s = Solve(q, sought);
-  if (s.divisor == 0) return {ErrorRefusal(ZeroDivisorMessage), 0};
+  if (DividesByWrittenZero(q, sought, s.divisor)) return {ErrorRefusal(ZeroDivisorMessage), 0};
   if (Huge(q[End] - q[Start]) || Huge(s.divisor) || Huge(s.result)) {
     return {ErrorRefusal(BigNumbersMessage), 0};
   }

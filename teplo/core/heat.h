@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "calculator.h"
+#include "key_filter.h"
 
 namespace prolexa::zeraz {
 
@@ -18,6 +19,10 @@ enum Field { Heat, Mass, Capacity, Start, End };
 enum List { HeatUnit, MassUnit, StartUnit, EndUnit };
 inline constexpr int ShowUnits = 0;
 inline constexpr int FieldLimit = 19;
+// Which keys each field of the form takes, in the order of its fields: what
+// a pupil can type or paste into it, and so what prolexa-solve lets through.
+inline constexpr std::array<KeyField, 5> FieldKeys = {
+    KeyField::Number, KeyField::Number, KeyField::Number, KeyField::Number, KeyField::Number};
 
 inline constexpr std::array<std::string_view, 3> HeatUnitNames = {"J", "KJ", "MJ"};
 inline constexpr std::array<std::string_view, 3> MassUnitNames = {"g", "kg", "t"};

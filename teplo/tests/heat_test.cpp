@@ -68,6 +68,13 @@ TEST(Zeraz, RefusesCountsBigNumbersAndZeroDivisors) {
       {Form({"150", "", "0", "10", "20"}), ZeroDivisorMessage},
       {Form({"150", "0", "", "10", "20"}), ZeroDivisorMessage},
       {Form({"150", "0", "4", "", "20"}), ZeroDivisorMessage},
+      // A divisor or a factor of it that its line writes as 0, whatever
+      // lies past the sixth place: t1 - t0 written -0 would give -10000000.
+      {Form({"1", "", "1", "10.0000001", "10"}), ZeroDivisorMessage},
+      {Form({"1", "", "10000000", "10.0000001", "10"}), ZeroDivisorMessage},
+      {Form({"1", "", "0.001", "10", "10.0004"}), ZeroDivisorMessage},
+      {Form({"1", "0.0000004", "", "10", "20"}, {J, kg, C, C}), ZeroDivisorMessage},
+      {Form({"1", "1", "0.0000004", "", "20"}, {J, kg, C, C}), ZeroDivisorMessage},
   };
   for (const auto& c : cases) {
     const Verdict verdict = Compute(Core, c.form);

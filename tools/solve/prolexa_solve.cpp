@@ -13,17 +13,22 @@
 //   text X Y main|small TEXT, root X Y W, bar X1 Y X2
 // With --text, instead of the steps, the solution as the clipboard takes it:
 //   copy TEXT                     for every drawn line
-// Exit status: 0 accepted, 1 refused, 2 bad usage, 3 the output could not be
-// written (a full disk, a closed pipe).
+// Each text reaches its field as a paste would: through the field's key
+// filter, so that nothing is computed that a pupil cannot type (letters,
+// marks of the formula mark-up, a sign where the field takes none), and the
+// comma becomes the decimal point. Exit status: 0 accepted, 1 refused, 2 bad
+// usage, 3 the output could not be written (a full disk, a closed pipe).
 #include <cstdio>
 #include <map>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "calculator.h"
 #include "formula.h"
+#include "key_filter.h"
 #include "number_text.h"
 #include "plain_text.h"
 #include "dromika_solver.h"
@@ -31,6 +36,7 @@
 #include "rezeze_solver.h"
 #include "solution.h"
 #include "trigona_solver.h"
+#include "utf.h"
 #include "counting.h"
 #include "heat.h"
 #include "conversion.h"
@@ -142,6 +148,7 @@ struct Input {
 struct Program {
   const char* name;
   const CalculatorCore* core;
+  std::span<const KeyField> keys;  // of each text field, by its index
   std::vector<std::pair<std::string, Input>> inputs;  // "places" comes on top
   int modes = 1;  // the exercises a Mode input chooses from
 };
@@ -151,6 +158,7 @@ const std::vector<Program>& Programs() {
   static const std::vector<Program> programs = {
       {"trigona",
        &trigona::Core,
+       trigona::FieldKeys,
        {{"a", {K::Text, trigona::FieldA}},
         {"b", {K::Text, trigona::FieldB}},
         {"c", {K::Text, trigona::FieldC}},
@@ -160,11 +168,13 @@ const std::vector<Program>& Programs() {
         {"units", {K::Option, trigona::ShowUnits, 1}}}},
       {"radixa",
        &radixa::Core,
+       radixa::FieldKeys,
        {{"a", {K::Text, radixa::FieldA}},
         {"b", {K::Text, radixa::FieldB}},
         {"c", {K::Text, radixa::FieldC}}}},
       {"rezeze",
        &rezeze::Core,
+       rezeze::FieldKeys,
        {{"ex", {K::Mode, 0}},
         {"t1", {K::Text, 0}},
         {"t2", {K::Text, 1}},
@@ -179,6 +189,7 @@ const std::vector<Program>& Programs() {
        rezeze::ExerciseCount},
       {"dromika",
        &dromika::Core,
+       dromika::FieldKeys,
        {{"kind", {K::Mode, 0}},
         {"s", {K::Text, dromika::Distance}},
         {"v1", {K::Text, dromika::Speed1}},
@@ -195,12 +206,14 @@ const std::vector<Program>& Programs() {
        dromika::KindCount},
       {"zazozarozovuz",
        &zazozarozovuz::Core,
+       zazozarozovuz::FieldKeys,
        {{"option", {K::Mode, 0}},
         {"n", {K::Text, zazozarozovuz::FieldN}},
         {"k", {K::Text, zazozarozovuz::FieldK}}},
        zazozarozovuz::OptionCount},
       {"zeraz",
        &zeraz::Core,
+       zeraz::FieldKeys,
        {{"T", {K::Text, zeraz::Heat}},
         {"m", {K::Text, zeraz::Mass}},
         {"c", {K::Text, zeraz::Capacity}},
@@ -213,6 +226,7 @@ const std::vector<Program>& Programs() {
         {"units", {K::Option, zeraz::ShowUnits, 1}}}},
       {"mernika",
        &mernika::Core,
+       mernika::FieldKeys,
        {{"cat", {K::Mode, 0}},
         {"value", {K::Text, mernika::Value}},
         {"from", {K::List, mernika::From}},
@@ -241,7 +255,9 @@ std::optional<FormInputs> Capture(const Program& program,
     const auto given = values.find(name);
     if (input.kind == Input::Kind::Text) {
       if (form.texts.size() <= input.index) form.texts.resize(input.index + 1);
-      if (given != values.end()) form.texts[input.index] = given->second;
+      if (given != values.end()) {
+        form.texts[input.index] = FilterPastedText(given->second, program.keys[input.index]);
+      }
       continue;
     }
     std::optional<int> value = input.fallback;
@@ -272,8 +288,12 @@ int Run(const Program& program, const std::map<std::string, std::string>& values
     return kUsage;
   }
   const CalculatorCore& core = *program.core;
+  // The rounding edit filters a paste as every field does, and holds one
+  // digit.
   const auto places = values.find("places");
-  const int count = PlacesFromText(places == values.end() ? "2" : places->second);
+  const std::string placesText =
+      places == values.end() ? "2" : FilterPastedText(places->second, KeyField::Rounding);
+  const int count = PlacesFromText(placesText.substr(0, 1));
   // Everything a window computes for one solution, and nothing else.
   const Solution solution = Solve(core, *form, count);
   if (solution.verdict.refusal) return PrintRefusal(*solution.verdict.refusal);
@@ -282,6 +302,12 @@ int Run(const Program& program, const std::map<std::string, std::string>& values
     return kAccepted;
   }
   return PrintSteps(solution.steps, core.profile, output == Output::Layout);
+}
+
+// An argument as the messages quote it: malformed UTF-8 replaced, so that
+// what prolexa-solve writes is text whatever it was given.
+std::string Quoted(const std::string& arg) {
+  return "'" + CodePointsToUtf8(Utf8ToCodePoints(arg)) + "'";
 }
 
 int Usage(const std::string& problem) {
@@ -301,7 +327,7 @@ int Main(int argc, char** argv) {
   for (const Program& p : Programs()) {
     if (name == p.name) program = &p;
   }
-  if (program == nullptr) return Usage("unknown program '" + name + "'");
+  if (program == nullptr) return Usage("unknown program " + Quoted(name));
 
   Output output = Output::Steps;
   std::map<std::string, std::string> values;
@@ -316,7 +342,7 @@ int Main(int argc, char** argv) {
     bool known = key == "places";
     for (const auto& input : program->inputs) known = known || input.first == key;
     if (eq == std::string::npos || !known) {
-      return Usage("unknown input '" + arg + "' for " + name);
+      return Usage("unknown input " + Quoted(arg) + " for " + name);
     }
     values[key] = arg.substr(eq + 1);
   }

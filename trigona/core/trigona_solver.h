@@ -2,11 +2,13 @@
 // other two, and the six lines of its worked solution.
 #pragma once
 
+#include <array>
 #include <optional>
 #include <string>
 #include <string_view>
 
 #include "calculator.h"
+#include "key_filter.h"
 #include "solution.h"
 #include "units.h"
 
@@ -65,6 +67,10 @@ DrawSteps DrawTriangleFigure();
 // The form's inputs in order: the texts of sides a, b and c, their unit
 // lists, and the show-units box.
 enum Field { FieldA, FieldB, FieldC };
+// Which keys each field of the form takes, in the order of its fields: what
+// a pupil can type or paste into it, and so what prolexa-solve lets through.
+inline constexpr std::array<KeyField, 3> FieldKeys = {KeyField::Number, KeyField::Number,
+                                                      KeyField::Number};
 enum List { UnitA, UnitB, UnitC };
 enum Option { ShowUnits };
 

@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "calculator.h"
+#include "key_filter.h"
 
 namespace prolexa::zazozarozovuz {
 
@@ -24,6 +25,9 @@ inline constexpr std::array<std::string_view, OptionCount> OptionNames = {
 enum Field { FieldN, FieldK };
 inline constexpr int NDigits = 3;
 inline constexpr int KDigits = 2;
+// Which keys each field of the form takes, in the order of its fields: what
+// a pupil can type or paste into it, and so what prolexa-solve lets through.
+inline constexpr std::array<KeyField, 2> FieldKeys = {KeyField::Digits, KeyField::Digits};
 
 // Every product formed while counting stays at or below 2^56.
 inline constexpr std::int64_t CountLimit = std::int64_t{1} << 56;
