@@ -166,7 +166,8 @@ std::optional<std::string> DecimalRoundUp(const std::string& text, int places) {
   std::string written = std::to_string(kept);
   const int decimals = std::min(places, 6);
   if (decimals > 0) {
-    written.insert(0, static_cast<std::size_t>(std::max(0, decimals + 1 - static_cast<int>(written.size()))), '0');
+    const int missing = decimals + 1 - static_cast<int>(written.size());
+    if (missing > 0) written.insert(0, static_cast<std::size_t>(missing), '0');
     written.insert(written.size() - static_cast<std::size_t>(decimals), ".");
     while (written.back() == '0') written.pop_back();
     if (written.back() == '.') written.pop_back();
