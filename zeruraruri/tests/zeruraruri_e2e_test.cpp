@@ -106,6 +106,37 @@ TEST_F(LauncherTest, IsTheSkinnedWindowOfItsSize) {
   DeleteObject(region);
 }
 
+// The real mouse onto a tile, then off the window in one jump: no move
+// arrives outside the tile, and its hover picture must still go. It runs
+// before the tests that start calculators and click through dialogs: under
+// Wine without a window manager, a launcher started after those gets no
+// moves of the real mouse.
+TEST_F(LauncherTest, ATileTurnsNormalWhenTheMouseLeavesTheWindowFromIt) {
+  Start();
+  const RECT tile{227, 180, 327, 205};  // the lower right of Trigona's tile
+  const unsigned long long normal = launcher->PixelHash(tile);
+  RECT frame{};
+  GetWindowRect(launcher->Main(), &frame);
+  const POINT off{frame.right + 20, frame.bottom + 20};
+  POINT on{100, 160};
+  ClientToScreen(launcher->Main(), &on);
+  // From off the window, wherever an earlier test left the mouse.
+  MoveMouseToScreen(off);
+  MoveMouseToScreen(on);
+  // What another process draws reaches the screen a moment later.
+  const auto waitFor = [&](bool hover) {
+    for (int waited = 0; waited < 2000 && (launcher->PixelHash(tile) != normal) != hover;
+         waited += 50) {
+      Sleep(50);
+    }
+  };
+  waitFor(true);
+  ASSERT_NE(launcher->PixelHash(tile), normal) << "the hover picture";
+  MoveMouseToScreen(off);
+  waitFor(false);
+  EXPECT_EQ(launcher->PixelHash(tile), normal) << "the normal picture again";
+}
+
 TEST_F(LauncherTest, ATileStartsItsCalculator) {
   Start();
   launcher->ClickAt(100, 160);

@@ -137,6 +137,18 @@ void TrackMouse(Point mouse) {
     f.TrackHover(ToRect(b), at, g.slotHover[slot].normalShown, g.slotHover[slot].hoverShown,
                  tile.normal, tile.hover, b.left, b.top, TileWidth, TileHeight);
   }
+  // A mouse that leaves the window straight from a tile or spot sends no
+  // move outside it: while one shows its hover picture, the window asks to
+  // be told when the mouse has left.
+  const auto hovered = [](const HoverFlags& h) { return h.hoverShown; };
+  if (std::any_of(g.spotHover.begin(), g.spotHover.end(), hovered) ||
+      std::any_of(g.slotHover.begin(), g.slotHover.end(), hovered)) {
+    TRACKMOUSEEVENT track{};
+    track.cbSize = sizeof track;
+    track.dwFlags = TME_LEAVE;
+    track.hwndTrack = g.main;
+    TrackMouseEvent(&track);
+  }
 }
 
 void OnLeftButtonUp(Point mouse) {
@@ -210,6 +222,9 @@ LRESULT CALLBACK LauncherWindow(HWND window, UINT message, WPARAM wParam, LPARAM
     }
     case WM_MOUSEMOVE:
       TrackMouse(ClientPoint(lParam));
+      return 0;
+    case WM_MOUSELEAVE:
+      TrackMouse(Point{-1, -1});  // nowhere on the window
       return 0;
     case WM_LBUTTONDOWN:
       g.leftPressed = true;
