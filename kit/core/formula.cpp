@@ -12,7 +12,6 @@ constexpr char kSuperscriptMark = '^';
 constexpr char kRootMark = '@';
 constexpr char kBarMark = '|';
 constexpr char kHideMark = '%';
-constexpr int kSuffixMinimum = 50;
 
 // Offsets of one part's roots, superscripts and text from its left edge x0.
 // Parts on the line's own row, numerators and denominators each place them
@@ -113,6 +112,10 @@ class LineLayout {
     return CharWidth * drawn;
   }
 
+  // The column just past the superscripts laid out since a fraction began.
+  void StartFraction() { superscriptReach_ = 0; }
+  int SuperscriptReach() const { return superscriptReach_; }
+
   void Bar(int x1, int y, int x2) {
     out_.bars.push_back({x1, y, x2});
     Cover(std::min(x1, x2), y, std::max(x1, x2), y + 1);
@@ -122,6 +125,7 @@ class LineLayout {
   void Superscript(int x, int y) {
     out_.superscripts.push_back({x, y, TextSize::Small, std::string(superscript_)});
     Cover(x, y, x + superscriptWidth_, y + SmallTextHeight);
+    superscriptReach_ = std::max(superscriptReach_, x + superscriptWidth_);
   }
   // The root sign's polyline runs from column x + 3 to x + w + 1.
   void Root(int x, int y, int w) {
@@ -140,6 +144,7 @@ class LineLayout {
 
   std::string_view superscript_;
   int superscriptWidth_;
+  int superscriptReach_ = 0;
   FormulaLayout& out_;
 };
 
@@ -298,7 +303,6 @@ FormulaLayout LayoutFormula(std::string_view line, int left, int lineY,
 
   std::size_t p = line.find(kBarMark);
   int h = 0;
-  int lastWidth = 0;
   if (p >= 1) h = layout.Part(range(0, p - 1), left, OnRow(lineY));
   std::size_t s = p;
   for (std::size_t f = 0; f < fractions; ++f) {
@@ -306,6 +310,7 @@ FormulaLayout LayoutFormula(std::string_view line, int left, int lineY,
     const std::size_t r = nextBar(q);
     s = nextBar(r);
     const int x0 = left + h;
+    layout.StartFraction();
 
     // Both parts keep their bars, so their positions run one ahead of the
     // drawn text; the offsets below take that character back.
@@ -321,20 +326,18 @@ FormulaLayout LayoutFormula(std::string_view line, int left, int lineY,
 
     const int width = std::max(numerator, denominator);
     layout.Bar(x0, lineY + 7, x0 + width);
-    lastWidth = width;
+    // What follows stands past the wider part, and past a superscript that
+    // hangs out of it.
+    h += std::max(width, layout.SuperscriptReach() - x0);
 
     if (f + 1 < fractions) {
       p = nextBar(s);
-      h += width;
       h += layout.Part(range(s + 1, p - 1), left + h, OnRow(lineY));
     }
   }
 
-  // The suffix stands past the last fraction's wider part, and at least 50
-  // pixels from its left edge, so that a unit after a narrow fraction keeps
-  // its room; bars past the last group of four are dropped.
-  layout.Part(line.substr(s + 1), left + h + std::max(lastWidth, kSuffixMinimum), OnRow(lineY),
-              false);
+  // Bars past the last group of four are dropped from the suffix.
+  layout.Part(line.substr(s + 1), left + h, OnRow(lineY), false);
   out.advance = fractionAdvance;
   return out;
 }

@@ -140,8 +140,8 @@ std::u32string CopyRange(std::u32string_view source, int first, int last);
 // lineY. A line may hold any number of characters, marks and items. Lines
 // with fewer than four '|' are plain lines (a stray '|' is not drawn); '|'
 // marks past the last group of four are dropped from the suffix. What
-// follows a fraction starts past its wider part, and at least 50 pixels
-// from its left edge.
+// follows a fraction starts past its wider part (and past a superscript
+// hanging out of it).
 FormulaLayout LayoutFormula(std::string_view line, int left, int lineY,
                             std::string_view superscript, int fractionAdvance);
 
