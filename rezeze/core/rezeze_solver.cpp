@@ -230,14 +230,14 @@ const std::array<Entry, ExerciseCount> kCatalogue = {{
      }},
     {Nothing, [](const Values&) -> Limits { return {}; },
      [](const Values& x, const UnitTexts& t, NumberWriter& n, DrawSteps& s) {
-       // Computed as the product of the bases, halved, times the height, as
-       // the formula line says.
-       s.Line("S = |z1 * z2||2| * v");
+       // The mean of the two bases times the height.
+       const double sum = x[0] + x[1];
+       s.Line("S = |z1 + z2||2| * v");
        s.Line(Concat(
-           {"S = |", S(n, x[0]), t.u, " * ", S(n, x[1]), t.u, "||2| * ", S(n, x[2]), t.u}));
-       s.Line(Concat({"S = |", S(n, x[0] * x[1]), t.u, "||2| * ", S(n, x[2]), t.u}));
-       s.Line(Concat({"S = ", S(n, 0.5 * x[0] * x[1]), t.u, " * ", S(n, x[2]), t.u}));
-       s.Line("S = ", n.Result(0.5 * x[0] * x[1] * x[2]), t.U);
+           {"S = |", S(n, x[0]), t.u, " + ", S(n, x[1]), t.u, "||2| * ", S(n, x[2]), t.u}));
+       s.Line(Concat({"S = |", S(n, sum), t.u, "||2| * ", S(n, x[2]), t.u}));
+       s.Line(Concat({"S = ", S(n, 0.5 * sum), t.u, " * ", S(n, x[2]), t.u}));
+       s.Line("S = ", n.Result(0.5 * sum * x[2]), t.U);
      }},
     {Cube,
      [](const Values& x) -> Limits { return {{x[0], kCz}, {6 * x[0] * x[0], kCz}}; },
