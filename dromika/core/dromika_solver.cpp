@@ -161,21 +161,22 @@ Composed Compose(const Motion& m) {
   // The meeting time is written once with six decimals; what that text
   // reads as serves every later product. The outcome takes the time read
   // the same way even where it is too large to write, so that a negative
-  // one is told apart from a merely big one.
+  // one is told apart from a merely big one, and each body's way from it:
+  // the one that set off earlier has moved h longer.
+  Outcome o;
   const auto meetingTime = [&](double t, std::string& shownT) {
     const double written = n.Whole(t);
     shownT = RoundValue(written, 6);
+    o.t = ReadFixed(t);
+    o.s1 = (o.t + (firstEarlier ? h : 0)) * v1;
+    o.s2 = (o.t + (firstEarlier || noHead ? 0 : h)) * v2;
     return ReadFixed(written);
   };
   std::string T;
-  Outcome o;
 
   if (meeting && noHead) {  // M0
     const double q = v2 + v1;
     const double t = meetingTime(s / q, T);
-    o.t = ReadFixed(s / q);
-    o.s1 = o.t * v1;
-    o.s2 = o.t * v2;
     steps.Line("s = s1 + s2");
     steps.Line("s = v1 * t + v2 * t");
     steps.Line(Concat({six(s), du, " = ", six(v1), vu, " * t + ", six(v2), vu, " * t"}));
@@ -192,9 +193,6 @@ Composed Compose(const Motion& m) {
   } else if (meeting && firstEarlier) {  // M1
     const double p = h * v1, q = v2 + v1, r = s - p;
     const double t = meetingTime(r / q, T);
-    o.t = ReadFixed(r / q);
-    o.s1 = (o.t + h) * v1;
-    o.s2 = o.t * v2;
     steps.Line("s = s1 + s2");
     steps.Line("s = v1(t + t1) + v2t");
     steps.Line(Concat(
@@ -216,9 +214,6 @@ Composed Compose(const Motion& m) {
   } else if (meeting) {  // M2
     const double p = h * v2, q = v2 + v1, r = s - p;
     const double t = meetingTime(r / q, T);
-    o.t = ReadFixed(r / q);
-    o.s1 = o.t * v1;
-    o.s2 = (o.t + h) * v2;
     steps.Line("s = s1 + s2");
     steps.Line("s = v1t + v2(t + t2)");
     steps.Line(
@@ -241,9 +236,6 @@ Composed Compose(const Motion& m) {
   } else if (firstEarlier) {  // C1
     const double p = h * v1, e = v2 - v1;
     const double t = meetingTime(p / e, T);
-    o.t = ReadFixed(p / e);
-    o.s1 = (o.t + h) * v1;
-    o.s2 = o.t * v2;
     steps.Line("s1 = s2");
     steps.Line("v1 * (t1 + t) = v2 * t");
     steps.Line(Concat({six(v1), vu, " * (", six(h), tu, " + t) = ", six(v2), vu, " * t"}));
@@ -263,9 +255,6 @@ Composed Compose(const Motion& m) {
   } else {  // C2
     const double p = h * v2, e = v1 - v2;
     const double t = meetingTime(p / e, T);
-    o.t = ReadFixed(p / e);
-    o.s1 = o.t * v1;
-    o.s2 = (o.t + h) * v2;
     steps.Line("s1 = s2");
     steps.Line("v1 * t = v2 * (t2 + t)");
     steps.Line(Concat({six(v1), vu, " * t = ", six(v2), vu, " * (", six(h), tu, " + t)"}));
