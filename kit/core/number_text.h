@@ -40,11 +40,6 @@ int ParseInteger(std::string_view text);
 // The "%f" text of a value: six decimals, rounded to nearest.
 std::string FormatValue(double value);
 
-// The "%f" text of a value when it fits the 19-character number buffer,
-// nothing otherwise. Callers that must not show a cut number use this to
-// refuse the value instead.
-std::optional<std::string> FormatRounded(double value);
-
 // The "%e" text the Windows runtime writes: six decimals and a signed
 // exponent of at least three digits, as in 1.500000e+011.
 std::string FormatScientific(double value);
@@ -67,8 +62,9 @@ std::string RoundValue(double value, int places);
 // written with six decimals, without writing and reading that text.
 double ReadFixed(double value);
 
-// Whether FormatRounded writes the value: finite, with a six-decimal text
-// that fits the number buffer.
+// Whether the value can be written whole: finite, with a six-decimal text
+// that fits the number buffer. A solution refuses a number that cannot
+// rather than show it cut.
 bool FitsNumberText(double value);
 
 // The count of places the rounding edit holds: its number, 0 for an empty
