@@ -164,7 +164,7 @@ Composed Compose(const Motion& m) {
   // one is told apart from a merely big one.
   const auto meetingTime = [&](double t, std::string& shownT) {
     const double written = n.Whole(t);
-    shownT = RoundValue(written, 6);
+    shownT = RoundValue(written, FixedPlaces);
     return ReadFixed(written);
   };
   std::string T;

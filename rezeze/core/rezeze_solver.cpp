@@ -1,5 +1,6 @@
 #include "rezeze_solver.h"
 
+#include <algorithm>
 #include <optional>
 #include <string>
 #include <utility>
@@ -489,7 +490,7 @@ Verdict Check(const FormInputs& in) {
 }
 
 DrawSteps Draw(const FormInputs& in, int, int places) {
-  const std::optional<DrawSteps> steps = Compose(in, places < 0 ? 0 : places > 6 ? 6 : places);
+  const std::optional<DrawSteps> steps = Compose(in, std::clamp(places, 0, MostPlaces));
   return steps ? *steps : DrawSteps();
 }
 
