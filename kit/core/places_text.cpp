@@ -31,10 +31,10 @@ int PlacesFromText(std::string_view editText) {
 }
 
 std::string_view PlacesWord(int places, PlacesLanguage language) {
-  static constexpr std::string_view kCzech[MostPlaces + 1] = {"míst",  "místo", "místa", "místa",
-                                                "místa", "míst",  "míst"};
-  static constexpr std::string_view kSlovak[MostPlaces + 1] = {"miest",  "miesto", "miesta", "miesta",
-                                                 "miesta", "miest",  "miest"};
+  static constexpr std::string_view kCzech[MostPlaces + 1] = {
+      "míst", "místo", "místa", "místa", "místa", "míst", "míst"};
+  static constexpr std::string_view kSlovak[MostPlaces + 1] = {
+      "miest", "miesto", "miesta", "miesta", "miesta", "miest", "miest"};
   const auto& words = language == PlacesLanguage::Czech ? kCzech : kSlovak;
   // Seven, eight or nine places (a pasted digit) take the same form as five.
   if (places < 0 || places > MostPlaces) places = 5;
