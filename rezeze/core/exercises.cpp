@@ -7,6 +7,7 @@
 #include "rezeze_solver.h"
 
 namespace prolexa::rezeze {
+
 int Exercise::Rows() const {
   int rows = 0;
   while (rows < RowCount && !labels[static_cast<std::size_t>(rows)].empty()) ++rows;
