@@ -23,6 +23,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   form.options = {fields[13] != "0"};
   const Verdict verdict = Compute(dromika::Core, form);
   if (!verdict.Accepted()) return 0;
-  prolexa::fuzz::RequireWritten(dromika::Draw(form, verdict.state, 6), dromika::Core);
+  prolexa::fuzz::RequireWritten(dromika::Draw(form, verdict.state, MostPlaces), dromika::Core);
   return 0;
 }

@@ -21,6 +21,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   form.options = {fields[9] != "0"};
   const Verdict verdict = Compute(zeraz::Core, form);
   if (!verdict.Accepted()) return 0;
-  prolexa::fuzz::RequireWritten(zeraz::Draw(form, verdict.state, 6), zeraz::Core);
+  prolexa::fuzz::RequireWritten(zeraz::Draw(form, verdict.state, MostPlaces), zeraz::Core);
   return 0;
 }

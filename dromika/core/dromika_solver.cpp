@@ -166,7 +166,7 @@ Composed Compose(const Motion& m) {
   Outcome o;
   const auto meetingTime = [&](double t, std::string& shownT) {
     const double written = n.Whole(t);
-    shownT = RoundValue(written, 6);
+    shownT = RoundValue(written, FixedPlaces);
     o.t = ReadFixed(t);
     o.s1 = (o.t + (firstEarlier ? h : 0)) * v1;
     o.s2 = (o.t + (firstEarlier || noHead ? 0 : h)) * v2;

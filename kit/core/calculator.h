@@ -43,8 +43,6 @@ struct Verdict {
   bool Accepted() const { return !refusal; }
 };
 
-inline constexpr int MostPlaces = 6;
-
 struct CalculatorCore {
   // Checks the captured inputs.
   Verdict (*check)(const FormInputs& inputs) = nullptr;

@@ -222,57 +222,6 @@ bool operator==(const FractionBar& l, const FractionBar& r) {
   return l.x1 == r.x1 && l.y == r.y && l.x2 == r.x2;
 }
 
-std::u32string StripMarkup(std::u32string_view source) {
-  std::u32string drawn;
-  drawn.reserve(source.size());
-  for (char32_t c : source) {
-    if (c == kRootMark) {
-      drawn.push_back(U' ');
-    } else if (c != kBarMark && c != kSuperscriptMark) {
-      drawn.push_back(c);
-    }
-  }
-  return drawn;
-}
-
-RootMarks FindRootMarks(std::u32string_view part) {
-  RootMarks marks;
-  int position = 0;
-  for (char32_t c : part) {
-    if (c == kSuperscriptMark) continue;
-    if (c == kRootMark) marks.positions.push_back(position);
-    ++position;
-  }
-  marks.roots = static_cast<int>(marks.positions.size() / 2);
-  return marks;
-}
-
-std::vector<int> FindSuperscriptMarks(std::u32string_view part) {
-  std::vector<int> bases;
-  int k = 0;
-  for (std::size_t i = 0; i < part.size(); ++i) {
-    if (part[i] != kSuperscriptMark) continue;
-    bases.push_back(static_cast<int>(i) - k - 1);
-    ++k;
-  }
-  return bases;
-}
-
-int FindChar(std::u32string_view text, char32_t c, int start) {
-  if (start < 0) start = 0;
-  if (static_cast<std::size_t>(start) >= text.size()) return -1;
-  const std::size_t found = text.find(c, static_cast<std::size_t>(start));
-  return found == std::u32string_view::npos ? -1 : static_cast<int>(found);
-}
-
-std::u32string CopyRange(std::u32string_view source, int first, int last) {
-  if (source.empty()) return {};
-  first = std::max(first, 0);
-  last = std::min(last, static_cast<int>(source.size()) - 1);
-  if (last < first) return {};
-  return std::u32string(source.substr(first, last - first + 1));
-}
-
 FormulaLayout LayoutFormula(std::string_view line, int left, int lineY,
                             std::string_view superscript, int fractionAdvance) {
   FormulaLayout out;

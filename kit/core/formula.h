@@ -1,5 +1,4 @@
-// Layout of formula mark-up lines, and the painter that draws a column of
-// them one under another.
+// Layout of formula mark-up lines.
 //
 // A line is plain text with four marks: '^' puts the painter's superscript
 // text after the character before it, a pair of '@' draws a square root over
@@ -119,23 +118,6 @@ struct FormulaLayout {
 int RightEdge(const FormulaLayout& layout);
 int RightEdge(const SketchItem& item);
 
-// The layout's rules one at a time, on code points. LayoutFormula applies
-// them all in one pass over a part's bytes and gives the same places; these
-// name each rule on its own.
-std::u32string StripMarkup(std::u32string_view source);
-struct RootMarks {
-  std::vector<int> positions;  // of every '@', counted with the '^' marks removed
-  int roots = 0;               // pairs of marks; an odd last mark is a blank
-};
-RootMarks FindRootMarks(std::u32string_view part);
-// For the k-th '^', the position of the character before it once the '^'
-// marks are removed: its index minus k minus 1.
-std::vector<int> FindSuperscriptMarks(std::u32string_view part);
-int FindChar(std::u32string_view text, char32_t c, int start);
-// Characters first to last inclusive; empty when last < first. Positions
-// outside the text are clamped to it.
-std::u32string CopyRange(std::u32string_view source, int first, int last);
-
 // Lays out one UTF-8 mark-up line at column `left` with its baseline row at
 // lineY. A line may hold any number of characters, marks and items. Lines
 // with fewer than four '|' are plain lines (a stray '|' is not drawn); '|'
@@ -153,30 +135,21 @@ class FormulaTarget {
   ~FormulaTarget() = default;
 };
 
+// Lays out and draws lines one under another from (left, top) with the
+// superscript "2". The windows paint Solution::layouts instead; this stays
+// only while a GDI test of the kit paints lines through it.
 class FormulaPainter {
  public:
   FormulaPainter(FormulaTarget& target, const FormulaProfile& profile, int left, int top);
 
-  void SetOrigin(int left, int top);
-  void SetSuperscript(std::string_view text);
   // Lays out and draws one line, then moves down to the next one.
   void DrawFormula(std::string_view line);
-  // The rounded text of a number, valid until the next call on this painter.
-  const std::string& RoundText(std::string_view text, int places);
-
-  int Left() const { return left_; }
-  int Top() const { return top_; }
-  int LineY() const { return lineY_; }
-  const std::string& Superscript() const { return superscript_; }
 
  private:
   FormulaTarget& target_;
   FormulaProfile profile_;
   int left_;
-  int top_;
   int lineY_;
-  std::string superscript_ = "2";
-  std::string number_;
 };
 
 }  // namespace prolexa

@@ -1,5 +1,6 @@
 #include "key_filter.h"
 
+#include "number_text.h"
 #include "utf.h"
 
 namespace prolexa {
@@ -59,9 +60,10 @@ std::optional<unsigned> FilterKey(unsigned virtualKey, KeyField field, std::stri
       if (IsDigit(virtualKey) || IsEditingKey(virtualKey)) return virtualKey;
       return std::nullopt;
     case KeyField::Rounding:
-      // The edit itself takes digits only; the selector's range ends at 6.
-      if ((virtualKey >= vk::Digit0 + 7 && virtualKey <= vk::Digit9) ||
-          (virtualKey >= vk::Keypad0 + 7 && virtualKey <= vk::Keypad9)) {
+      // The edit itself takes digits only; the selector's range ends at
+      // MostPlaces.
+      if ((virtualKey > vk::Digit0 + MostPlaces && virtualKey <= vk::Digit9) ||
+          (virtualKey > vk::Keypad0 + MostPlaces && virtualKey <= vk::Keypad9)) {
         return std::nullopt;
       }
       return virtualKey;
@@ -77,7 +79,7 @@ std::string FilterPastedText(std::string_view text, KeyField field) {
   for (char c : text) {
     const bool digit = c >= '0' && c <= '9';
     if (field == KeyField::Rounding) {
-      if (digit && c <= '6') kept += c;
+      if (digit && c - '0' <= MostPlaces) kept += c;
     } else if (field == KeyField::Digits) {
       if (digit) kept += c;
     } else if (digit || c == '.') {

@@ -17,7 +17,7 @@ namespace prolexa {
 enum class KeyField {
   Other,         // everything passes
   Number,        // digits, editing keys, the decimal point
-  Rounding,      // the one-digit places edit: 7, 8 and 9 dropped (range 0 to 6)
+  Rounding,      // the one-digit places edit: digits past MostPlaces dropped
   SignedNumber,  // a number field that also takes the keypad minus
   Digits,        // a whole number: digits and editing keys only
 };

@@ -416,12 +416,6 @@ std::string FormatValue(double value) {
   return FixedText(value);
 }
 
-std::optional<std::string> FormatRounded(double value) {
-  std::string text = FormatValue(value);
-  if (text.size() > NumberTextCapacity) return std::nullopt;
-  return text;
-}
-
 std::string FormatScientific(double value) {
   std::string text = Print("%.6e", value);
   std::size_t e = text.find('e');

@@ -40,10 +40,9 @@ int ParseInteger(std::string_view text);
 // The "%f" text of a value: six decimals, rounded to nearest.
 std::string FormatValue(double value);
 
-// The "%f" text of a value when it fits the 19-character number buffer,
-// nothing otherwise. Callers that must not show a cut number use this to
-// refuse the value instead.
-std::optional<std::string> FormatRounded(double value);
+// The decimals of the "%f" text, and so of every intermediate value a
+// solution writes.
+inline constexpr int FixedPlaces = 6;
 
 // The "%e" text the Windows runtime writes: six decimals and a signed
 // exponent of at least three digits, as in 1.500000e+011.
@@ -67,12 +66,17 @@ std::string RoundValue(double value, int places);
 // written with six decimals, without writing and reading that text.
 double ReadFixed(double value);
 
-// Whether FormatRounded writes the value: finite, with a six-decimal text
-// that fits the number buffer.
+// Whether the value can be written whole: finite, with a six-decimal text
+// that fits the number buffer. A solution refuses a number that cannot
+// rather than show it cut.
 bool FitsNumberText(double value);
 
+// The most places a result is rounded to: the rounding selector's range is
+// 0 to this.
+inline constexpr int MostPlaces = 6;
+
 // The count of places the rounding edit holds: its number, 0 for an empty
-// text, kept to the selector's range 0 to 6.
+// text, kept to the selector's range 0 to MostPlaces.
 int PlacesFromText(std::string_view editText);
 
 enum class PlacesLanguage { Czech, Slovak };

@@ -27,17 +27,17 @@ int ParseInteger(std::string_view text) {
 }
 
 int PlacesFromText(std::string_view editText) {
-  return std::clamp(ParseInteger(editText), 0, 6);
+  return std::clamp(ParseInteger(editText), 0, MostPlaces);
 }
 
 std::string_view PlacesWord(int places, PlacesLanguage language) {
-  static constexpr std::string_view kCzech[] = {"míst",  "místo", "místa", "místa",
-                                                "místa", "míst",  "míst"};
-  static constexpr std::string_view kSlovak[] = {"miest",  "miesto", "miesta", "miesta",
-                                                 "miesta", "miest",  "miest"};
+  static constexpr std::string_view kCzech[MostPlaces + 1] = {
+      "míst", "místo", "místa", "místa", "místa", "míst", "míst"};
+  static constexpr std::string_view kSlovak[MostPlaces + 1] = {
+      "miest", "miesto", "miesta", "miesta", "miesta", "miest", "miest"};
   const auto& words = language == PlacesLanguage::Czech ? kCzech : kSlovak;
   // Seven, eight or nine places (a pasted digit) take the same form as five.
-  if (places < 0 || places > 6) places = 5;
+  if (places < 0 || places > MostPlaces) places = 5;
   return words[places];
 }
 

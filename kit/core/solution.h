@@ -144,7 +144,7 @@ class NumberWriter {
   // The six-decimal text of a value.
   std::string Fixed(double value);
   // An intermediate value, rounded up to six places.
-  std::string Six(double value) { return RoundValue(Whole(value), 6); }
+  std::string Six(double value) { return RoundValue(Whole(value), FixedPlaces); }
   // A result, rounded up to the user's places when its line is written.
   PlacesNumber Result(double value) { return {Whole(value), places_}; }
 

@@ -128,20 +128,36 @@ TEST(RightEdge, CoversEveryKindOfItem) {
   EXPECT_EQ(RightEdge(figure), 470);
 }
 
-TEST(PaintSteps, HandsASketchToTheTargetAsItsOwnItem) {
+// The walk over the steps that LayOut and so every painted solution take:
+// from (0, 0) until the first origin, a hidden line taking no room, the
+// superscript text set for the lines after it, and a sketch handed on as its
+// own item without moving the row.
+TEST(PaintSteps, LaysTheStepsOutOneUnderAnother) {
   struct Recorder : FormulaTarget {
     void Draw(const FormulaLayout& layout) override { drawn.push_back(layout); }
     std::vector<FormulaLayout> drawn;
   } recorder;
+  const SketchItem arc = SketchItem::Arc({0, 0, 20, 20}, {20, 10}, {10, 0});
   DrawSteps steps;
-  steps.Sketch(SketchItem::Arc({0, 0, 20, 20}, {20, 10}, {10, 0}));
-  steps.Line("a");
-  PaintSteps(steps, recorder, {85});
-  ASSERT_EQ(recorder.drawn.size(), 2u);
-  EXPECT_EQ(recorder.drawn[0].sketches,
-            (std::vector<SketchItem>{SketchItem::Arc({0, 0, 20, 20}, {20, 10}, {10, 0})}));
-  EXPECT_TRUE(recorder.drawn[0].texts.empty());
-  EXPECT_TRUE(recorder.drawn[1].sketches.empty());
+  steps.Line("a = 1");
+  steps.Line("hidden %");
+  steps.Line("x = |1||2|");
+  steps.Origin(380, 265);
+  steps.Superscript("3");
+  steps.Line("V = a^");
+  steps.Sketch(arc);
+  steps.Line("b");
+  PaintSteps(steps, recorder, {65});
+  ASSERT_EQ(recorder.drawn.size(), 6u);
+  EXPECT_EQ(recorder.drawn[0].texts, (std::vector<TextItem>{{0, 0, TextSize::Main, "a = 1"}}));
+  EXPECT_TRUE(recorder.drawn[1].texts.empty());
+  EXPECT_EQ(recorder.drawn[2].texts[0], (TextItem{0, 30, TextSize::Main, "x = "}));
+  EXPECT_EQ(recorder.drawn[3].texts, (std::vector<TextItem>{{380, 265, TextSize::Main, "V = a"}}));
+  EXPECT_EQ(recorder.drawn[3].superscripts,
+            (std::vector<TextItem>{{419, 259, TextSize::Small, "3"}}));
+  EXPECT_EQ(recorder.drawn[4].sketches, std::vector<SketchItem>{arc});
+  EXPECT_TRUE(recorder.drawn[4].texts.empty());
+  EXPECT_EQ(recorder.drawn[5].texts, (std::vector<TextItem>{{380, 295, TextSize::Main, "b"}}));
 }
 
 TEST(FilterPastedText, KeepsWhatTheFieldsKeysCouldType) {

@@ -118,6 +118,7 @@ TEST(LayoutFormula, MalformedMarkupIsLaidOutSafely) {
   };
   const Malformed cases[] = {
       {"a|b", {Main(0, 50, "ab")}, 30},
+      {"a^@b@|c|", {Main(0, 50, "a b c")}, 30},
       {"|||", {}, 30},
       {"|1||2||x", {Main(0, 40, "1"), Main(0, 66, "2"), Main(8, 50, "x")}, 85},
       {"|1||2|||", {Main(0, 40, "1"), Main(0, 66, "2")}, 85},
@@ -134,9 +135,6 @@ TEST(LayoutFormula, MalformedMarkupIsLaidOutSafely) {
   }
 }
 
-constexpr FormulaProfile kTrigonaLike{85};
-constexpr FormulaProfile kRadixaLike{65};
-
 // Only the window limits a line: the layout holds any number of characters,
 // marks and items.
 TEST(LayoutFormula, HoldsLinesOfAnyLength) {
@@ -149,68 +147,6 @@ TEST(LayoutFormula, HoldsLinesOfAnyLength) {
   EXPECT_EQ(layout.superscripts.size(), 60u);
   EXPECT_EQ(layout.texts.back().text, " + " + std::string(200, 'y'));
   EXPECT_EQ(RightEdge(layout), layout.texts.back().x + 8 * 203);
-}
-
-TEST(BuildingBlocks, StripAndFindMarks) {
-  EXPECT_EQ(StripMarkup(U"a^@b@|c|"), U"a b c");
-  EXPECT_EQ(StripMarkup(U""), U"");
-
-  const RootMarks marks = FindRootMarks(U"x^@y^@@");
-  EXPECT_EQ(marks.positions, (std::vector<int>{1, 3, 4}));
-  EXPECT_EQ(marks.roots, 1);
-
-  EXPECT_EQ(FindSuperscriptMarks(U"a^b^^"), (std::vector<int>{0, 1, 1}));
-  EXPECT_EQ(FindSuperscriptMarks(U"^x"), (std::vector<int>{-1}));
-
-  EXPECT_EQ(FindChar(U"a|b|", U'|', 0), 1);
-  EXPECT_EQ(FindChar(U"a|b|", U'|', 2), 3);
-  EXPECT_EQ(FindChar(U"a|b|", U'|', 4), -1);
-  EXPECT_EQ(FindChar(U"a|b|", U'x', -3), -1);
-
-  EXPECT_EQ(CopyRange(U"abcdef", 1, 3), U"bcd");
-  EXPECT_EQ(CopyRange(U"abcdef", 3, 2), U"");
-  EXPECT_EQ(CopyRange(U"abcdef", -2, 99), U"abcdef");
-  EXPECT_EQ(CopyRange(U"", 0, 0), U"");
-}
-
-class Recorder : public FormulaTarget {
- public:
-  void Draw(const FormulaLayout& layout) override { drawn.push_back(layout); }
-  std::vector<FormulaLayout> drawn;
-};
-
-TEST(FormulaPainter, DrawsLinesOneUnderAnother) {
-  Recorder recorder;
-  FormulaPainter painter(recorder, kRadixaLike, 12, 230);
-  EXPECT_EQ(painter.LineY(), 230);
-  EXPECT_EQ(painter.Superscript(), "2");
-
-  painter.DrawFormula("a = 1");
-  painter.DrawFormula("hidden %");
-  painter.DrawFormula("x = |1||2|");
-  EXPECT_EQ(painter.LineY(), 230 + 30 + 65);
-  ASSERT_EQ(recorder.drawn.size(), 3u);
-  EXPECT_EQ(recorder.drawn[1].texts.size(), 0u);
-  EXPECT_EQ(recorder.drawn[2].texts[0], Main(12, 260, "x = "));
-
-  painter.SetOrigin(380, 265);
-  painter.SetSuperscript("3");
-  painter.DrawFormula("V = a^");
-  EXPECT_EQ(painter.Left(), 380);
-  EXPECT_EQ(painter.Top(), 265);
-  EXPECT_EQ(painter.LineY(), 295);
-  EXPECT_EQ(recorder.drawn[3].superscripts, std::vector<TextItem>{Small(419, 259, "3")});
-  EXPECT_EQ(recorder.drawn[3].texts, std::vector<TextItem>{Main(380, 265, "V = a")});
-}
-
-TEST(FormulaPainter, RoundTextFillsTheNumberBufferOnly) {
-  Recorder recorder;
-  FormulaPainter painter(recorder, kTrigonaLike, 12, 230);
-  const std::string& first = painter.RoundText("2.341000", 2);
-  EXPECT_EQ(first, "2.35");
-  EXPECT_EQ(painter.RoundText("0.070000", 2), "0.07");
-  EXPECT_EQ(painter.LineY(), 230);
-  EXPECT_TRUE(recorder.drawn.empty());
 }
 
 }  // namespace

@@ -174,7 +174,7 @@ constexpr std::string_view kBigNumbers = "Zadali ste veľké čísla. Zadajte me
 // 0.00001 … 9999999999.999.
 std::string ResultText(double r) {
   if (r > 9999999999.999 || r < 0.00001) return FormatScientific(r);
-  return RoundValue(r, 6);
+  return RoundValue(r, FixedPlaces);
 }
 
 // The value as the pupil typed it, so that both sides state one quantity:
@@ -185,7 +185,7 @@ std::string ResultText(double r) {
 // the field (a sign, an exponent) is written rounded up to six places.
 std::string ValueText(std::string_view text) {
   constexpr std::size_t npos = std::string_view::npos;
-  if (text.find_first_not_of("0123456789.") != npos) return RoundNumberText(text, 6);
+  if (text.find_first_not_of("0123456789.") != npos) return RoundNumberText(text, FixedPlaces);
   const std::size_t point = text.find('.');
   std::string_view whole = text.substr(0, point);
   std::string_view part = point == npos ? std::string_view() : text.substr(point + 1);

@@ -26,8 +26,6 @@ constexpr int kSentenceTop = 430;
 constexpr int kSentenceSecondLeft = 425;
 constexpr int kSentenceEndTop = 450;
 
-constexpr int kIntermediatePlaces = 6;
-constexpr int kMostPlaces = 6;  // the rounding selector's range is 0 to 6
 
 constexpr std::string_view kNoRealRoots = "Tato rovnica nemá v obore reálnych čísel řešení.";
 constexpr std::string_view kComplexRoots = "Možné ji vypočítat v obore komplexních";
@@ -54,7 +52,7 @@ std::string Enclosed(const std::string& text) {
 // value can be written.
 std::string Typed(NumberWriter& n, double value, std::string_view text) {
   n.Whole(value);
-  return RoundNumberText(text, kIntermediatePlaces);
+  return RoundNumberText(text, FixedPlaces);
 }
 
 // -b as the pupil writes it from b as written.
@@ -95,7 +93,7 @@ std::optional<DrawSteps> Compose(const CoefficientTexts& texts, int places) {
   // that a value too small to show (4e-7) counts as zero: the pupil sees
   // D = 0 and gets the double root.
   const double written = n.Whole(bb - q);
-  const std::string shownD = RoundValue(written, kIntermediatePlaces);
+  const std::string shownD = RoundValue(written, FixedPlaces);
   steps.Line("D = " + shownD);
   const double d = ReadFixed(written);
 
@@ -176,7 +174,7 @@ CheckResult CheckCoefficients(const CoefficientTexts& typed) {
   // of places stands for all: a root is checked by its six-decimal text
   // before it is rounded, and rounding up to fewer places never makes that
   // text longer.
-  std::optional<DrawSteps> steps = Compose(texts, kMostPlaces);
+  std::optional<DrawSteps> steps = Compose(texts, MostPlaces);
   if (!steps) return Refuse(BigNumbersMessage);
   return {true, std::nullopt, std::move(steps)};
 }
@@ -184,7 +182,7 @@ CheckResult CheckCoefficients(const CoefficientTexts& typed) {
 DrawSteps DrawQuadraticSolution(const CoefficientTexts& typed, int places) {
   if (!CheckCoefficients(typed).valid) return DrawSteps();
   const std::optional<DrawSteps> steps =
-      Compose(FieldTexts(typed), std::clamp(places, 0, kMostPlaces));
+      Compose(FieldTexts(typed), std::clamp(places, 0, MostPlaces));
   return steps ? *steps : DrawSteps();
 }
 
@@ -210,7 +208,7 @@ Verdict Check(const FormInputs& in) {
 // Called for checked texts only: composed without a second check.
 DrawSteps Draw(const FormInputs& in, int, int places) {
   const std::optional<DrawSteps> steps =
-      Compose(FieldTexts(TextsOf(in)), std::clamp(places, 0, kMostPlaces));
+      Compose(FieldTexts(TextsOf(in)), std::clamp(places, 0, MostPlaces));
   return steps ? *steps : DrawSteps();
 }
 

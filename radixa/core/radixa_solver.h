@@ -55,8 +55,8 @@ inline constexpr std::string_view NotQuadraticMessage =
 CheckResult CheckCoefficients(const CoefficientTexts& texts);
 
 // The worked solution of accepted texts with the real roots rounded to
-// `places` (0 to 6, the rounding edit's count at drawing time). Texts the
-// check refuses give no steps.
+// `places` (0 to MostPlaces, the rounding edit's count at drawing time).
+// Texts the check refuses give no steps.
 DrawSteps DrawQuadraticSolution(const CoefficientTexts& texts, int places);
 
 // "Všeobecný tvar: ax^ + bx + c = 0" over the foot of the header band.

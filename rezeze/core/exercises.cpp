@@ -1,40 +1,12 @@
-// The 22 exercises as the form and the launcher show them: titles, rows,
-// result units and figures. Apart from the solutions, so that the launcher's
-// shape preview takes in only this.
+// What the form and the launcher show of the 22 exercises beside the table
+// of exercises: rows, result units, figures and the stepping between them.
+// Apart from that table and the solutions, so that the launcher's shape
+// preview takes in only this.
 #include <initializer_list>
 
 #include "rezeze_solver.h"
 
 namespace prolexa::rezeze {
-namespace {
-
-const std::array<Exercise, ExerciseCount> kExercises = {{
-    {"Obvod čtverce", {"strana a", "obvod o"}, Result::Length},
-    {"Obsah čtverce", {"strana a", "obsah S"}, Result::Area},
-    {"Obvod obdélníka", {"strana a", "strana b", "obvod o"}, Result::Length},
-    {"Obsah obdélníka", {"strana a", "strana b", "obsah S"}, Result::Area},
-    {"Obvod kruhu", {"poloměr r", "průměr d", "obvod o"}, Result::Length},
-    {"Obsah kruhu", {"poloměr r", "průměr d", "obsah S"}, Result::Area},
-    {"Obvod trojúhelníka", {"strana a", "strana b", "strana c", "obvod o"}, Result::Length},
-    {"Obsah trojúhelníka", {"strana a", "výška v", "obsah S"}, Result::Area},
-    {"Obvod lichoběžníka", {"strana a", "strana b", "strana c", "strana d", "obvod o"},
-     Result::Length},
-    {"Obsah lichoběžníka", {"zakladna z1", "zakladna z2", "výška v", "obsah S"}, Result::Area},
-    {"Obsah kostky", {"strana a", "obsah S"}, Result::Area},
-    {"Objem kostky", {"strana a", "objem V"}, Result::Volume},
-    {"Obsah hranolu", {"strana a", "strana b", "strana c", "obsah S"}, Result::Area},
-    {"Objem hranolu", {"strana a", "strana b", "strana c", "objem V"}, Result::Volume},
-    {"Obsah válce", {"poloměr r", "průměr d", "výška v", "obsah S"}, Result::Area},
-    {"Objem válce", {"poloměr r", "průměr d", "výška v", "objem V"}, Result::Volume},
-    {"Obsah jehlanu", {"strana a", "výška v", "obsah S"}, Result::Area},
-    {"Objem jehlanu", {"strana a", "výška v", "objem V"}, Result::Volume},
-    {"Obsah kužele", {"poloměr r", "průměr d", "strana s", "obsah S"}, Result::Area},
-    {"Objem kužele", {"poloměr r", "průměr d", "výška v", "objem V"}, Result::Volume},
-    {"Obsah koule", {"poloměr r", "průměr d", "obsah S"}, Result::Area},
-    {"Objem koule", {"poloměr r", "průměr d", "objem V"}, Result::Volume},
-}};
-
-}  // namespace
 
 int Exercise::Rows() const {
   int rows = 0;
@@ -52,10 +24,6 @@ UnitList Exercise::ResultUnits() const {
       break;
   }
   return LengthUnits;
-}
-
-const Exercise& ExerciseAt(int index) {
-  return kExercises[static_cast<std::size_t>(index >= 0 && index < ExerciseCount ? index : 0)];
 }
 
 int PreviousExercise(int index) { return index <= 0 ? ExerciseCount - 1 : index - 1; }

@@ -1,5 +1,6 @@
 #include "rezeze_solver.h"
 
+#include <algorithm>
 #include <optional>
 #include <string>
 #include <utility>
@@ -36,16 +37,20 @@ using Presence = std::optional<std::string_view> (*)(const Values&);
 using LimitsOf = Limits (*)(const Values&);
 using Solve = void (*)(const Values&, const UnitTexts&, NumberWriter&, DrawSteps&);
 
-// What the check and the solution of one exercise do; its title, rows and
-// result are the same row of the table of exercises.
-struct Entry {
-  Presence presence;
-  LimitsOf limits;
-  Solve solve;
-};
-
 constexpr std::string_view kCz = BigNumbersMessage;
 constexpr std::string_view kSk = SlovakBigNumbersMessage;
+
+// π to two decimals, as the pupils' tables give it: every result but the
+// circle's perimeter is computed with it. The lines spell it two ways, as the
+// solutions have always shown it: with the pupils' decimal comma where a
+// formula is first written out with their values, and with the point of the
+// computed numbers where it stands among them.
+constexpr double kPi = 3.14;
+constexpr std::string_view kPiInFormula = "3,14";
+constexpr std::string_view kPiAmongNumbers = "3.14";
+// The circle's perimeter alone is computed with π to seven decimals, though
+// its line writes "3,14".
+constexpr double kFinerPi = 3.1415926;
 
 // Presence checks, by shape.
 
@@ -130,306 +135,430 @@ std::optional<std::string_view> Cone(const Values& x) {
   return std::nullopt;
 }
 
-// The lines. «x» is n.Six(x), «x»N n.Result(x).
-
+// An intermediate value of a line, with six decimals.
 std::string S(NumberWriter& n, double x) { return n.Six(x); }
 
-}  // namespace
+// Every exercise in one row: what the form shows of it (its title, the
+// labels of its rows and what its result is), what its check asks of the
+// inputs (which must be given, which values must stay under the size
+// limit) and how its solution is written.
+struct Row {
+  Exercise form;
+  Presence presence;
+  LimitsOf limits;
+  Solve solve;
+};
 
-namespace {
-
-const std::array<Entry, ExerciseCount> kCatalogue = {{
-    {Square,
-     [](const Values& x) -> Limits { return {{x[0], kCz}, {4 * x[0], kCz}}; },
-     [](const Values& x, const UnitTexts& t, NumberWriter& n, DrawSteps& s) {
-       s.Line("o = 4 * a");
-       s.Line(Concat({"o = 4 * ", S(n, x[0]), t.u}));
-       s.Line("o = ", n.Result(4 * x[0]), t.u);
-     }},
-    {Square,
-     [](const Values& x) -> Limits { return {{x[0], kCz}, {x[0] * x[0], kCz}}; },
-     [](const Values& x, const UnitTexts& t, NumberWriter& n, DrawSteps& s) {
-       s.Line("S = a^");
-       s.Line(Concat({"S = ", S(n, x[0]), "^", t.u}));
-       s.Line("S = ", n.Result(x[0] * x[0]), t.U);
-     }},
-    {Rectangle,
-     [](const Values& x) -> Limits {
-       return {{x[0], kCz}, {x[1], kCz}, {2 * (x[0] + x[1]), kCz}};
-     },
-     [](const Values& x, const UnitTexts& t, NumberWriter& n, DrawSteps& s) {
-       s.Line("o = 2(a + b)");
-       s.Line(Concat({"o = 2(", S(n, x[0]), t.u, " + ", S(n, x[1]), t.u, ")"}));
-       s.Line(Concat({"o = 2 * ", S(n, x[0] + x[1]), t.u}));
-       s.Line("o = ", n.Result(2 * (x[0] + x[1])), t.u);
-     }},
-    {Rectangle,
-     [](const Values& x) -> Limits { return {{x[0], kCz}, {x[1], kCz}, {x[0] * x[1], kCz}}; },
-     [](const Values& x, const UnitTexts& t, NumberWriter& n, DrawSteps& s) {
-       s.Line("S = a * b");
-       s.Line(Concat({"S = ", S(n, x[0]), t.u, " * ", S(n, x[1]), t.u}));
-       s.Line("S = ", n.Result(x[0] * x[1]), t.U);
-     }},
-    {RadiusOrDiameter,
-     [](const Values& x) -> Limits {
-       return {{x[0], kCz}, {x[1], kCz}, {6.28 * x[0], kCz}, {3.14 * x[1], kCz}};
-     },
-     [](const Values& x, const UnitTexts& t, NumberWriter& n, DrawSteps& s) {
-       if (x.Given(0)) {
-         s.Line("o = 2 * PI * r");
-         s.Line("o = 2 * 3,14 * " + S(n, x[0]) + t.u);
-         s.Line("o = ", n.Result(6.2831852 * x[0]), t.u);
-       } else {
-         s.Line("o = PI * d");
-         s.Line("o = 3,14 * " + S(n, x[1]) + t.u);
-         s.Line("o = ", n.Result(3.1415926 * x[1]), t.u);
-       }
-     }},
-    {RadiusOrDiameter,
-     [](const Values& x) -> Limits {
-       return {{x[0], kCz}, {x[1], kCz}, {3.14 * x[0] * x[0], kCz},
-               {3.14 * x[1] * x[1] * 0.25, kCz}};
-     },
-     [](const Values& x, const UnitTexts& t, NumberWriter& n, DrawSteps& s) {
-       if (x.Given(0)) {
-         s.Line("S = PI * r^");
-         s.Line("S = 3,14 * " + S(n, x[0]) + "^" + t.u);
-         s.Line(Concat({"S = 3.14 * ", S(n, x[0] * x[0]), t.u}));
-         s.Line("S = ", n.Result(3.14 * x[0] * x[0]), t.U);
-       } else {
-         s.Line("S = |PI * d^||4|");
-         s.Line("S = |3,14 * " + S(n, x[1]) + "^" + t.u + "||4|");
-         s.Line("S = ", n.Result(3.14 * x[1] * x[1] * 0.25), t.U);
-       }
-     }},
-    {TriangleSides,
+const std::array<Row, ExerciseCount> kExercises = {{
+    {.form = {.title = "Obvod čtverce",
+              .labels = {"strana a", "obvod o"},
+              .result = Result::Length},
+     .presence = Square,
+     .limits = [](const Values& x) -> Limits { return {{x[0], kCz}, {4 * x[0], kCz}}; },
+     .solve =
+         [](const Values& x, const UnitTexts& t, NumberWriter& n, DrawSteps& s) {
+           s.Line("o = 4 * a");
+           s.Line(Concat({"o = 4 * ", S(n, x[0]), t.u}));
+           s.Line("o = ", n.Result(4 * x[0]), t.u);
+         }},
+    {.form = {.title = "Obsah čtverce", .labels = {"strana a", "obsah S"}, .result = Result::Area},
+     .presence = Square,
+     .limits = [](const Values& x) -> Limits { return {{x[0], kCz}, {x[0] * x[0], kCz}}; },
+     .solve =
+         [](const Values& x, const UnitTexts& t, NumberWriter& n, DrawSteps& s) {
+           s.Line("S = a^");
+           s.Line(Concat({"S = ", S(n, x[0]), "^", t.u}));
+           s.Line("S = ", n.Result(x[0] * x[0]), t.U);
+         }},
+    {.form = {.title = "Obvod obdélníka",
+              .labels = {"strana a", "strana b", "obvod o"},
+              .result = Result::Length},
+     .presence = Rectangle,
+     .limits =
+         [](const Values& x) -> Limits {
+           return {{x[0], kCz}, {x[1], kCz}, {2 * (x[0] + x[1]), kCz}};
+         },
+     .solve =
+         [](const Values& x, const UnitTexts& t, NumberWriter& n, DrawSteps& s) {
+           s.Line("o = 2(a + b)");
+           s.Line(Concat({"o = 2(", S(n, x[0]), t.u, " + ", S(n, x[1]), t.u, ")"}));
+           s.Line(Concat({"o = 2 * ", S(n, x[0] + x[1]), t.u}));
+           s.Line("o = ", n.Result(2 * (x[0] + x[1])), t.u);
+         }},
+    {.form = {.title = "Obsah obdélníka",
+              .labels = {"strana a", "strana b", "obsah S"},
+              .result = Result::Area},
+     .presence = Rectangle,
+     .limits =
+         [](const Values& x) -> Limits { return {{x[0], kCz}, {x[1], kCz}, {x[0] * x[1], kCz}}; },
+     .solve =
+         [](const Values& x, const UnitTexts& t, NumberWriter& n, DrawSteps& s) {
+           s.Line("S = a * b");
+           s.Line(Concat({"S = ", S(n, x[0]), t.u, " * ", S(n, x[1]), t.u}));
+           s.Line("S = ", n.Result(x[0] * x[1]), t.U);
+         }},
+    {.form = {.title = "Obvod kruhu",
+              .labels = {"poloměr r", "průměr d", "obvod o"},
+              .result = Result::Length},
+     .presence = RadiusOrDiameter,
+     .limits =
+         [](const Values& x) -> Limits {
+           return {{x[0], kCz}, {x[1], kCz}, {2 * kPi * x[0], kCz}, {kPi * x[1], kCz}};
+         },
+     .solve =
+         [](const Values& x, const UnitTexts& t, NumberWriter& n, DrawSteps& s) {
+           if (x.Given(0)) {
+             s.Line("o = 2 * PI * r");
+             s.Line(Concat({"o = 2 * ", kPiInFormula, " * ", S(n, x[0]), t.u}));
+             s.Line("o = ", n.Result(2 * kFinerPi * x[0]), t.u);
+           } else {
+             s.Line("o = PI * d");
+             s.Line(Concat({"o = ", kPiInFormula, " * ", S(n, x[1]), t.u}));
+             s.Line("o = ", n.Result(kFinerPi * x[1]), t.u);
+           }
+         }},
+    {.form = {.title = "Obsah kruhu",
+              .labels = {"poloměr r", "průměr d", "obsah S"},
+              .result = Result::Area},
+     .presence = RadiusOrDiameter,
+     .limits =
+         [](const Values& x) -> Limits {
+           return {{x[0], kCz}, {x[1], kCz}, {kPi * x[0] * x[0], kCz},
+                   {kPi * x[1] * x[1] * 0.25, kCz}};
+         },
+     .solve =
+         [](const Values& x, const UnitTexts& t, NumberWriter& n, DrawSteps& s) {
+           if (x.Given(0)) {
+             s.Line("S = PI * r^");
+             s.Line(Concat({"S = ", kPiInFormula, " * ", S(n, x[0]), "^", t.u}));
+             s.Line(Concat({"S = ", kPiAmongNumbers, " * ", S(n, x[0] * x[0]), t.u}));
+             s.Line("S = ", n.Result(kPi * x[0] * x[0]), t.U);
+           } else {
+             s.Line("S = |PI * d^||4|");
+             s.Line(Concat({"S = |", kPiInFormula, " * ", S(n, x[1]), "^", t.u, "||4|"}));
+             s.Line("S = ", n.Result(kPi * x[1] * x[1] * 0.25), t.U);
+           }
+         }},
+    {.form = {.title = "Obvod trojúhelníka",
+              .labels = {"strana a", "strana b", "strana c", "obvod o"},
+              .result = Result::Length},
+     .presence = TriangleSides,
      // The product, not the sum; b is not checked alone.
-     [](const Values& x) -> Limits { return {{x[0], kCz}, {x[2], kCz}, {x[0] * x[1] * x[2], kCz}}; },
-     [](const Values& x, const UnitTexts& t, NumberWriter& n, DrawSteps& s) {
-       s.Line("o = a + b + c");
-       s.Line(Concat({"o = ", S(n, x[0]), t.u, " + ", S(n, x[1]), t.u, " + ", S(n, x[2]), t.u}));
-       s.Line("o = ", n.Result(x[0] + x[1] + x[2]), t.u);
-     }},
-    {TriangleArea,
-     [](const Values& x) -> Limits { return {{0.5 * x[0] * x[1], kCz}}; },
-     [](const Values& x, const UnitTexts& t, NumberWriter& n, DrawSteps& s) {
-       // The formula names the base z; its value is the input of row 1.
-       s.Line("S = |z * v||2|");
-       s.Line(Concat({"S = |", S(n, x[0]), t.u, " * ", S(n, x[1]), t.u, "||2|"}));
-       s.Line(Concat({"S = |", S(n, x[0] * x[1]), t.u, "||2|"}));
-       s.Line("S = ", n.Result(0.5 * x[0] * x[1]), t.U);
-     }},
+     .limits =
+         [](const Values& x) -> Limits {
+           return {{x[0], kCz}, {x[2], kCz}, {x[0] * x[1] * x[2], kCz}};
+         },
+     .solve =
+         [](const Values& x, const UnitTexts& t, NumberWriter& n, DrawSteps& s) {
+           s.Line("o = a + b + c");
+           s.Line(Concat(
+               {"o = ", S(n, x[0]), t.u, " + ", S(n, x[1]), t.u, " + ", S(n, x[2]), t.u}));
+           s.Line("o = ", n.Result(x[0] + x[1] + x[2]), t.u);
+         }},
+    {.form = {.title = "Obsah trojúhelníka",
+              .labels = {"strana a", "výška v", "obsah S"},
+              .result = Result::Area},
+     .presence = TriangleArea,
+     .limits = [](const Values& x) -> Limits { return {{0.5 * x[0] * x[1], kCz}}; },
+     .solve =
+         [](const Values& x, const UnitTexts& t, NumberWriter& n, DrawSteps& s) {
+           // The formula names the base z; its value is the input of row 1.
+           s.Line("S = |z * v||2|");
+           s.Line(Concat({"S = |", S(n, x[0]), t.u, " * ", S(n, x[1]), t.u, "||2|"}));
+           s.Line(Concat({"S = |", S(n, x[0] * x[1]), t.u, "||2|"}));
+           s.Line("S = ", n.Result(0.5 * x[0] * x[1]), t.U);
+         }},
     // The trapezium takes empty fields as 0; every number it writes is
     // checked whole by the writer.
-    {Nothing, [](const Values&) -> Limits { return {}; },
-     [](const Values& x, const UnitTexts& t, NumberWriter& n, DrawSteps& s) {
-       s.Line("o = a + b + c + d");
-       s.Line(Concat({"o = ", S(n, x[0]), t.u, " + ", S(n, x[1]), t.u, " + ", S(n, x[2]), t.u,
-                      " + ", S(n, x[3]), t.u}));
-       s.Line("o = ", n.Result(x[0] + x[1] + x[2] + x[3]), t.u);
-     }},
-    {Nothing, [](const Values&) -> Limits { return {}; },
-     [](const Values& x, const UnitTexts& t, NumberWriter& n, DrawSteps& s) {
-       // The mean of the two bases times the height.
-       const double sum = x[0] + x[1];
-       s.Line("S = |z1 + z2||2| * v");
-       s.Line(Concat(
-           {"S = |", S(n, x[0]), t.u, " + ", S(n, x[1]), t.u, "||2| * ", S(n, x[2]), t.u}));
-       s.Line(Concat({"S = |", S(n, sum), t.u, "||2| * ", S(n, x[2]), t.u}));
-       s.Line(Concat({"S = ", S(n, 0.5 * sum), t.u, " * ", S(n, x[2]), t.u}));
-       s.Line("S = ", n.Result(0.5 * sum * x[2]), t.U);
-     }},
-    {Cube,
-     [](const Values& x) -> Limits { return {{x[0], kCz}, {6 * x[0] * x[0], kCz}}; },
-     [](const Values& x, const UnitTexts& t, NumberWriter& n, DrawSteps& s) {
-       s.Line("S = 6 * a^");
-       s.Line(Concat({"S = 6 * ", S(n, x[0]), "^", t.u}));
-       s.Line(Concat({"S = 6 * ", S(n, x[0] * x[0]), t.u}));
-       s.Line("S = ", n.Result(6 * x[0] * x[0]), t.U);
-     }},
-    {Cube,
-     [](const Values& x) -> Limits { return {{x[0], kCz}, {x[0] * x[0] * x[0], kCz}}; },
-     [](const Values& x, const UnitTexts& t, NumberWriter& n, DrawSteps& s) {
-       s.Superscript("3");
-       s.Line("V = a^");
-       s.Line(Concat({"V = ", S(n, x[0]), "^", t.u}));
-       s.Line("V = ", n.Result(x[0] * x[0] * x[0]), t.U);
-     }},
-    {PrismSides,
-     [](const Values& x) -> Limits {
-       return {{x[0], kCz}, {x[1], kCz}, {x[2], kCz},
-               {2 * (x[0] * x[1] + x[0] * x[2] + x[1] * x[2]), kCz}};
-     },
-     [](const Values& x, const UnitTexts& t, NumberWriter& n, DrawSteps& s) {
-       const double ab = x[0] * x[1], ac = x[0] * x[2], bc = x[1] * x[2];
-       s.Line("S = 2(ab + ac + bc)");
-       s.Line(Concat({"S = 2(", S(n, x[0]), t.u, " * ", S(n, x[1]), t.u, " + ", S(n, x[0]), t.u,
-                      " * ", S(n, x[2]), t.u, " + ", S(n, x[1]), t.u, " * ", S(n, x[2]), t.u,
-                      ")"}));
-       s.Line(Concat({"S = 2(", S(n, ab), t.u, " + ", S(n, ac), t.u, " + ", S(n, bc), t.u, ")"}));
-       s.Line(Concat({"S = 2 * ", S(n, ab + ac + bc), t.u}));
-       s.Line("S = ", n.Result(2 * (ab + ac + bc)), t.U);
-     }},
-    {PrismSides,
-     [](const Values& x) -> Limits {
-       return {{x[0], kCz}, {x[1], kCz}, {x[2], kCz}, {x[0] * x[1] * x[2], kCz}};
-     },
-     [](const Values& x, const UnitTexts& t, NumberWriter& n, DrawSteps& s) {
-       s.Line("V = a * b * c");
-       s.Line(Concat({"V = ", S(n, x[0]), t.u, " * ", S(n, x[1]), t.u, " * ", S(n, x[2]), t.u}));
-       s.Superscript("3");
-       s.Line("V = ", n.Result(x[0] * x[1] * x[2]), t.U);
-     }},
-    {Cylinder,
-     [](const Values& x) -> Limits {
-       return {{x[0], kCz}, {x[1], kCz}, {x[2], kCz}, {6.28 * x[0] * (x[0] + x[2]), kCz}};
-     },
-     [](const Values& x, const UnitTexts& t, NumberWriter& n, DrawSteps& s) {
-       const double r = x[0], d = x[1], v = x[2];
-       if (x.Given(0)) {
-         s.Line("S = 2 * PI * r * (r + v)");
-         s.Line("S = 2 * 3,14 * " + S(n, r) + t.u + " * (" + S(n, r) + t.u + " + " + S(n, v) +
-                t.u + ")");
-         s.Line("S = 2 * 3,14 * " + S(n, r) + t.u + " * " + S(n, r + v) + t.u);
-         s.Line(Concat({"S = ", S(n, 6.28 * r), t.u, " * ", S(n, r + v), t.u}));
-         s.Line("S = ", n.Result(6.28 * r * (r + v)), t.U);
-       } else {
-         s.Line("S = |2 * PI * d * v + PI * d^||2|");
-         s.Line("S = |2 * 3,14 * " + S(n, d) + t.u + " * " + S(n, v) + t.u + " + 3,14 * " +
-                S(n, d) + "^" + t.u + "||2|");
-         s.Line(Concat({"S = |", S(n, 6.28 * d * v), t.u, " + ", S(n, 3.14 * d * d), t.u, "||2|"}));
-         s.Line(Concat({"S = |", S(n, 6.28 * d * v + 3.14 * d * d), t.u, "||2|"}));
-         s.Line("S = ", n.Result(0.5 * (6.28 * d * v + 3.14 * d * d)), t.U);
-       }
-     }},
-    {Cylinder,
-     [](const Values& x) -> Limits {
-       Limits limits = {{x[0], kCz}, {x[1], kCz}, {x[2], kCz}, {6.28 * x[0] * (x[0] + x[2]), kCz}};
-       if (!x.Given(0)) limits.push_back({3.14 * x[1] * x[1] * 0.25, kSk});
-       return limits;
-     },
-     [](const Values& x, const UnitTexts& t, NumberWriter& n, DrawSteps& s) {
-       const double r = x[0], d = x[1], v = x[2];
-       if (x.Given(0)) {
-         s.Line("V = PI * r^ * v");
-         s.Line("V = 3,14 * " + S(n, r) + "^" + t.u + " * " + S(n, v) + t.u);
-         s.Line(Concat({"V = 3.14 * ", S(n, r * r), t.u, " * ", S(n, v), t.u}));
-         s.Superscript("3");
-         s.Line("V = ", n.Result(3.14 * r * r * v), t.U);
-       } else {
-         s.Line("V = |PI * d^||4| * v");
-         s.Line("V = |3,14 * " + S(n, d) + "^" + t.u + "||4| * " + S(n, v) + t.u);
-         s.Superscript("3");
-         s.Line("V = ", n.Result(3.14 * d * d * 0.25 * v), t.U);
-       }
-     }},
+    {.form = {.title = "Obvod lichoběžníka",
+              .labels = {"strana a", "strana b", "strana c", "strana d", "obvod o"},
+              .result = Result::Length},
+     .presence = Nothing,
+     .limits = [](const Values&) -> Limits { return {}; },
+     .solve =
+         [](const Values& x, const UnitTexts& t, NumberWriter& n, DrawSteps& s) {
+           s.Line("o = a + b + c + d");
+           s.Line(Concat({"o = ", S(n, x[0]), t.u, " + ", S(n, x[1]), t.u, " + ", S(n, x[2]),
+                          t.u, " + ", S(n, x[3]), t.u}));
+           s.Line("o = ", n.Result(x[0] + x[1] + x[2] + x[3]), t.u);
+         }},
+    {.form = {.title = "Obsah lichoběžníka",
+              .labels = {"zakladna z1", "zakladna z2", "výška v", "obsah S"},
+              .result = Result::Area},
+     .presence = Nothing,
+     .limits = [](const Values&) -> Limits { return {}; },
+     .solve =
+         [](const Values& x, const UnitTexts& t, NumberWriter& n, DrawSteps& s) {
+           // The mean of the two bases times the height.
+           const double sum = x[0] + x[1];
+           s.Line("S = |z1 + z2||2| * v");
+           s.Line(Concat(
+               {"S = |", S(n, x[0]), t.u, " + ", S(n, x[1]), t.u, "||2| * ", S(n, x[2]), t.u}));
+           s.Line(Concat({"S = |", S(n, sum), t.u, "||2| * ", S(n, x[2]), t.u}));
+           s.Line(Concat({"S = ", S(n, 0.5 * sum), t.u, " * ", S(n, x[2]), t.u}));
+           s.Line("S = ", n.Result(0.5 * sum * x[2]), t.U);
+         }},
+    {.form = {.title = "Obsah kostky", .labels = {"strana a", "obsah S"}, .result = Result::Area},
+     .presence = Cube,
+     .limits = [](const Values& x) -> Limits { return {{x[0], kCz}, {6 * x[0] * x[0], kCz}}; },
+     .solve =
+         [](const Values& x, const UnitTexts& t, NumberWriter& n, DrawSteps& s) {
+           s.Line("S = 6 * a^");
+           s.Line(Concat({"S = 6 * ", S(n, x[0]), "^", t.u}));
+           s.Line(Concat({"S = 6 * ", S(n, x[0] * x[0]), t.u}));
+           s.Line("S = ", n.Result(6 * x[0] * x[0]), t.U);
+         }},
+    {.form = {.title = "Objem kostky", .labels = {"strana a", "objem V"}, .result = Result::Volume},
+     .presence = Cube,
+     .limits =
+         [](const Values& x) -> Limits { return {{x[0], kCz}, {x[0] * x[0] * x[0], kCz}}; },
+     .solve =
+         [](const Values& x, const UnitTexts& t, NumberWriter& n, DrawSteps& s) {
+           s.Superscript("3");
+           s.Line("V = a^");
+           s.Line(Concat({"V = ", S(n, x[0]), "^", t.u}));
+           s.Line("V = ", n.Result(x[0] * x[0] * x[0]), t.U);
+         }},
+    {.form = {.title = "Obsah hranolu",
+              .labels = {"strana a", "strana b", "strana c", "obsah S"},
+              .result = Result::Area},
+     .presence = PrismSides,
+     .limits =
+         [](const Values& x) -> Limits {
+           return {{x[0], kCz}, {x[1], kCz}, {x[2], kCz},
+                   {2 * (x[0] * x[1] + x[0] * x[2] + x[1] * x[2]), kCz}};
+         },
+     .solve =
+         [](const Values& x, const UnitTexts& t, NumberWriter& n, DrawSteps& s) {
+           const double ab = x[0] * x[1], ac = x[0] * x[2], bc = x[1] * x[2];
+           s.Line("S = 2(ab + ac + bc)");
+           s.Line(Concat({"S = 2(", S(n, x[0]), t.u, " * ", S(n, x[1]), t.u, " + ", S(n, x[0]),
+                          t.u, " * ", S(n, x[2]), t.u, " + ", S(n, x[1]), t.u, " * ",
+                          S(n, x[2]), t.u, ")"}));
+           s.Line(Concat(
+               {"S = 2(", S(n, ab), t.u, " + ", S(n, ac), t.u, " + ", S(n, bc), t.u, ")"}));
+           s.Line(Concat({"S = 2 * ", S(n, ab + ac + bc), t.u}));
+           s.Line("S = ", n.Result(2 * (ab + ac + bc)), t.U);
+         }},
+    {.form = {.title = "Objem hranolu",
+              .labels = {"strana a", "strana b", "strana c", "objem V"},
+              .result = Result::Volume},
+     .presence = PrismSides,
+     .limits =
+         [](const Values& x) -> Limits {
+           return {{x[0], kCz}, {x[1], kCz}, {x[2], kCz}, {x[0] * x[1] * x[2], kCz}};
+         },
+     .solve =
+         [](const Values& x, const UnitTexts& t, NumberWriter& n, DrawSteps& s) {
+           s.Line("V = a * b * c");
+           s.Line(Concat(
+               {"V = ", S(n, x[0]), t.u, " * ", S(n, x[1]), t.u, " * ", S(n, x[2]), t.u}));
+           s.Superscript("3");
+           s.Line("V = ", n.Result(x[0] * x[1] * x[2]), t.U);
+         }},
+    {.form = {.title = "Obsah válce",
+              .labels = {"poloměr r", "průměr d", "výška v", "obsah S"},
+              .result = Result::Area},
+     .presence = Cylinder,
+     .limits =
+         [](const Values& x) -> Limits {
+           return {{x[0], kCz}, {x[1], kCz}, {x[2], kCz}, {2 * kPi * x[0] * (x[0] + x[2]), kCz}};
+         },
+     .solve =
+         [](const Values& x, const UnitTexts& t, NumberWriter& n, DrawSteps& s) {
+           const double r = x[0], d = x[1], v = x[2];
+           if (x.Given(0)) {
+             s.Line("S = 2 * PI * r * (r + v)");
+             s.Line(Concat({"S = 2 * ", kPiInFormula, " * ", S(n, r), t.u, " * (", S(n, r), t.u,
+                            " + ", S(n, v), t.u, ")"}));
+             s.Line(Concat({"S = 2 * ", kPiInFormula, " * ", S(n, r), t.u, " * ", S(n, r + v),
+                            t.u}));
+             s.Line(Concat({"S = ", S(n, 2 * kPi * r), t.u, " * ", S(n, r + v), t.u}));
+             s.Line("S = ", n.Result(2 * kPi * r * (r + v)), t.U);
+           } else {
+             s.Line("S = |2 * PI * d * v + PI * d^||2|");
+             s.Line(Concat({"S = |2 * ", kPiInFormula, " * ", S(n, d), t.u, " * ", S(n, v), t.u,
+                            " + ", kPiInFormula, " * ", S(n, d), "^", t.u, "||2|"}));
+             s.Line(Concat(
+                 {"S = |", S(n, 2 * kPi * d * v), t.u, " + ", S(n, kPi * d * d), t.u, "||2|"}));
+             s.Line(Concat({"S = |", S(n, 2 * kPi * d * v + kPi * d * d), t.u, "||2|"}));
+             s.Line("S = ", n.Result(0.5 * (2 * kPi * d * v + kPi * d * d)), t.U);
+           }
+         }},
+    {.form = {.title = "Objem válce",
+              .labels = {"poloměr r", "průměr d", "výška v", "objem V"},
+              .result = Result::Volume},
+     .presence = Cylinder,
+     .limits =
+         [](const Values& x) -> Limits {
+           Limits limits = {
+               {x[0], kCz}, {x[1], kCz}, {x[2], kCz}, {2 * kPi * x[0] * (x[0] + x[2]), kCz}};
+           if (!x.Given(0)) limits.push_back({kPi * x[1] * x[1] * 0.25, kSk});
+           return limits;
+         },
+     .solve =
+         [](const Values& x, const UnitTexts& t, NumberWriter& n, DrawSteps& s) {
+           const double r = x[0], d = x[1], v = x[2];
+           if (x.Given(0)) {
+             s.Line("V = PI * r^ * v");
+             s.Line(Concat({"V = ", kPiInFormula, " * ", S(n, r), "^", t.u, " * ", S(n, v), t.u}));
+             s.Line(Concat(
+                 {"V = ", kPiAmongNumbers, " * ", S(n, r * r), t.u, " * ", S(n, v), t.u}));
+             s.Superscript("3");
+             s.Line("V = ", n.Result(kPi * r * r * v), t.U);
+           } else {
+             s.Line("V = |PI * d^||4| * v");
+             s.Line(Concat(
+                 {"V = |", kPiInFormula, " * ", S(n, d), "^", t.u, "||4| * ", S(n, v), t.u}));
+             s.Superscript("3");
+             s.Line("V = ", n.Result(kPi * d * d * 0.25 * v), t.U);
+           }
+         }},
     // The surface's last line keeps six places and the plain unit.
-    {Pyramid,
-     [](const Values&) -> Limits { return {}; },
-     [](const Values& x, const UnitTexts& t, NumberWriter& n, DrawSteps& s) {
-       const double a = x[0], side = x[1];
-       s.Line("S = a^ + 2a * s");
-       s.Line(Concat({"S = ", S(n, a), "^", t.u, " + 2 * ", S(n, a), t.u, " * ", S(n, side), t.u}));
-       s.Line(Concat({"S = ", S(n, a * a), t.u, " + ", S(n, 2 * a * side), t.u}));
-       s.Line(Concat({"S = ", S(n, a * a + 2 * a * side), t.u}));
-     }},
-    {Pyramid,
-     [](const Values& x) -> Limits { return {{x[0] * x[0] * x[1] / 3, kSk}}; },
-     [](const Values& x, const UnitTexts& t, NumberWriter& n, DrawSteps& s) {
-       const double a = x[0], v = x[1];
-       s.Line("V = |1||3| * a^ * v");
-       s.Line(Concat({"V = |1||3| * ", S(n, a), "^", t.u, " * ", S(n, v), t.u}));
-       s.Line(Concat({"V = |1||3| * ", S(n, a * a), t.u, " * ", S(n, v), t.u}));
-       s.Line(Concat({"V = |1||3| * ", S(n, a * a * v), t.u}));
-       s.Superscript("3");
-       s.Line("V = ", n.Result(a * a * v / 3), t.U);
-     }},
-    {Cone,
-     [](const Values&) -> Limits { return {}; },
-     [](const Values& x, const UnitTexts& t, NumberWriter& n, DrawSteps& s) {
-       const double r = x[0], d = x[1], side = x[2];
-       if (x.Given(0)) {
-         s.Line("S = pi * r * (r + s)");
-         s.Line(Concat(
-             {"S = 3.14 * ", S(n, r), t.u, " * (", S(n, r), t.u, " + ", S(n, side), t.u, ")"}));
-         s.Line(Concat({"S = 3.14 * ", S(n, r), t.u, " * ", S(n, r + side), t.u}));
-         s.Line(Concat({"S = ", S(n, 3.14 * r * (r + side)), t.u}));
-       } else {
-         s.Line("S = |1||2| * pi * d * s + |pi * d^||4|");
-         s.Line("S = |1||2| * 3.14 * " + S(n, d) + t.u + " * " + S(n, side) + t.u + " + " +
-                "|3,14 * " + S(n, d) + "^" + t.u + "||4|");
-         s.Line(Concat({"S = ", S(n, 0.5 * 3.14 * d * side), t.u, " + ",
-                        S(n, 0.25 * 3.14 * d * d), t.u}));
-         s.Line(Concat({"S = ", S(n, 0.5 * 3.14 * d * side + 0.25 * 3.14 * d * d), t.u}));
-       }
-     }},
-    {Cone,
-     [](const Values& x) -> Limits {
-       if (x.Given(0)) return {{3.14 * x[0] * x[0] * x[2] / 3, kSk}};
-       return {{3.14 * x[1] * x[1] * x[2] / 12, kSk}};
-     },
-     [](const Values& x, const UnitTexts& t, NumberWriter& n, DrawSteps& s) {
-       const double v = x[2];
-       // The radius and the diameter differ only in their names and the
-       // twelfth instead of the third.
-       const bool radius = x.Given(0);
-       const double q = radius ? x[0] : x[1];
-       const std::string name = radius ? "r" : "d";
-       const std::string share = radius ? "|1||3|" : "|1||12|";
-       const double divisor = radius ? 3 : 12;
-       s.Line(Concat({"V = ", share, " * PI * ", name, "^ * v"}));
-       s.Line("V = " + share + " * 3,14 * " + S(n, q) + "^" + t.u + " * " + S(n, v) + t.u);
-       s.Line("V = " + share + " * 3,14 * " + S(n, q * q) + t.u + " * " + S(n, v) + t.u);
-       s.Line(Concat({"V = ", share, " * ", S(n, 3.14 * q * q * v), t.u}));
-       s.Superscript("3");
-       s.Line("V = ", n.Result(3.14 * q * q * v / divisor), t.U);
-     }},
-    {RadiusOrDiameter,
-     [](const Values& x) -> Limits {
-       return {{x[0], kCz}, {x[1], kCz}, {12.56 * x[0] * x[0], kCz}, {3.14 * x[1] * x[1], kCz}};
-     },
-     [](const Values& x, const UnitTexts& t, NumberWriter& n, DrawSteps& s) {
-       if (x.Given(0)) {
-         const double r = x[0];
-         s.Line("S = 4 * PI * r^");
-         s.Line("S = 4 * 3,14 * " + S(n, r) + "^" + t.u);
-         s.Line("S = 4 * 3,14 * " + S(n, r * r) + t.u);
-         s.Line("S = ", n.Result(12.56 * r * r), t.U);
-       } else {
-         const double d = x[1];
-         s.Line("S = PI * d^");
-         s.Line("S = 3,14 * " + S(n, d) + "^" + t.u);
-         s.Line("S = 3,14 * " + S(n, d * d) + t.u);
-         s.Line("S = ", n.Result(3.14 * d * d), t.U);
-       }
-     }},
-    {RadiusOrDiameter,
-     [](const Values& x) -> Limits {
-       return {{x[0], kCz},
-               {x[1], kCz},
-               {3.14 * x[0] * x[0] * x[0], kCz},
-               {3.14 * x[1] * x[1] * x[1] * 0.125, kCz}};
-     },
-     [](const Values& x, const UnitTexts& t, NumberWriter& n, DrawSteps& s) {
-       s.Superscript("3");
-       if (x.Given(0)) {
-         const double r = x[0];
-         s.Line("V = |4||3| * PI * r^");
-         s.Line("V = |4||3| * 3,14 * " + S(n, r) + "^" + t.u);
-         s.Line("V = |4||3| * 3,14 * " + S(n, r * r * r) + t.u);
-         s.Line("V = ", n.Result((4.0 / 3) * 3.14 * r * r * r), t.U);
-       } else {
-         const double half = x[1] / 2;
-         s.Line("V = |4||3| * PI * |d^||2^|");
-         s.Line("V = |4||3| * 3,14 * |" + S(n, x[1]) + "^||2^|" + t.u);
-         s.Line("V = |4||3| * 3,14 * " + S(n, half * half * half) + t.u);
-         s.Line("V = ", n.Result((4.0 / 3) * 3.14 * half * half * half), t.U);
-       }
-     }},
+    {.form = {.title = "Obsah jehlanu",
+              .labels = {"strana a", "výška v", "obsah S"},
+              .result = Result::Area},
+     .presence = Pyramid,
+     .limits = [](const Values&) -> Limits { return {}; },
+     .solve =
+         [](const Values& x, const UnitTexts& t, NumberWriter& n, DrawSteps& s) {
+           const double a = x[0], side = x[1];
+           s.Line("S = a^ + 2a * s");
+           s.Line(Concat(
+               {"S = ", S(n, a), "^", t.u, " + 2 * ", S(n, a), t.u, " * ", S(n, side), t.u}));
+           s.Line(Concat({"S = ", S(n, a * a), t.u, " + ", S(n, 2 * a * side), t.u}));
+           s.Line(Concat({"S = ", S(n, a * a + 2 * a * side), t.u}));
+         }},
+    {.form = {.title = "Objem jehlanu",
+              .labels = {"strana a", "výška v", "objem V"},
+              .result = Result::Volume},
+     .presence = Pyramid,
+     .limits = [](const Values& x) -> Limits { return {{x[0] * x[0] * x[1] / 3, kSk}}; },
+     .solve =
+         [](const Values& x, const UnitTexts& t, NumberWriter& n, DrawSteps& s) {
+           const double a = x[0], v = x[1];
+           s.Line("V = |1||3| * a^ * v");
+           s.Line(Concat({"V = |1||3| * ", S(n, a), "^", t.u, " * ", S(n, v), t.u}));
+           s.Line(Concat({"V = |1||3| * ", S(n, a * a), t.u, " * ", S(n, v), t.u}));
+           s.Line(Concat({"V = |1||3| * ", S(n, a * a * v), t.u}));
+           s.Superscript("3");
+           s.Line("V = ", n.Result(a * a * v / 3), t.U);
+         }},
+    {.form = {.title = "Obsah kužele",
+              .labels = {"poloměr r", "průměr d", "strana s", "obsah S"},
+              .result = Result::Area},
+     .presence = Cone,
+     .limits = [](const Values&) -> Limits { return {}; },
+     .solve =
+         [](const Values& x, const UnitTexts& t, NumberWriter& n, DrawSteps& s) {
+           const double r = x[0], d = x[1], side = x[2];
+           if (x.Given(0)) {
+             s.Line("S = pi * r * (r + s)");
+             s.Line(Concat({"S = ", kPiAmongNumbers, " * ", S(n, r), t.u, " * (", S(n, r), t.u,
+                            " + ", S(n, side), t.u, ")"}));
+             s.Line(Concat(
+                 {"S = ", kPiAmongNumbers, " * ", S(n, r), t.u, " * ", S(n, r + side), t.u}));
+             s.Line(Concat({"S = ", S(n, kPi * r * (r + side)), t.u}));
+           } else {
+             s.Line("S = |1||2| * pi * d * s + |pi * d^||4|");
+             s.Line(Concat({"S = |1||2| * ", kPiAmongNumbers, " * ", S(n, d), t.u, " * ",
+                            S(n, side), t.u, " + |", kPiInFormula, " * ", S(n, d), "^", t.u,
+                            "||4|"}));
+             s.Line(Concat({"S = ", S(n, 0.5 * kPi * d * side), t.u, " + ",
+                            S(n, 0.25 * kPi * d * d), t.u}));
+             s.Line(Concat({"S = ", S(n, 0.5 * kPi * d * side + 0.25 * kPi * d * d), t.u}));
+           }
+         }},
+    {.form = {.title = "Objem kužele",
+              .labels = {"poloměr r", "průměr d", "výška v", "objem V"},
+              .result = Result::Volume},
+     .presence = Cone,
+     .limits =
+         [](const Values& x) -> Limits {
+           if (x.Given(0)) return {{kPi * x[0] * x[0] * x[2] / 3, kSk}};
+           return {{kPi * x[1] * x[1] * x[2] / 12, kSk}};
+         },
+     .solve =
+         [](const Values& x, const UnitTexts& t, NumberWriter& n, DrawSteps& s) {
+           const double v = x[2];
+           // The radius and the diameter differ only in their names and the
+           // twelfth instead of the third.
+           const bool radius = x.Given(0);
+           const double q = radius ? x[0] : x[1];
+           const std::string_view name = radius ? "r" : "d";
+           const std::string_view share = radius ? "|1||3|" : "|1||12|";
+           const double divisor = radius ? 3 : 12;
+           s.Line(Concat({"V = ", share, " * PI * ", name, "^ * v"}));
+           s.Line(Concat({"V = ", share, " * ", kPiInFormula, " * ", S(n, q), "^", t.u, " * ",
+                          S(n, v), t.u}));
+           s.Line(Concat({"V = ", share, " * ", kPiInFormula, " * ", S(n, q * q), t.u, " * ",
+                          S(n, v), t.u}));
+           s.Line(Concat({"V = ", share, " * ", S(n, kPi * q * q * v), t.u}));
+           s.Superscript("3");
+           s.Line("V = ", n.Result(kPi * q * q * v / divisor), t.U);
+         }},
+    {.form = {.title = "Obsah koule",
+              .labels = {"poloměr r", "průměr d", "obsah S"},
+              .result = Result::Area},
+     .presence = RadiusOrDiameter,
+     .limits =
+         [](const Values& x) -> Limits {
+           return {{x[0], kCz},
+                   {x[1], kCz},
+                   {4 * kPi * x[0] * x[0], kCz},
+                   {kPi * x[1] * x[1], kCz}};
+         },
+     .solve =
+         [](const Values& x, const UnitTexts& t, NumberWriter& n, DrawSteps& s) {
+           if (x.Given(0)) {
+             const double r = x[0];
+             s.Line("S = 4 * PI * r^");
+             s.Line(Concat({"S = 4 * ", kPiInFormula, " * ", S(n, r), "^", t.u}));
+             s.Line(Concat({"S = 4 * ", kPiInFormula, " * ", S(n, r * r), t.u}));
+             s.Line("S = ", n.Result(4 * kPi * r * r), t.U);
+           } else {
+             const double d = x[1];
+             s.Line("S = PI * d^");
+             s.Line(Concat({"S = ", kPiInFormula, " * ", S(n, d), "^", t.u}));
+             s.Line(Concat({"S = ", kPiInFormula, " * ", S(n, d * d), t.u}));
+             s.Line("S = ", n.Result(kPi * d * d), t.U);
+           }
+         }},
+    {.form = {.title = "Objem koule",
+              .labels = {"poloměr r", "průměr d", "objem V"},
+              .result = Result::Volume},
+     .presence = RadiusOrDiameter,
+     .limits =
+         [](const Values& x) -> Limits {
+           return {{x[0], kCz},
+                   {x[1], kCz},
+                   {kPi * x[0] * x[0] * x[0], kCz},
+                   {kPi * x[1] * x[1] * x[1] * 0.125, kCz}};
+         },
+     .solve =
+         [](const Values& x, const UnitTexts& t, NumberWriter& n, DrawSteps& s) {
+           s.Superscript("3");
+           if (x.Given(0)) {
+             const double r = x[0];
+             s.Line("V = |4||3| * PI * r^");
+             s.Line(Concat({"V = |4||3| * ", kPiInFormula, " * ", S(n, r), "^", t.u}));
+             s.Line(Concat({"V = |4||3| * ", kPiInFormula, " * ", S(n, r * r * r), t.u}));
+             s.Line("V = ", n.Result((4.0 / 3) * kPi * r * r * r), t.U);
+           } else {
+             const double half = x[1] / 2;
+             s.Line("V = |4||3| * PI * |d^||2^|");
+             s.Line(Concat({"V = |4||3| * ", kPiInFormula, " * |", S(n, x[1]), "^||2^|", t.u}));
+             s.Line(
+                 Concat({"V = |4||3| * ", kPiInFormula, " * ", S(n, half * half * half), t.u}));
+             s.Line("V = ", n.Result((4.0 / 3) * kPi * half * half * half), t.U);
+           }
+         }},
 }};
 
-int ExerciseOf(const FormInputs& in) {
-  return in.mode >= 0 && in.mode < ExerciseCount ? in.mode : 0;
+// The row of an exercise; the first for an index out of range.
+const Row& RowOf(int exercise) {
+  return kExercises[static_cast<std::size_t>(exercise >= 0 && exercise < ExerciseCount ? exercise
+                                                                                     : 0)];
 }
 
 Values ValuesOf(const FormInputs& in, const Exercise& exercise) {
@@ -449,37 +578,39 @@ Values ValuesOf(const FormInputs& in, const Exercise& exercise) {
   return x;
 }
 
-UnitTexts UnitsOf(const FormInputs& in, int exercise) {
-  const int resultRow = ExerciseAt(exercise).Rows() - 1;
+UnitTexts UnitsOf(const FormInputs& in, const Exercise& exercise) {
+  const int resultRow = exercise.Rows() - 1;
   const int unit = in.List(static_cast<std::size_t>(resultRow));
   if (!in.Option(ShowUnits) || !LengthUnits.Has(unit)) return {};
   const std::string u(LengthUnitNames[static_cast<std::size_t>(unit)]);
   // Perimeters are lengths; every other result carries its power.
-  const bool perimeter = exercise % 2 == 0 && exercise < 10;
+  const bool perimeter = exercise.result == Result::Length;
   return {u, perimeter ? u : u + "^"};
 }
 
 // The solution at `places`, or nothing when one of its numbers cannot be
 // written whole.
 std::optional<DrawSteps> Compose(const FormInputs& in, int places) {
-  const int exercise = ExerciseOf(in);
-  const Entry& entry = kCatalogue[static_cast<std::size_t>(exercise)];
+  const Row& row = RowOf(in.mode);
   NumberWriter n(places);
   DrawSteps steps;
   steps.Origin(kOriginLeft, kOriginTop);
-  entry.solve(ValuesOf(in, ExerciseAt(exercise)), UnitsOf(in, exercise), n, steps);
+  row.solve(ValuesOf(in, row.form), UnitsOf(in, row.form), n, steps);
   if (!n.AllWhole()) return std::nullopt;
   return steps;
 }
 
 }  // namespace
 
+const Exercise& ExerciseAt(int index) {
+  return RowOf(index).form;
+}
+
 Verdict Check(const FormInputs& in) {
-  const int exercise = ExerciseOf(in);
-  const Entry& entry = kCatalogue[static_cast<std::size_t>(exercise)];
-  const Values x = ValuesOf(in, ExerciseAt(exercise));
-  if (const auto missing = entry.presence(x)) return {ErrorRefusal(*missing), 0};
-  for (const auto& [value, message] : entry.limits(x)) {
+  const Row& row = RowOf(in.mode);
+  const Values x = ValuesOf(in, row.form);
+  if (const auto missing = row.presence(x)) return {ErrorRefusal(*missing), 0};
+  for (const auto& [value, message] : row.limits(x)) {
     if (TooBig(value)) return {ErrorRefusal(message), 0};
   }
   // Whatever the limits leave out, no number is shown cut or as "inf".
@@ -489,7 +620,7 @@ Verdict Check(const FormInputs& in) {
 }
 
 DrawSteps Draw(const FormInputs& in, int, int places) {
-  const std::optional<DrawSteps> steps = Compose(in, places < 0 ? 0 : places > 6 ? 6 : places);
+  const std::optional<DrawSteps> steps = Compose(in, std::clamp(places, 0, MostPlaces));
   return steps ? *steps : DrawSteps();
 }
 

@@ -28,6 +28,9 @@ inline constexpr std::array<KeyField, RowCount> FieldKeys = {
 // The show-units box is the form's only option.
 inline constexpr int ShowUnits = 0;
 
+// Every unit list's entry before the pupil chooses one.
+inline constexpr int DefaultUnit = Metres;
+
 inline constexpr std::array<std::string_view, 4> AreaUnitNames = {"mm2", "cm2", "dm2", "m2"};
 inline constexpr std::array<std::string_view, 4> VolumeUnitNames = {"mm3", "cm3", "dm3", "m3"};
 

@@ -26,6 +26,8 @@ inline constexpr std::array<KeyField, 5> FieldKeys = {
 
 inline constexpr std::array<std::string_view, 3> HeatUnitNames = {"J", "KJ", "MJ"};
 inline constexpr std::array<std::string_view, 3> MassUnitNames = {"g", "kg", "t"};
+// The mass list's entry before the pupil chooses one: "t".
+inline constexpr int DefaultMassUnit = 2;
 inline constexpr std::array<std::string_view, 2> TemperatureUnitNames = {"*C", "*K"};
 
 inline constexpr std::string_view BigNumbersMessage = "Zadali ste velké číslá. Zadajte menšie.";

@@ -8,8 +8,8 @@
 //   refused CAPTION TEXT          for each message box shown
 //   origin X Y                    whenever the column origin is set
 //   superscript TEXT              whenever the superscript text is set
-//   line MARKUP                   for every mark-up line handed to the painter
-// and with --layout, after each line, its drawing items:
+//   line MARKUP                   for every mark-up line of the solution
+// and with --layout, after each line, the drawing items the window paints:
 //   text X Y main|small TEXT, root X Y W, bar X1 Y X2
 // With --text, instead of the steps, the solution as the clipboard takes it:
 //   copy TEXT                     for every drawn line
@@ -59,79 +59,76 @@ void PrintFields(std::initializer_list<std::string> fields) {
   std::fputs(line.c_str(), stdout);
 }
 
-class LayoutPrinter : public FormulaTarget {
- public:
-  void Draw(const FormulaLayout& layout) override {
-    for (const auto* items : {&layout.texts, &layout.superscripts}) {
-      for (const TextItem& t : *items) {
-        PrintFields({"text", std::to_string(t.x), std::to_string(t.y),
-                     t.size == TextSize::Main ? "main" : "small", t.text});
-      }
+void PrintSketch(const SketchItem& item) {
+  const auto box = [&item] {
+    return std::to_string(item.box.left) + " " + std::to_string(item.box.top) + " " +
+           std::to_string(item.box.right) + " " + std::to_string(item.box.bottom);
+  };
+  const auto point = [](Point p) { return std::to_string(p.x) + " " + std::to_string(p.y); };
+  switch (item.kind) {
+    case SketchItem::Kind::Polyline: {
+      std::string corners;
+      for (const Point& p : item.points) corners += (corners.empty() ? "" : ", ") + point(p);
+      PrintFields({"polyline", corners});
+      break;
     }
-    for (const RootSign& r : layout.roots) {
-      PrintFields({"root", std::to_string(r.x), std::to_string(r.y), std::to_string(r.w)});
-    }
-    for (const FractionBar& b : layout.bars) {
-      PrintFields({"bar", std::to_string(b.x1), std::to_string(b.y), std::to_string(b.x2)});
-    }
-    for (const SketchItem& item : layout.sketches) PrintSketch(item);
+    case SketchItem::Kind::Arc:
+      PrintFields({"arc", box(), point(item.from), point(item.to)});
+      break;
+    case SketchItem::Kind::Ellipse:
+      PrintFields({"ellipse", box()});
+      break;
+    case SketchItem::Kind::Label:
+      PrintFields({"label", point(item.at), item.text});
+      break;
   }
+}
 
- private:
-  static void PrintSketch(const SketchItem& item) {
-    const auto box = [&item] {
-      return std::to_string(item.box.left) + " " + std::to_string(item.box.top) + " " +
-             std::to_string(item.box.right) + " " + std::to_string(item.box.bottom);
-    };
-    const auto point = [](Point p) { return std::to_string(p.x) + " " + std::to_string(p.y); };
-    switch (item.kind) {
-      case SketchItem::Kind::Polyline: {
-        std::string corners;
-        for (const Point& p : item.points) corners += (corners.empty() ? "" : ", ") + point(p);
-        PrintFields({"polyline", corners});
-        break;
-      }
-      case SketchItem::Kind::Arc:
-        PrintFields({"arc", box(), point(item.from), point(item.to)});
-        break;
-      case SketchItem::Kind::Ellipse:
-        PrintFields({"ellipse", box()});
-        break;
-      case SketchItem::Kind::Label:
-        PrintFields({"label", point(item.at), item.text});
-        break;
+// The items of one display list in the order a target draws them.
+void PrintLayout(const FormulaLayout& layout) {
+  for (const auto* items : {&layout.texts, &layout.superscripts}) {
+    for (const TextItem& t : *items) {
+      PrintFields({"text", std::to_string(t.x), std::to_string(t.y),
+                   t.size == TextSize::Main ? "main" : "small", t.text});
     }
   }
-};
+  for (const RootSign& r : layout.roots) {
+    PrintFields({"root", std::to_string(r.x), std::to_string(r.y), std::to_string(r.w)});
+  }
+  for (const FractionBar& b : layout.bars) {
+    PrintFields({"bar", std::to_string(b.x1), std::to_string(b.y), std::to_string(b.x2)});
+  }
+  for (const SketchItem& item : layout.sketches) PrintSketch(item);
+}
 
 int PrintRefusal(const Refusal& refusal) {
   PrintFields({"refused", refusal.caption, refusal.text});
   return kRefused;
 }
 
-int PrintSteps(const DrawSteps& steps, const FormulaProfile& profile, bool withLayout) {
-  LayoutPrinter printer;
-  FormulaPainter painter(printer, profile, 0, 0);
-  for (const DrawStep& step : steps.Steps()) {
+// The steps of the solution as the window keeps it and, with its layout,
+// the display list the window paints for each line and figure piece: the
+// layouts follow the steps one for one.
+int PrintSolution(const Solution& solution, bool withLayout) {
+  std::size_t next = 0;
+  const auto printNextLayout = [&] {
+    if (withLayout && next < solution.layouts.size()) PrintLayout(solution.layouts[next]);
+    ++next;
+  };
+  for (const DrawStep& step : solution.steps.Steps()) {
     switch (step.kind) {
       case DrawStep::Kind::Origin:
         PrintFields({"origin", std::to_string(step.x), std::to_string(step.y)});
-        painter.SetOrigin(step.x, step.y);
         break;
       case DrawStep::Kind::Superscript:
         PrintFields({"superscript", step.text});
-        painter.SetSuperscript(step.text);
         break;
       case DrawStep::Kind::Line:
         PrintFields({"line", step.text});
-        if (withLayout) painter.DrawFormula(step.text);
+        printNextLayout();
         break;
       case DrawStep::Kind::Sketch:
-        if (withLayout) {
-          FormulaLayout figure;
-          figure.sketches.push_back(step.sketch);
-          printer.Draw(figure);
-        }
+        printNextLayout();
         break;
     }
   }
@@ -180,11 +177,11 @@ const std::vector<Program>& Programs() {
         {"t2", {K::Text, 1}},
         {"t3", {K::Text, 2}},
         {"t4", {K::Text, 3}},
-        {"u1", {K::List, 0, Metres}},
-        {"u2", {K::List, 1, Metres}},
-        {"u3", {K::List, 2, Metres}},
-        {"u4", {K::List, 3, Metres}},
-        {"u5", {K::List, 4, Metres}},
+        {"u1", {K::List, 0, rezeze::DefaultUnit}},
+        {"u2", {K::List, 1, rezeze::DefaultUnit}},
+        {"u3", {K::List, 2, rezeze::DefaultUnit}},
+        {"u4", {K::List, 3, rezeze::DefaultUnit}},
+        {"u5", {K::List, 4, rezeze::DefaultUnit}},
         {"units", {K::Option, rezeze::ShowUnits, 1}}},
        rezeze::ExerciseCount},
       {"dromika",
@@ -220,7 +217,7 @@ const std::vector<Program>& Programs() {
         {"t0", {K::Text, zeraz::Start}},
         {"t1", {K::Text, zeraz::End}},
         {"uT", {K::List, zeraz::HeatUnit}},
-        {"um", {K::List, zeraz::MassUnit, 2}},
+        {"um", {K::List, zeraz::MassUnit, zeraz::DefaultMassUnit}},
         {"ut0", {K::List, zeraz::StartUnit}},
         {"ut1", {K::List, zeraz::EndUnit}},
         {"units", {K::Option, zeraz::ShowUnits, 1}}}},
@@ -301,7 +298,7 @@ int Run(const Program& program, const std::map<std::string, std::string>& values
     for (const std::string& line : SolutionText(solution.layouts)) PrintFields({"copy", line});
     return kAccepted;
   }
-  return PrintSteps(solution.steps, core.profile, output == Output::Layout);
+  return PrintSolution(solution, output == Output::Layout);
 }
 
 // An argument as the messages quote it: malformed UTF-8 replaced, so that

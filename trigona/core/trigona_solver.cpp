@@ -96,18 +96,18 @@ DrawSteps DrawRightTriangleSolution(SolutionState state, const SideTexts& sides,
   const std::string op = leg ? " - " : " + ";
   const double square = leg ? p * p - q * q : p * p + q * q;
 
-  std::string second = RoundValue(q, 6);
+  std::string second = RoundValue(q, FixedPlaces);
   if (q < 0) second = "(" + second + ")";
-  const std::string squares = RoundValue(p * p, 6) + u + op + RoundValue(q * q, 6) + u;
+  const std::string squares = RoundValue(p * p, FixedPlaces) + u + op + RoundValue(q * q, FixedPlaces) + u;
 
   steps.Line(state == SideA   ? "a^ = c^ - b^"
              : state == SideB ? "b^ = c^ - a^"
                               : "c^ = a^ + b^");
-  steps.Line(Concat({x, "^ = ", RoundValue(p, 6), "^", u, op, second, "^", u}));
+  steps.Line(Concat({x, "^ = ", RoundValue(p, FixedPlaces), "^", u, op, second, "^", u}));
   steps.Line(Concat({x, "^ = ", squares}));
   steps.Line(Concat({x, " = @", squares, "@"}));
   // The sum is written as computed; only a difference is rounded up.
-  steps.Line(Concat({x, " = @", RoundValue(square, leg ? 6 : 20), u, "@"}));
+  steps.Line(Concat({x, " = @", RoundValue(square, leg ? FixedPlaces : 20), u, "@"}));
   steps.Line(x + " = ", PlacesNumber{std::sqrt(square), places}, u);
   return steps;
 }
