@@ -56,9 +56,7 @@ TEST_F(MernikaTest, ConvertsRefillsAndRefuses) {
   EXPECT_GT(Ink(kLine), 150);
 
   program->SetText(value, "");
-  const auto box = program->ClickForMessageBox(compute);
-  ASSERT_TRUE(box.has_value());
-  EXPECT_EQ(box->text, "Nezadali ste žiadnu hodnotu.");
+  ASSERT_TRUE(Refuses(compute, "Nezadali ste žiadnu hodnotu."));
 }
 
 }  // namespace

@@ -47,6 +47,18 @@ class CalculatorTest : public ::testing::Test {
     return ReadClipboard();
   }
 
+  // Presses OK and takes the message box it brings up, closing it: a
+  // success when the box has this caption and text.
+  ::testing::AssertionResult Refuses(HWND compute, const std::string& text,
+                                     const std::string& caption = "Chyba") {
+    const std::optional<MessageBoxInfo> box = program->ClickForMessageBox(compute);
+    if (!box) return ::testing::AssertionFailure() << "no message box";
+    if (box->caption != caption || box->text != text) {
+      return ::testing::AssertionFailure() << "the box " << box->caption << ": " << box->text;
+    }
+    return ::testing::AssertionSuccess();
+  }
+
   // Puts a digit in place of the last one of the rounding field, as typed.
   void TypePlaces(HWND rounding, UINT digit) {
     program->Focus(rounding);

@@ -36,9 +36,7 @@ TEST_F(ZazozarozovuzTest, CountsTheStoredOptionAndRefusesMissingValues) {
 
   program->SetText(n, "");
   program->SetText(k, "");
-  const auto box = program->ClickForMessageBox(compute);
-  ASSERT_TRUE(box.has_value());
-  EXPECT_EQ(box->text, "Zadejte hodnotu n a hodnotu k.");
+  ASSERT_TRUE(Refuses(compute, "Zadejte hodnotu n a hodnotu k."));
   EXPECT_EQ(Ink(kLine), 0);
 
   ASSERT_TRUE(Ended());
