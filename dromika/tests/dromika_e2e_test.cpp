@@ -2,25 +2,21 @@
 // the preferences it keeps.
 #include <gtest/gtest.h>
 
-#include <memory>
 #include <string>
 
-#include "driver.h"
+#include "calculator_test.h"
 
 namespace prolexa::e2e {
 namespace {
 
-const std::string kKey = "Software\\Tolvek\\Prolexa\\Dromika";
 constexpr RECT kSolution{11, 230, 760, 550};
 
-class DromikaTest : public ::testing::Test {
+class DromikaTest : public CalculatorTest {
  protected:
-  void SetUp() override { DeleteKey(kKey); }
-  void TearDown() override { DeleteKey(kKey); }
+  DromikaTest() : CalculatorTest(L"Dromika", "Dromika") {}
 
   void Start() {
-    program = std::make_unique<Program>(ProgramFolder() + L"\\Dromika.exe", L"Tolvek-00-Dromika");
-    ASSERT_TRUE(program->Started());
+    CalculatorTest::Start();
     // The first field made; where the catch-up shows, the speeds stand there.
     distance = program->ControlOfClass(L"Edit");
     kind = program->Control(L"ComboBox", 10, 75);
@@ -30,9 +26,8 @@ class DromikaTest : public ::testing::Test {
 
   // The fields of the speeds and times stand where the kind puts them.
   HWND Field(int x, int y) const { return program->Control(L"Edit", x, y); }
-  int Ink() const { return program->CountPixels(kSolution).dark; }
+  int Ink() const { return CalculatorTest::Ink(kSolution); }
 
-  std::unique_ptr<Program> program;
   HWND distance = nullptr, kind = nullptr, compute = nullptr;
 };
 
@@ -55,30 +50,25 @@ TEST_F(DromikaTest, MeetsCatchesUpAndWarns) {
   EXPECT_EQ(program->Text(v1), "");
   program->Type(v1, "4");
   program->Type(v2, "6");
-  auto box = program->ClickForMessageBox(compute);
-  ASSERT_TRUE(box.has_value());
-  EXPECT_EQ(box->caption, "Upozornenie");
-  EXPECT_EQ(box->text, "Tyto tělesa se nikdy nestřetnou.");
+  ASSERT_TRUE(Refuses(compute, "Tyto tělesa se nikdy nestřetnou.", "Upozornenie"));
   program->Type(t1, "10");
   EXPECT_FALSE(program->ClickForMessageBox(compute, 300).has_value());
   EXPECT_GT(Ink(), 400);
 }
 
 TEST_F(DromikaTest, StartsOnTheStoredKindAndWritesOnlyItsChoices) {
-  WriteDword(kKey, "cmb6", 1);
-  WriteDword(kKey, "cmb4", 2);
-  WriteDword(kKey, "cmb1", 7);  // outside the list: m/s
+  Store("cmb6", 1);
+  Store("cmb4", 2);
+  Store("cmb1", 7);  // outside the list: m/s
   Start();
   EXPECT_FALSE(IsWindowVisible(distance));
   EXPECT_EQ(program->FocusedControl(), Field(70, 107));
   EXPECT_EQ(program->Text(program->Control(L"ComboBox", 174, 134)), "hod");
   EXPECT_EQ(program->Text(program->Control(L"ComboBox", 481, 161)), "m/s");
-  DWORD exitCode = 1;
-  ASSERT_TRUE(program->Close(&exitCode));
-  EXPECT_EQ(exitCode, 0u);
-  EXPECT_EQ(ReadDword(kKey, "checked").value_or(99), 1u);
-  EXPECT_EQ(ReadDword(kKey, "round").value_or(99), 2u);
-  EXPECT_EQ(ReadDword(kKey, "cmb1").value_or(99), 7u) << "the lists are never written";
+  ASSERT_TRUE(Ended());
+  EXPECT_EQ(Stored("checked").value_or(99), 1u);
+  EXPECT_EQ(Stored("round").value_or(99), 2u);
+  EXPECT_EQ(Stored("cmb1").value_or(99), 7u) << "the lists are never written";
 }
 
 }  // namespace

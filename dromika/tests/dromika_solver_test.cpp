@@ -5,8 +5,12 @@
 #include <string>
 #include <vector>
 
+#include "written_steps.h"
+
 namespace prolexa::dromika {
 namespace {
+
+using test::WrittenWithOrigins;
 
 constexpr int m = 0, km = 1, sek = 0, hod = 2;
 
@@ -19,16 +23,6 @@ FormInputs Form(int kind, const Typed& t, std::vector<int> units = {km, km, km, 
                 bool showUnits = true) {
   units.push_back(kind);
   return {{t.s, t.v1, t.v2, t.t1, t.t2}, units, {showUnits}, kind};
-}
-
-std::vector<std::string> Written(const DrawSteps& steps) {
-  std::vector<std::string> out;
-  for (const DrawStep& step : steps.Steps()) {
-    out.push_back(step.kind == DrawStep::Kind::Origin
-                      ? "@" + std::to_string(step.x) + "," + std::to_string(step.y)
-                      : step.text);
-  }
-  return out;
 }
 
 TEST(Dromika, DrawsEachCase) {
@@ -78,7 +72,7 @@ TEST(Dromika, DrawsEachCase) {
     SCOPED_TRACE(c.why);
     const Verdict verdict = Compute(Core, c.form);
     ASSERT_TRUE(verdict.Accepted()) << verdict.refusal->text;
-    EXPECT_EQ(Written(Draw(c.form, verdict.state, 0)), c.lines);
+    EXPECT_EQ(WrittenWithOrigins(Draw(c.form, verdict.state, 0)), c.lines);
   }
 }
 
@@ -142,12 +136,13 @@ TEST(Dromika, RefusesAndWarnsInOrder) {
   }
   // The same situation as the first body's whole distance, for the second
   // body: accepted, they meet at once.
-  EXPECT_EQ(Written(Draw(Form(Meeting, {"100", "10", "50", "", "2"}), 0, 0))[7], "t = 0h");
+  EXPECT_EQ(WrittenWithOrigins(Draw(Form(Meeting, {"100", "10", "50", "", "2"}), 0, 0))[7],
+            "t = 0h");
   // A body that stands still is reached: the other's part reads a millionth
   // longer than the whole way only through the time's last written place.
   const FormInputs still = Form(Meeting, {"20", "3", "0"});
   ASSERT_TRUE(Compute(Core, still).Accepted());
-  EXPECT_EQ(Written(Draw(still, 0, 0))[9], "s1 = 20.000001km");
+  EXPECT_EQ(WrittenWithOrigins(Draw(still, 0, 0))[9], "s1 = 20.000001km");
 }
 
 }  // namespace

@@ -3,16 +3,14 @@
 // registry.
 #include <gtest/gtest.h>
 
-#include <memory>
 #include <string>
 #include <vector>
 
-#include "driver.h"
+#include "calculator_test.h"
 
 namespace prolexa::e2e {
 namespace {
 
-const std::string kKey = "Software\\Tolvek\\Prolexa\\Radixa";
 // The roots (their last lines stand on the footer band; the maker's address
 // at its right is left out) and the discriminant block.
 constexpr RECT kRootsArea{11, 175, 660, 540};
@@ -23,14 +21,12 @@ struct Ui {
   HWND a, b, c, rounding, compute, clear, teach, places;
 };
 
-class RadixaTest : public ::testing::Test {
+class RadixaTest : public CalculatorTest {
  protected:
-  void SetUp() override { DeleteKey(kKey); }
-  void TearDown() override { DeleteKey(kKey); }
+  RadixaTest() : CalculatorTest(L"Radixa", "Radixa") {}
 
   void Start() {
-    program = std::make_unique<Program>(ProgramFolder() + L"\\Radixa.exe", L"Tolvek-00-Radixa");
-    ASSERT_TRUE(program->Started());
+    CalculatorTest::Start();
     ui = {program->Control(L"Edit", 78, 77),    program->Control(L"Edit", 78, 104),
           program->Control(L"Edit", 78, 131),   program->Control(L"Edit", 233, 127),
           program->Control(L"Button", 150, 90), program->Control(L"Button", 231, 90),
@@ -64,9 +60,6 @@ class RadixaTest : public ::testing::Test {
     TypeCoefficient(ui.c, c);
   }
 
-  int Ink(const RECT& area) const { return program->CountPixels(area).dark; }
-
-  std::unique_ptr<Program> program;
   Ui ui{};
   unsigned long long emptyRoots = 0;
   int bandInk = 0;
@@ -96,14 +89,13 @@ TEST_F(RadixaTest, TheCopiedPictureShowsTheFieldsInItsBox) {
   Start();
   Enter("1", "2", "5");
   program->Click(ui.compute);
-  SendMessageW(program->Main(), WM_COPY, 0, 0);
   // Both areas' box reaches over the fields and buttons beside the
   // discriminant: the picture shows them as the window does.
   RECT client{}, box{};
   GetClientRect(program->Main(), &client);
   const RECT areas{kRootsArea.left, kDiscriminantArea.top, client.right, kRootsArea.bottom};
   IntersectRect(&box, &areas, &client);
-  const std::vector<COLORREF> copied = ReadClipboard().pixels;
+  const std::vector<COLORREF> copied = Copy().pixels;
   EXPECT_GE(SameShare(copied, program->Pixels(box)), 0.99);
   // Their texts in ink, as many dark pixels as the window shows there.
   const RECT fields{box.left, box.top, kDiscriminantArea.left, kRootsArea.top};
@@ -138,10 +130,7 @@ TEST_F(RadixaTest, EveryRefusalShowsItsMessageAndLeavesTheAreasEmpty) {
     ASSERT_GT(RootsInk(), 0);
 
     Enter(c.a, c.b, c.c);
-    const auto box = program->ClickForMessageBox(ui.compute);
-    ASSERT_TRUE(box.has_value());
-    EXPECT_EQ(box->caption, "Chyba");
-    EXPECT_EQ(box->text, c.message);
+    ASSERT_TRUE(Refuses(ui.compute, c.message));
     EXPECT_TRUE(RootsEmpty());
     EXPECT_EQ(Ink(kDiscriminantArea), 0);
     EXPECT_EQ(program->Text(ui.b), c.b);
@@ -178,39 +167,16 @@ TEST_F(RadixaTest, CoefficientFieldsHoldElevenCharacters) {
   EXPECT_EQ(program->Text(ui.a), "12345678901");
 }
 
-TEST_F(RadixaTest, ANewRoundingShowsAtOnce) {
-  Start();
-  Enter("1", "0", "-2");  // the roots are plus and minus the root of 2
-  program->Click(ui.compute);
-  const unsigned long long twoPlaces = program->PixelHash(kRootsArea);
-  program->Focus(ui.rounding);
-  program->PressKey(ui.rounding, VK_END);
-  program->PressKey(ui.rounding, VK_BACK);
-  program->Type(ui.rounding, "5");
-  EXPECT_EQ(program->Text(ui.places), "míst");
-  const unsigned long long fivePlaces = program->PixelHash(kRootsArea);
-  EXPECT_NE(fivePlaces, twoPlaces);
-  program->Invalidate();
-  EXPECT_EQ(program->PixelHash(kRootsArea), fivePlaces) << "what a repaint draws";
-}
-
-TEST_F(RadixaTest, RoundingFieldDropsEightAndTheRoundingSurvivesARestart) {
+TEST_F(RadixaTest, TheRoundingSurvivesARestart) {
   Start();
   EXPECT_EQ(program->Text(ui.rounding), "2");
-  program->Focus(ui.rounding);
-  program->PressKey(ui.rounding, VK_END);
-  program->PressKey(ui.rounding, VK_BACK);
-  program->Type(ui.rounding, "8");
-  EXPECT_EQ(program->Text(ui.rounding), "");
-  program->Type(ui.rounding, "3");
-  const HWND spinner = program->ControlOfClass(L"msctls_updown32");
+  TypePlaces(ui.rounding, '3');
+  const HWND spinner = Spinner();
   ASSERT_NE(spinner, nullptr);
   program->ClickSpinner(spinner, true);
   EXPECT_EQ(program->Text(ui.rounding), "4");
-  DWORD exitCode = 1;
-  ASSERT_TRUE(program->Close(&exitCode));
-  EXPECT_EQ(exitCode, 0u);
-  EXPECT_EQ(ReadDword(kKey, "round").value_or(99), 4u);
+  ASSERT_TRUE(Ended());
+  EXPECT_EQ(Stored("round").value_or(99), 4u);
 
   Start();
   EXPECT_EQ(program->Text(ui.rounding), "4");
@@ -239,22 +205,6 @@ TEST_F(RadixaTest, TheTeachingDialogExplainsTheEquation) {
   }
   EXPECT_NE(program->Text(GetDlgItem(*dialog, 117)).find("diskriminant"), std::string::npos);
   EXPECT_TRUE(program->CancelDialog(*dialog));
-}
-
-TEST(RadixaResources, PicturesHaveTheSizesTheWindowDraws) {
-  const std::wstring exe = ProgramFolder() + L"\\Radixa.exe";
-  const struct {
-    int id;
-    LONG width, height;
-  } pictures[] = {{102, 35, 31}, {103, 35, 31}, {104, 1, 65}, {105, 1, 97}};
-  for (const auto& p : pictures) {
-    const std::optional<SIZE> size = BitmapResourceSize(exe, p.id);
-    ASSERT_TRUE(size.has_value()) << p.id;
-    EXPECT_EQ(size->cx, p.width) << p.id;
-    EXPECT_EQ(size->cy, p.height) << p.id;
-  }
-  EXPECT_TRUE(HasResource(exe, 101, RT_GROUP_ICON));
-  EXPECT_TRUE(HasResource(exe, 110, RT_DIALOG));
 }
 
 }  // namespace

@@ -7,21 +7,12 @@
 #include <vector>
 
 #include "formula.h"
+#include "written_steps.h"
 
 namespace prolexa::radixa {
 namespace {
 
-// The steps as the golden tables write them: origins as "origin X Y", lines
-// as they are.
-std::vector<std::string> Written(const DrawSteps& steps) {
-  std::vector<std::string> out;
-  for (const DrawStep& step : steps.Steps()) {
-    out.push_back(step.kind == DrawStep::Kind::Origin
-                      ? "origin " + std::to_string(step.x) + " " + std::to_string(step.y)
-                      : step.text);
-  }
-  return out;
-}
+using test::WrittenWithOrigins;
 
 struct RefusalCase {
   const char* why;
@@ -127,65 +118,65 @@ struct SolutionCase {
 TEST(DrawQuadraticSolution, WritesTheWorkedSolution) {
   const SolutionCase cases[] = {
       {"two real roots", {"1", "-3", "2"}, 2,
-       {"origin 420 80", "D = b^ - 4ac", "D = -3^ - 4 * 1 * 2", "D = 9 - 8", "D = 1",
-        "origin 12 200", "x1/2 = | -b +- @D@||2a|", "x1 = |3 + @1@||2 * 1|", "x1 = |3 + 1||2|",
-        "x1 = |4||2|", "x1 = 2", "origin 380 265", "x2 = |3 - @1@||2 * 1|", "x2 = |3 - 1||2|",
+       {"@420,80", "D = b^ - 4ac", "D = -3^ - 4 * 1 * 2", "D = 9 - 8", "D = 1",
+        "@12,200", "x1/2 = | -b +- @D@||2a|", "x1 = |3 + @1@||2 * 1|", "x1 = |3 + 1||2|",
+        "x1 = |4||2|", "x1 = 2", "@380,265", "x2 = |3 - @1@||2 * 1|", "x2 = |3 - 1||2|",
         "x2 = |2||2|", "x2 = 1"}},
       {"a double root", {"1", "2", "1"}, 2,
-       {"origin 420 80", "D = b^ - 4ac", "D = 2^ - 4 * 1 * 1", "D = 4 - 4", "D = 0",
-        "origin 12 200", "x = | -b ||2a|", "x = |-2||2 * 1|", "x = |-2||2|", "x = -1"}},
+       {"@420,80", "D = b^ - 4ac", "D = 2^ - 4 * 1 * 1", "D = 4 - 4", "D = 0",
+        "@12,200", "x = | -b ||2a|", "x = |-2||2 * 1|", "x = |-2||2|", "x = -1"}},
       {"a double root with a = 2", {"2", "4", "2"}, 2,
-       {"origin 420 80", "D = b^ - 4ac", "D = 4^ - 4 * 2 * 2", "D = 16 - 16", "D = 0",
-        "origin 12 200", "x = | -b ||2a|", "x = |-4||2 * 2|", "x = |-4||4|", "x = -1"}},
+       {"@420,80", "D = b^ - 4ac", "D = 4^ - 4 * 2 * 2", "D = 16 - 16", "D = 0",
+        "@12,200", "x = | -b ||2a|", "x = |-4||2 * 2|", "x = |-4||4|", "x = -1"}},
       {"complex roots, their imaginary parts with i, and the closing sentence", {"1", "2", "5"}, 2,
-       {"origin 420 80", "D = b^ - 4ac", "D = 2^ - 4 * 1 * 5", "D = 4 - 20", "D = -16",
-        "origin 12 200", "x1/2 = | -b +- @-D@||2a|", "x1 = |-2 + @-16@||2 * 1|",
-        "x1 = |-2 + 4i||2|", "x1 = -1 + 2i", "origin 380 265", "x2 = |-2 - @-16@||2 * 1|",
-        "x2 = |-2 - 4i||2|", "x2 = -1 - 2i", "origin 12 430",
-        "Tato rovnica nemá v obore reálnych čísel řešení.", "origin 425 430",
-        "Možné ji vypočítat v obore komplexních", "origin 12 450", "čísel."}},
+       {"@420,80", "D = b^ - 4ac", "D = 2^ - 4 * 1 * 5", "D = 4 - 20", "D = -16",
+        "@12,200", "x1/2 = | -b +- @-D@||2a|", "x1 = |-2 + @-16@||2 * 1|",
+        "x1 = |-2 + 4i||2|", "x1 = -1 + 2i", "@380,265", "x2 = |-2 - @-16@||2 * 1|",
+        "x2 = |-2 - 4i||2|", "x2 = -1 - 2i", "@12,430",
+        "Tato rovnica nemá v obore reálnych čísel řešení.", "@425,430",
+        "Možné ji vypočítat v obore komplexních", "@12,450", "čísel."}},
       {"negative a and c in parentheses, -b = 0 as 0, the imaginary part takes a's sign",
        {"-1", "0", "-4"}, 2,
-       {"origin 420 80", "D = b^ - 4ac", "D = 0^ - 4 * (-1) * (-4)", "D = 0 - 16", "D = -16",
-        "origin 12 200", "x1/2 = | -b +- @-D@||2a|", "x1 = |0 + @-16@||2 * -1|",
-        "x1 = |0 + 4i||-2|", "x1 = 0 - 2i", "origin 380 265", "x2 = |0 - @-16@||2 * -1|",
-        "x2 = |0 - 4i||-2|", "x2 = 0 + 2i", "origin 12 430",
-        "Tato rovnica nemá v obore reálnych čísel řešení.", "origin 425 430",
-        "Možné ji vypočítat v obore komplexních", "origin 12 450", "čísel."}},
+       {"@420,80", "D = b^ - 4ac", "D = 0^ - 4 * (-1) * (-4)", "D = 0 - 16", "D = -16",
+        "@12,200", "x1/2 = | -b +- @-D@||2a|", "x1 = |0 + @-16@||2 * -1|",
+        "x1 = |0 + 4i||-2|", "x1 = 0 - 2i", "@380,265", "x2 = |0 - @-16@||2 * -1|",
+        "x2 = |0 - 4i||-2|", "x2 = 0 + 2i", "@12,430",
+        "Tato rovnica nemá v obore reálnych čísel řešení.", "@425,430",
+        "Možné ji vypočítat v obore komplexních", "@12,450", "čísel."}},
       {"a negative product is subtracted in parentheses", {"1", "1", "-2"}, 2,
-       {"origin 420 80", "D = b^ - 4ac", "D = 1^ - 4 * 1 * (-2)", "D = 1 - (-8)", "D = 9",
-        "origin 12 200", "x1/2 = | -b +- @D@||2a|", "x1 = |-1 + @9@||2 * 1|",
-        "x1 = |-1 + 3||2|", "x1 = |2||2|", "x1 = 1", "origin 380 265", "x2 = |-1 - @9@||2 * 1|",
+       {"@420,80", "D = b^ - 4ac", "D = 1^ - 4 * 1 * (-2)", "D = 1 - (-8)", "D = 9",
+        "@12,200", "x1/2 = | -b +- @D@||2a|", "x1 = |-1 + @9@||2 * 1|",
+        "x1 = |-1 + 3||2|", "x1 = |2||2|", "x1 = 1", "@380,265", "x2 = |-1 - @9@||2 * 1|",
         "x2 = |-1 - 3||2|", "x2 = |-4||2|", "x2 = -2"}},
       {"a discriminant of 4e-7 is 0 in six decimals: the double root",
        {"1", "0", "-0.0000001"}, 2,
-       {"origin 420 80", "D = b^ - 4ac", "D = 0^ - 4 * 1 * 0", "D = 0 - 0", "D = 0",
-        "origin 12 200", "x = | -b ||2a|", "x = |0||2 * 1|", "x = |0||2|", "x = 0"}},
+       {"@420,80", "D = b^ - 4ac", "D = 0^ - 4 * 1 * 0", "D = 0 - 0", "D = 0",
+        "@12,200", "x = | -b ||2a|", "x = |0||2 * 1|", "x = |0||2|", "x = 0"}},
       {"a discriminant of -4e-7 is 0 in six decimals too, written without a sign",
        {"1", "0", "0.0000001"}, 2,
-       {"origin 420 80", "D = b^ - 4ac", "D = 0^ - 4 * 1 * 0.000001", "D = 0 - 0", "D = 0",
-        "origin 12 200", "x = | -b ||2a|", "x = |0||2 * 1|", "x = |0||2|", "x = 0"}},
+       {"@420,80", "D = b^ - 4ac", "D = 0^ - 4 * 1 * 0.000001", "D = 0 - 0", "D = 0",
+        "@12,200", "x = | -b ||2a|", "x = |0||2 * 1|", "x = |0||2|", "x = 0"}},
       {"b typed as -0 is zero: the numerators read 0", {"1", "-0", "-4"}, 2,
-       {"origin 420 80", "D = b^ - 4ac", "D = 0^ - 4 * 1 * (-4)", "D = 0 - (-16)", "D = 16",
-        "origin 12 200", "x1/2 = | -b +- @D@||2a|", "x1 = |0 + @16@||2 * 1|",
-        "x1 = |0 + 4||2|", "x1 = |4||2|", "x1 = 2", "origin 380 265",
+       {"@420,80", "D = b^ - 4ac", "D = 0^ - 4 * 1 * (-4)", "D = 0 - (-16)", "D = 16",
+        "@12,200", "x1/2 = | -b +- @D@||2a|", "x1 = |0 + @16@||2 * 1|",
+        "x1 = |0 + 4||2|", "x1 = |4||2|", "x1 = 2", "@380,265",
         "x2 = |0 - @16@||2 * 1|", "x2 = |0 - 4||2|", "x2 = |-4||2|", "x2 = -2"}},
       {"a negative a with real roots divides by a negative 2a", {"-1", "3", "4"}, 2,
-       {"origin 420 80", "D = b^ - 4ac", "D = 3^ - 4 * (-1) * 4", "D = 9 - (-16)", "D = 25",
-        "origin 12 200", "x1/2 = | -b +- @D@||2a|", "x1 = |-3 + @25@||2 * -1|",
-        "x1 = |-3 + 5||-2|", "x1 = |2||-2|", "x1 = -1", "origin 380 265",
+       {"@420,80", "D = b^ - 4ac", "D = 3^ - 4 * (-1) * 4", "D = 9 - (-16)", "D = 25",
+        "@12,200", "x1/2 = | -b +- @D@||2a|", "x1 = |-3 + @25@||2 * -1|",
+        "x1 = |-3 + 5||-2|", "x1 = |2||-2|", "x1 = -1", "@380,265",
         "x2 = |-3 - @25@||2 * -1|", "x2 = |-3 - 5||-2|", "x2 = |-8||-2|", "x2 = 4"}},
       {"roots rounded up to the places, intermediate values to six", {"1", "-3", "1"}, 0,
-       {"origin 420 80", "D = b^ - 4ac", "D = -3^ - 4 * 1 * 1", "D = 9 - 4", "D = 5",
-        "origin 12 200", "x1/2 = | -b +- @D@||2a|", "x1 = |3 + @5@||2 * 1|",
-        "x1 = |3 + 2.236068||2|", "x1 = |5.236068||2|", "x1 = 3", "origin 380 265",
+       {"@420,80", "D = b^ - 4ac", "D = -3^ - 4 * 1 * 1", "D = 9 - 4", "D = 5",
+        "@12,200", "x1/2 = | -b +- @D@||2a|", "x1 = |3 + @5@||2 * 1|",
+        "x1 = |3 + 2.236068||2|", "x1 = |5.236068||2|", "x1 = 3", "@380,265",
         "x2 = |3 - @5@||2 * 1|", "x2 = |3 - 2.236068||2|", "x2 = |0.763932||2|", "x2 = 1"}},
   };
   for (const SolutionCase& c : cases) {
     SCOPED_TRACE(c.why);
     ASSERT_TRUE(CheckCoefficients(c.texts).valid);
     const DrawSteps steps = DrawQuadraticSolution(c.texts, c.places);
-    EXPECT_EQ(Written(steps), c.steps);
+    EXPECT_EQ(WrittenWithOrigins(steps), c.steps);
     EXPECT_TRUE(StepsFit(steps, Formulas, Core.solutionRight));
   }
 }

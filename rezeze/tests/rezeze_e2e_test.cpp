@@ -2,26 +2,23 @@
 // the exercise switch with its sketch, and the preferences it keeps.
 #include <gtest/gtest.h>
 
-#include <memory>
 #include <string>
 
-#include "driver.h"
+#include "calculator_test.h"
 
 namespace prolexa::e2e {
 namespace {
 
-const std::string kKey = "Software\\Tolvek\\Prolexa\\Rezeze";
 constexpr RECT kSolution{11, 235, 500, 440};
 constexpr RECT kSketch{510, 80, 620, 165};
 
-class RezezeTest : public ::testing::Test {
+// The program file is named Redero.
+class RezezeTest : public CalculatorTest {
  protected:
-  void SetUp() override { DeleteKey(kKey); }
-  void TearDown() override { DeleteKey(kKey); }
+  RezezeTest() : CalculatorTest(L"Redero", "Rezeze") {}
 
   void Start() {
-    program = std::make_unique<Program>(ProgramFolder() + L"\\Redero.exe", L"Tolvek-00-Rezeze");
-    ASSERT_TRUE(program->Started());
+    CalculatorTest::Start();
     row1 = program->Control(L"Edit", 78, 77);
     row3 = program->Control(L"Edit", 78, 131);
     title = program->Control(L"Static", 525, 170);
@@ -30,15 +27,12 @@ class RezezeTest : public ::testing::Test {
     for (HWND control : {row1, row3, title, compute, next}) ASSERT_NE(control, nullptr);
   }
 
-  int Ink(const RECT& area) const { return program->CountPixels(area).dark; }
-
-  std::unique_ptr<Program> program;
   HWND row1 = nullptr, row3 = nullptr, title = nullptr, compute = nullptr, next = nullptr;
 };
 
 TEST_F(RezezeTest, SolvesTheStoredExerciseAndRefusesWhatIsMissing) {
-  WriteDword(kKey, "index", 11);
-  WriteDword(kKey, "cmb0", 0xFFFFFFFF);  // the launcher's empty list: metres
+  Store("index", 11);
+  Store("cmb0", 0xFFFFFFFF);  // the launcher's empty list: metres
   Start();
   EXPECT_EQ(program->Text(title), "Objem kostky");
   EXPECT_EQ(program->Text(program->Control(L"ComboBox", 182, 77)), "m");
@@ -50,15 +44,12 @@ TEST_F(RezezeTest, SolvesTheStoredExerciseAndRefusesWhatIsMissing) {
   EXPECT_GT(Ink(kSolution), 200);
 
   program->SetText(row1, "");
-  const auto box = program->ClickForMessageBox(compute);
-  ASSERT_TRUE(box.has_value());
-  EXPECT_EQ(box->caption, "Chyba");
-  EXPECT_EQ(box->text, "Musíte zadat stranu kostky a.");
+  ASSERT_TRUE(Refuses(compute, "Musíte zadat stranu kostky a."));
   EXPECT_EQ(Ink(kSolution), 0);
 }
 
 TEST_F(RezezeTest, TheSwitchWrapsAndDrawsTheNewSketch) {
-  WriteDword(kKey, "index", 21);
+  Store("index", 21);
   Start();
   EXPECT_EQ(program->Text(title), "Objem koule");
   const unsigned long long sphere = program->PixelHash(kSketch);
@@ -74,20 +65,18 @@ TEST_F(RezezeTest, TheSwitchWrapsAndDrawsTheNewSketch) {
 }
 
 TEST_F(RezezeTest, AStoredExerciseOutOfRangeStartsAtTheFirstAndOnlyChoicesAreWritten) {
-  WriteDword(kKey, "index", 30);
+  Store("index", 30);
   Start();
   EXPECT_EQ(program->Text(title), "Obvod čtverce");
-  const HWND spinner = program->ControlOfClass(L"msctls_updown32");
+  const HWND spinner = Spinner();
   ASSERT_NE(spinner, nullptr);
   program->ClickSpinner(spinner, true);
   program->Click(next);
-  DWORD exitCode = 1;
-  ASSERT_TRUE(program->Close(&exitCode));
-  EXPECT_EQ(exitCode, 0u);
-  EXPECT_EQ(ReadDword(kKey, "round").value_or(99), 3u);
-  EXPECT_EQ(ReadDword(kKey, "checked").value_or(99), 1u);
-  EXPECT_EQ(ReadDword(kKey, "index").value_or(99), 30u) << "the exercise is not stored";
-  EXPECT_FALSE(ReadDword(kKey, "cmb0").has_value());
+  ASSERT_TRUE(Ended());
+  EXPECT_EQ(Stored("round").value_or(99), 3u);
+  EXPECT_EQ(Stored("checked").value_or(99), 1u);
+  EXPECT_EQ(Stored("index").value_or(99), 30u) << "the exercise is not stored";
+  EXPECT_FALSE(Stored("cmb0").has_value());
 }
 
 }  // namespace

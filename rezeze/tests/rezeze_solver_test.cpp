@@ -5,8 +5,12 @@
 #include <string>
 #include <vector>
 
+#include "written_steps.h"
+
 namespace prolexa::rezeze {
 namespace {
+
+using test::Written;
 
 constexpr int mm = 0, cm = 1, m = 3;
 
@@ -17,16 +21,6 @@ FormInputs Form(int exercise, std::vector<std::string> texts, std::vector<int> u
   texts.resize(RowCount);
   units.resize(RowCount, m);
   return {texts, units, {showUnits}, exercise};
-}
-
-// Lines as the golden rows write them, with "^3" for a superscript change.
-std::vector<std::string> Written(const DrawSteps& steps) {
-  std::vector<std::string> out;
-  for (const DrawStep& step : steps.Steps()) {
-    if (step.kind == DrawStep::Kind::Superscript) out.push_back("^" + step.text);
-    if (step.kind == DrawStep::Kind::Line) out.push_back(step.text);
-  }
-  return out;
 }
 
 struct SolutionCase {

@@ -2,28 +2,23 @@
 // after clearing, and the preferences it keeps.
 #include <gtest/gtest.h>
 
-#include <memory>
 #include <string>
 
-#include "driver.h"
+#include "calculator_test.h"
 
 namespace prolexa::e2e {
 namespace {
 
-const std::string kKey = "Software\\Tolvek\\Prolexa\\Zeraz";
 constexpr RECT kSolution{11, 290, 570, 560};
 
-class ZerazTest : public ::testing::Test {
+class ZerazTest : public CalculatorTest {
  protected:
-  void SetUp() override { DeleteKey(kKey); }
-  void TearDown() override { DeleteKey(kKey); }
-  std::unique_ptr<Program> program;
+  ZerazTest() : CalculatorTest(L"Zeraz", "Zeraz") {}
 };
 
 TEST_F(ZerazTest, FindsTheMassOfTheExampleAndAsksForFourValues) {
-  WriteDword(kKey, "round", 9);
-  program = std::make_unique<Program>(ProgramFolder() + L"\\Zeraz.exe", L"Tolvek-00-Zeraz");
-  ASSERT_TRUE(program->Started());
+  Store("round", 9);
+  Start();
   const HWND compute = program->Control(L"Button", 12, 262);
   const HWND clear = program->Control(L"Button", 93, 262);
   const HWND twoBodies = program->Control(L"Button", 300, 70);
@@ -33,20 +28,16 @@ TEST_F(ZerazTest, FindsTheMassOfTheExampleAndAsksForFourValues) {
   EXPECT_EQ(program->Text(program->Control(L"Edit", 323, 264)), "2") << "9 places: the default";
 
   EXPECT_FALSE(program->ClickForMessageBox(compute, 300).has_value());
-  EXPECT_GT(program->CountPixels(kSolution).dark, 300);
+  EXPECT_GT(Ink(kSolution), 300);
 
   program->Click(clear);
-  const auto box = program->ClickForMessageBox(compute);
-  ASSERT_TRUE(box.has_value());
-  EXPECT_EQ(box->caption, "Chyba");
-  EXPECT_EQ(box->text, "Nezadali ste ani jeden údaj. Musíte zadať štyri údaje.");
-  EXPECT_EQ(program->CountPixels(kSolution).dark, 0);
+  ASSERT_TRUE(Refuses(compute, "Nezadali ste ani jeden údaj. Musíte zadať štyri údaje."));
+  EXPECT_EQ(Ink(kSolution), 0);
 
-  DWORD exitCode = 1;
-  ASSERT_TRUE(program->Close(&exitCode));
-  EXPECT_EQ(ReadDword(kKey, "checked").value_or(99), 1u);
-  EXPECT_EQ(ReadDword(kKey, "round").value_or(99), 2u);
-  EXPECT_FALSE(ReadDword(kKey, "cmb1").has_value());
+  ASSERT_TRUE(Ended());
+  EXPECT_EQ(Stored("checked").value_or(99), 1u);
+  EXPECT_EQ(Stored("round").value_or(99), 2u);
+  EXPECT_FALSE(Stored("cmb1").has_value());
 }
 
 }  // namespace

@@ -3,16 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <memory>
 #include <string>
 
-#include "driver.h"
-#include "wide.h"
+#include "calculator_test.h"
 
 namespace prolexa::e2e {
 namespace {
 
-const std::string kKey = "Software\\Tolvek\\Prolexa\\Trigona";
 constexpr RECT kResultArea{11, 220, 370, 395};
 
 struct Ui {
@@ -20,14 +17,12 @@ struct Ui {
       places;
 };
 
-class TrigonaTest : public ::testing::Test {
+class TrigonaTest : public CalculatorTest {
  protected:
-  void SetUp() override { DeleteKey(kKey); }
-  void TearDown() override { DeleteKey(kKey); }
+  TrigonaTest() : CalculatorTest(L"Trigona", "Trigona") {}
 
   void Start() {
-    program = std::make_unique<Program>(ProgramFolder() + L"\\Trigona.exe", L"Tolvek-00-Trigona");
-    ASSERT_TRUE(program->Started());
+    CalculatorTest::Start();
     ui = {program->Control(L"Edit", 78, 77),      program->Control(L"Edit", 78, 104),
           program->Control(L"Edit", 78, 131),     program->Control(L"Edit", 323, 192),
           program->Control(L"ComboBox", 182, 77), program->Control(L"ComboBox", 182, 104),
@@ -49,9 +44,8 @@ class TrigonaTest : public ::testing::Test {
     if (!c.empty()) program->Type(ui.editC, c);
   }
 
-  int InkInResult() const { return program->CountPixels(kResultArea).dark; }
+  int InkInResult() const { return Ink(kResultArea); }
 
-  std::unique_ptr<Program> program;
   Ui ui{};
 };
 
@@ -86,25 +80,10 @@ TEST_F(TrigonaTest, EveryRefusalShowsItsMessageAndLeavesTheAreaEmpty) {
     ASSERT_GT(InkInResult(), 0);
 
     Enter(c.a, c.b, c.c);
-    const auto box = program->ClickForMessageBox(ui.compute);
-    ASSERT_TRUE(box.has_value());
-    EXPECT_EQ(box->caption, "Chyba");
-    EXPECT_EQ(box->text, c.message);
+    ASSERT_TRUE(Refuses(ui.compute, c.message));
     EXPECT_EQ(InkInResult(), 0);
     EXPECT_EQ(program->Text(ui.editA), c.a);  // the inputs stay for correction
   }
-}
-
-TEST_F(TrigonaTest, ClearEmptiesTheEditsAndTheArea) {
-  Start();
-  Enter("3", "4", "");
-  program->Click(ui.compute);
-  ASSERT_GT(InkInResult(), 0);
-  program->Click(ui.clear);
-  EXPECT_EQ(program->Text(ui.editA), "");
-  EXPECT_EQ(program->Text(ui.editB), "");
-  EXPECT_EQ(program->Text(ui.editC), "");
-  EXPECT_EQ(InkInResult(), 0);
 }
 
 TEST_F(TrigonaTest, TheSideFieldsTakeOnlyNumbers) {
@@ -121,10 +100,7 @@ TEST_F(TrigonaTest, TheSideFieldsTakeOnlyNumbers) {
 TEST_F(TrigonaTest, TheRoundingFieldDropsSevenToNine) {
   Start();
   EXPECT_EQ(program->Text(ui.rounding), "2");
-  program->Focus(ui.rounding);
-  program->PressKey(ui.rounding, VK_END);
-  program->PressKey(ui.rounding, VK_BACK);
-  program->Type(ui.rounding, "8");
+  TypePlaces(ui.rounding, '8');
   EXPECT_EQ(program->Text(ui.rounding), "");
   program->Type(ui.rounding, "1");
   EXPECT_EQ(program->Text(ui.rounding), "1");
@@ -133,7 +109,7 @@ TEST_F(TrigonaTest, TheRoundingFieldDropsSevenToNine) {
 
 TEST_F(TrigonaTest, TheSpinnerStopsAtZeroAndSix) {
   Start();
-  const HWND spinner = program->ControlOfClass(L"msctls_updown32");
+  const HWND spinner = Spinner();
   ASSERT_NE(spinner, nullptr);
   for (int i = 0; i < 6; ++i) program->ClickSpinner(spinner, true);
   EXPECT_EQ(program->Text(ui.rounding), "6");
@@ -187,21 +163,6 @@ TEST_F(TrigonaTest, ShowUnitsRedrawsOnlyWhileASolutionIsShown) {
   EXPECT_NE(program->PixelHash(kResultArea), withUnits);
 }
 
-TEST_F(TrigonaTest, AUnitChangedUnderASolutionIsCheckedAgain) {
-  Start();
-  Enter("", "3", "5");
-  program->Click(ui.compute);
-  ASSERT_GT(InkInResult(), 0);
-  // c = 5 dm is shorter than b = 3 m: no triangle to draw any more.
-  program->PressKey(ui.unitC, VK_UP);
-  const auto box = program->WaitMessageBox();
-  ASSERT_TRUE(box.has_value());
-  EXPECT_EQ(box->text, "Toto ne je pravoúhlí trojúhelník.");
-  program->CloseMessageBox(*box);
-  EXPECT_EQ(program->Text(ui.unitC), "dm");
-  EXPECT_EQ(InkInResult(), 0);
-}
-
 TEST_F(TrigonaTest, EditingAfterOkKeepsTheDrawnSolution) {
   Start();
   Enter("", "3", "5");
@@ -220,19 +181,17 @@ TEST_F(TrigonaTest, PreferencesHaveDefaultsAndSurviveARestart) {
   for (HWND unit : {ui.unitA, ui.unitB, ui.unitC}) {
     EXPECT_EQ(SendMessageW(unit, CB_GETCURSEL, 0, 0), 3);
   }
-  EXPECT_FALSE(ReadDword(kKey, "round").has_value());
+  EXPECT_FALSE(Stored("round").has_value());
 
-  const HWND spinner = program->ControlOfClass(L"msctls_updown32");
+  const HWND spinner = Spinner();
   ASSERT_NE(spinner, nullptr);
   program->ClickSpinner(spinner, true);
   program->ClickSpinner(spinner, true);
   EXPECT_EQ(program->Text(ui.rounding), "4");
-  DWORD exitCode = 1;
-  ASSERT_TRUE(program->Close(&exitCode));
-  EXPECT_EQ(exitCode, 0u);
-  EXPECT_EQ(ReadDword(kKey, "round").value_or(99), 4u);
-  EXPECT_EQ(ReadDword(kKey, "checked").value_or(99), 1u);
-  EXPECT_FALSE(ReadDword(kKey, "cmb0").has_value());  // units are the launcher's to write
+  ASSERT_TRUE(Ended());
+  EXPECT_EQ(Stored("round").value_or(99), 4u);
+  EXPECT_EQ(Stored("checked").value_or(99), 1u);
+  EXPECT_FALSE(Stored("cmb0").has_value());  // units are the launcher's to write
 
   Start();
   EXPECT_EQ(program->Text(ui.rounding), "4");
@@ -240,10 +199,10 @@ TEST_F(TrigonaTest, PreferencesHaveDefaultsAndSurviveARestart) {
 }
 
 TEST_F(TrigonaTest, StoredChoicesAreShown) {
-  WriteDword(kKey, "checked", 0);
-  WriteDword(kKey, "cmb0", 0);
-  WriteDword(kKey, "cmb1", 7);  // outside the list: the default entry
-  WriteDword(kKey, "round", 0);
+  Store("checked", 0);
+  Store("cmb0", 0);
+  Store("cmb1", 7);  // outside the list: the default entry
+  Store("round", 0);
   Start();
   EXPECT_EQ(SendMessageW(ui.showUnits, BM_GETCHECK, 0, 0), BST_UNCHECKED);
   EXPECT_EQ(program->Text(ui.unitA), "mm");
@@ -253,9 +212,8 @@ TEST_F(TrigonaTest, StoredChoicesAreShown) {
   Enter("", "3", "5");
   EXPECT_FALSE(program->ClickForMessageBox(ui.compute, 300).has_value());
   EXPECT_GT(InkInResult(), 0);
-  DWORD exitCode = 1;
-  ASSERT_TRUE(program->Close(&exitCode));
-  EXPECT_EQ(ReadDword(kKey, "checked").value_or(99), 0u);
+  ASSERT_TRUE(Ended());
+  EXPECT_EQ(Stored("checked").value_or(99), 0u);
 }
 
 TEST_F(TrigonaTest, TheTeachingDialogShowsTheTheorem) {
@@ -269,8 +227,7 @@ TEST_F(TrigonaTest, TheTeachingDialogShowsTheTheorem) {
             "obsahů čtverců sestrojených nad jeho odvěsnami.");
   EXPECT_EQ(program->Text(GetDlgItem(*dialog, 115)), "Vysvětlení :");
   EXPECT_TRUE(program->CancelDialog(*dialog));
-  DWORD exitCode = 1;
-  EXPECT_TRUE(program->Close(&exitCode));
+  EXPECT_TRUE(Ended());
 }
 
 void CloseHelpViewer(HWND viewer) {
@@ -319,17 +276,15 @@ TEST_F(TrigonaTest, TabFollowsTheFocusChain) {
 }
 
 TEST_F(TrigonaTest, CopyPutsTheShownSolutionOnTheClipboardAsTextAndPicture) {
-  for (const char* list : {"cmb0", "cmb1", "cmb2"}) WriteDword(kKey, list, 1);  // cm
+  for (const char* list : {"cmb0", "cmb1", "cmb2"}) Store(list, 1);  // cm
   Start();
   // Without a solution the command leaves the clipboard alone.
   EmptyTheClipboard();
-  SendMessageW(program->Main(), WM_COPY, 0, 0);
-  EXPECT_EQ(ReadClipboard().text, "");
+  EXPECT_EQ(Copy().text, "");
 
   Enter("", "3", "5");
   program->Click(ui.compute);
-  SendMessageW(program->Main(), WM_COPY, 0, 0);
-  const ClipboardContent copied = ReadClipboard();
+  const ClipboardContent copied = Copy();
   EXPECT_EQ(copied.text,
             "a² = c² - b²\r\na² = 5²cm - 3²cm\r\na² = 25cm - 9cm\r\na = √(25cm - 9cm)\r\n"
             "a = √(16cm)\r\na = 4cm");
@@ -360,35 +315,29 @@ TEST_F(TrigonaTest, AChangedRoundingRedrawsTheSolutionAtOnce) {
   } ways[] = {{true, "the up arrow twice"}, {false, "a digit typed into the places"}};
   for (const auto& way : ways) {
     SCOPED_TRACE(way.why);
-    DeleteKey(kKey);
+    DeleteKey(key);
     Start();
     Enter("1", "1", "");
     program->Click(ui.compute);
-    SendMessageW(program->Main(), WM_COPY, 0, 0);
-    const std::string atTwo = ReadClipboard().text;
+    const std::string atTwo = Copy().text;
     const unsigned long long drawnAtTwo = program->PixelHash(kResultArea);
     ASSERT_NE(atTwo.find("1.42"), std::string::npos) << atTwo;
 
     if (way.spinner) {
-      const HWND spinner = program->ControlOfClass(L"msctls_updown32");
+      const HWND spinner = Spinner();
       ASSERT_NE(spinner, nullptr);
       program->ClickSpinner(spinner, true);
       program->ClickSpinner(spinner, true);
     } else {
-      program->Focus(ui.rounding);
-      program->PressKey(ui.rounding, VK_END);
-      program->PressKey(ui.rounding, VK_BACK);
-      program->PressKey(ui.rounding, '4');
+      TypePlaces(ui.rounding, '4');
     }
     ASSERT_EQ(program->Text(ui.rounding), "4");
-    SendMessageW(program->Main(), WM_COPY, 0, 0);
-    const std::string changed = ReadClipboard().text;
+    const std::string changed = Copy().text;
     const unsigned long long drawnChanged = program->PixelHash(kResultArea);
 
     program->Click(ui.compute);
-    SendMessageW(program->Main(), WM_COPY, 0, 0);
     EXPECT_NE(changed, atTwo);
-    EXPECT_EQ(changed, ReadClipboard().text);
+    EXPECT_EQ(changed, Copy().text);
     EXPECT_NE(drawnChanged, drawnAtTwo);
     EXPECT_EQ(drawnChanged, program->PixelHash(kResultArea));
     program->Close();

@@ -5,20 +5,14 @@
 #include <string>
 #include <vector>
 
+#include "written_steps.h"
+
 namespace prolexa::zazozarozovuz {
 namespace {
 
-FormInputs Form(int option, std::string n, std::string k) { return {{n, k}, {}, {}, option}; }
+using test::Written;
 
-// The superscript as "^K" before the line, then the line.
-std::vector<std::string> Written(const DrawSteps& steps) {
-  std::vector<std::string> out;
-  for (const DrawStep& step : steps.Steps()) {
-    if (step.kind == DrawStep::Kind::Superscript) out.push_back("^" + step.text);
-    if (step.kind == DrawStep::Kind::Line) out.push_back(step.text);
-  }
-  return out;
-}
+FormInputs Form(int option, std::string n, std::string k) { return {{n, k}, {}, {}, option}; }
 
 TEST(Zazozarozovuz, CountsAndWritesTheLine) {
   const struct {

@@ -2,31 +2,25 @@
 // refusal, and the option the launcher stored.
 #include <gtest/gtest.h>
 
-#include <memory>
 #include <string>
 
-#include "driver.h"
+#include "calculator_test.h"
 
 namespace prolexa::e2e {
 namespace {
 
-const std::string kKey = "Software\\Tolvek\\Prolexa\\Zazozarozovuz";
 constexpr RECT kLine{11, 225, 515, 275};
 // Where the exponent stands: raised above the line's text row.
 constexpr RECT kExponent{11, 225, 200, 238};
 
-class ZazozarozovuzTest : public ::testing::Test {
+class ZazozarozovuzTest : public CalculatorTest {
  protected:
-  void SetUp() override { DeleteKey(kKey); }
-  void TearDown() override { DeleteKey(kKey); }
-  std::unique_ptr<Program> program;
+  ZazozarozovuzTest() : CalculatorTest(L"Zazozarozovuz", "Zazozarozovuz") {}
 };
 
 TEST_F(ZazozarozovuzTest, CountsTheStoredOptionAndRefusesMissingValues) {
-  WriteDword(kKey, "index", 1);
-  program = std::make_unique<Program>(ProgramFolder() + L"\\Zazozarozovuz.exe",
-                                      L"Tolvek-00-Zazozarozovuz");
-  ASSERT_TRUE(program->Started());
+  Store("index", 1);
+  Start();
   const HWND n = program->Control(L"Edit", 243, 79), k = program->Control(L"Edit", 243, 111);
   const HWND compute = program->Control(L"Button", 188, 143);
   const HWND repeated = program->Control(L"Button", 19, 118);
@@ -37,20 +31,17 @@ TEST_F(ZazozarozovuzTest, CountsTheStoredOptionAndRefusesMissingValues) {
   EXPECT_EQ(program->Text(n), "5") << "digits only";
   program->Type(k, "3");
   EXPECT_FALSE(program->ClickForMessageBox(compute, 300).has_value());
-  EXPECT_GT(program->CountPixels(kLine).dark, 100);
-  EXPECT_GT(program->CountPixels(kExponent).dark, 5) << "5 raised to the 3";
+  EXPECT_GT(Ink(kLine), 100);
+  EXPECT_GT(Ink(kExponent), 5) << "5 raised to the 3";
 
   program->SetText(n, "");
   program->SetText(k, "");
-  const auto box = program->ClickForMessageBox(compute);
-  ASSERT_TRUE(box.has_value());
-  EXPECT_EQ(box->text, "Zadejte hodnotu n a hodnotu k.");
-  EXPECT_EQ(program->CountPixels(kLine).dark, 0);
+  ASSERT_TRUE(Refuses(compute, "Zadejte hodnotu n a hodnotu k."));
+  EXPECT_EQ(Ink(kLine), 0);
 
-  DWORD exitCode = 1;
-  ASSERT_TRUE(program->Close(&exitCode));
-  EXPECT_EQ(ReadDword(kKey, "checked").value_or(99), 0u);
-  EXPECT_EQ(ReadDword(kKey, "index").value_or(99), 1u) << "the option is the launcher's";
+  ASSERT_TRUE(Ended());
+  EXPECT_EQ(Stored("checked").value_or(99), 0u);
+  EXPECT_EQ(Stored("index").value_or(99), 1u) << "the option is the launcher's";
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "launcher.h"
 
+#include "resource.h"
 #include "rezeze_solver.h"
 
 namespace prolexa::zeruraruri {
@@ -8,29 +9,31 @@ namespace {
 constexpr Point kSlotCorners[SlotCount] = {{27, 120}, {27, 216}, {27, 312}, {27, 408}, {360, 120}};
 
 constexpr Tiles kFirstPage = {{
-    {true, 16, 17, "Trigona", "Tolvek-00-Trigona"},
-    {true, 12, 13, "Radixa", "Tolvek-00-Radixa"},
-    {true, 10, 11, "Zazozarozovuz", "Tolvek-00-Zazozarozovuz"},
-    {true, 18, 19, "Redero", "Tolvek-00-Rezeze"},
-    {true, 14, 15, "Dromika", "Tolvek-00-Dromika"},
+    {true, IDB_TILE_TRIGONA, IDB_TILE_TRIGONA_HOVER, "Trigona"},
+    {true, IDB_TILE_RADIXA, IDB_TILE_RADIXA_HOVER, "Radixa"},
+    {true, IDB_TILE_ZAZOZAROZOVUZ, IDB_TILE_ZAZOZAROZOVUZ_HOVER, "Zazozarozovuz"},
+    {true, IDB_TILE_REDERO, IDB_TILE_REDERO_HOVER, "Redero"},
+    {true, IDB_TILE_DROMIKA, IDB_TILE_DROMIKA_HOVER, "Dromika"},
 }};
 
 constexpr Tiles kSecondPage = {{
-    {true, 20, 21, "Zoverudir", "Tolvek-00-Zoverudir"},
-    {true, 22, 23, "Zeraz", "Tolvek-00-Zeraz"},
-    {true, 24, 25, "Mernika", "Tolvek-00-Mernika"},
-    {false, 16, 17, "Zezidorodera", "Tolvek-00-Zezidorodera"},
-    {false, 14, 15, "Dromika", "Tolvek-00-Dromika"},
+    {true, IDB_TILE_ZOVERUDIR, IDB_TILE_ZOVERUDIR_HOVER, "Zoverudir"},
+    {true, IDB_TILE_ZERAZ, IDB_TILE_ZERAZ_HOVER, "Zeraz"},
+    {true, IDB_TILE_MERNIKA, IDB_TILE_MERNIKA_HOVER, "Mernika"},
+    {false, IDB_TILE_TRIGONA, IDB_TILE_TRIGONA_HOVER, "Zezidorodera"},
+    {false, IDB_TILE_DROMIKA, IDB_TILE_DROMIKA_HOVER, "Dromika"},
 }};
 
 const std::array<HotSpot, SpotCount> kHotSpots = {{
-    {Spot::Settings, {694, 99, 721, 248}, 107, 108, {694, 100}, 31, 149},
-    {Spot::About, {694, 248, 721, 386}, 109, 110, {694, 248}, 31, 138},
+    {Spot::Settings, {694, 99, 721, 248}, IDB_TAB_SETTINGS, IDB_TAB_SETTINGS_HOVER, {694, 100}, 31,
+     149},
+    {Spot::About, {694, 248, 721, 386}, IDB_TAB_ABOUT, IDB_TAB_ABOUT_HOVER, {694, 248}, 31, 138},
     // The donation tab's pictures are one column wider than its region.
-    {Spot::Donation, {694, 386, 721, 495}, 111, 112, {693, 386}, 32, 122},
-    {Spot::Close, {680, 0, 710, 20}, 113, 114, {680, 0}, 30, 20},
-    {Spot::Minimise, {650, 0, 680, 20}, 115, 116, {650, 0}, 30, 20},
-    {Spot::Help, {682, 45, 717, 76}, 105, 106, {682, 45}, 35, 31},
+    {Spot::Donation, {694, 386, 721, 495}, IDB_TAB_DONATION, IDB_TAB_DONATION_HOVER, {693, 386}, 32,
+     122},
+    {Spot::Close, {680, 0, 710, 20}, IDB_CLOSE, IDB_CLOSE_HOVER, {680, 0}, 30, 20},
+    {Spot::Minimise, {650, 0, 680, 20}, IDB_MINIMISE, IDB_MINIMISE_HOVER, {650, 0}, 30, 20},
+    {Spot::Help, {682, 45, 717, 76}, IDB_HELP, IDB_HELP_HOVER, {682, 45}, 35, 31},
 }};
 
 // What a release answers to, first region first: the tabs, then the
@@ -46,19 +49,19 @@ constexpr UnitList kTime = ListOf(TimeUnitNames);
 // calculator reads its distance, result, two speeds and two times in this
 // order of values, whatever order the dialog shows them in.
 const std::array<SettingsList, 13> kSettingsLists = {{
-    {1003, "Trigona", "cmb0", LengthUnits, Metres},
-    {1005, "Trigona", "cmb1", LengthUnits, Metres},
-    {1007, "Trigona", "cmb2", LengthUnits, Metres},
-    {1018, "Rezeze", "cmb0", LengthUnits, Metres},
-    {1020, "Rezeze", "cmb1", LengthUnits, Metres},
-    {1022, "Rezeze", "cmb2", LengthUnits, Metres},
-    {1024, "Rezeze", "cmb3", LengthUnits, Metres},
-    {1027, "Dromika", "cmb0", kDistance, 0},  // Dráha s
-    {1037, "Dromika", "cmb1", kSpeed, 0},     // Výsledok
-    {1029, "Dromika", "cmb2", kSpeed, 0},     // Rýchlosť v1
-    {1031, "Dromika", "cmb3", kSpeed, 0},     // Rýchlosť v2
-    {1033, "Dromika", "cmb4", kTime, 0},      // Čas t1
-    {1035, "Dromika", "cmb5", kTime, 0},      // Čas t2
+    {IDC_TRIGONA_A, "Trigona", "cmb0", LengthUnits, Metres},
+    {IDC_TRIGONA_B, "Trigona", "cmb1", LengthUnits, Metres},
+    {IDC_TRIGONA_C, "Trigona", "cmb2", LengthUnits, Metres},
+    {IDC_VALUE1, "Rezeze", "cmb0", LengthUnits, Metres},
+    {IDC_VALUE2, "Rezeze", "cmb1", LengthUnits, Metres},
+    {IDC_VALUE3, "Rezeze", "cmb2", LengthUnits, Metres},
+    {IDC_VALUE4, "Rezeze", "cmb3", LengthUnits, Metres},
+    {IDC_DISTANCE, "Dromika", "cmb0", kDistance, 0},  // Dráha s
+    {IDC_RESULT, "Dromika", "cmb1", kSpeed, 0},     // Výsledok
+    {IDC_SPEED1, "Dromika", "cmb2", kSpeed, 0},     // Rýchlosť v1
+    {IDC_SPEED2, "Dromika", "cmb3", kSpeed, 0},     // Rýchlosť v2
+    {IDC_TIME1, "Dromika", "cmb4", kTime, 0},      // Čas t1
+    {IDC_TIME2, "Dromika", "cmb5", kTime, 0},      // Čas t2
 }};
 
 constexpr std::string_view kShapeTitles[ShapeCount] = {

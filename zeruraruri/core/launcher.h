@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "formula.h"
+#include "resource.h"
 #include "solution.h"
 #include "units.h"
 
@@ -24,8 +25,7 @@ struct Tile {
   bool enabled = false;
   int normal = 0;  // bitmap resources
   int hover = 0;
-  std::string_view program;      // the program file's name, without ".exe"
-  std::string_view windowClass;  // its main window's class
+  std::string_view program;  // the program file's name, without ".exe"
 };
 
 inline constexpr int SlotCount = 5;
@@ -97,7 +97,7 @@ inline constexpr std::array<std::string_view, 3> TimeUnitNames = {"sek", "min", 
 const std::array<SettingsList, 13>& SettingsLists();
 
 // The four option buttons of the combinatorics calculator, from the first.
-inline constexpr int FirstCombinationButton = 1009;
+inline constexpr int FirstCombinationButton = IDC_VARIATIONS;
 inline constexpr int CombinationButtons = 4;
 
 // The exercise calculator's 22 shapes, in pairs that share a figure.

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "driver.h"
+#include "resource.h"
 #include "wide.h"
 
 namespace prolexa::e2e {
@@ -197,14 +198,15 @@ TEST_F(LauncherTest, SettingsKeepWhatIsStoredAndOnlyOkSaves) {
   HWND dialog = OpenSettings();
   ASSERT_NE(dialog, nullptr);
   EXPECT_EQ(launcher->Text(dialog), "Nastavenia");
-  EXPECT_EQ(launcher->Text(GetDlgItem(dialog, 1005)), "cm");
-  EXPECT_EQ(launcher->Text(GetDlgItem(dialog, 1003)), "m") << "nothing stored: metres";
-  EXPECT_EQ(launcher->Text(GetDlgItem(dialog, 1035)), "hod");
-  EXPECT_EQ(SendMessageW(GetDlgItem(dialog, 1011), BM_GETCHECK, 0, 0), BST_CHECKED);
-  EXPECT_EQ(launcher->Text(GetDlgItem(dialog, 1016)), "Obvod štvorca") << "30 is no shape";
-  launcher->Click(GetDlgItem(dialog, 1013));
-  EXPECT_EQ(launcher->Text(GetDlgItem(dialog, 1016)), "Objem guly");
-  launcher->Click(GetDlgItem(dialog, 1051));
+  EXPECT_EQ(launcher->Text(GetDlgItem(dialog, IDC_TRIGONA_B)), "cm");
+  EXPECT_EQ(launcher->Text(GetDlgItem(dialog, IDC_TRIGONA_A)), "m") << "nothing stored: metres";
+  EXPECT_EQ(launcher->Text(GetDlgItem(dialog, IDC_TIME2)), "hod");
+  EXPECT_EQ(SendMessageW(GetDlgItem(dialog, IDC_COMBINATIONS), BM_GETCHECK, 0, 0), BST_CHECKED);
+  EXPECT_EQ(launcher->Text(GetDlgItem(dialog, IDC_SHAPE_TITLE)), "Obvod štvorca")
+      << "30 is no shape";
+  launcher->Click(GetDlgItem(dialog, IDC_SHAPE_PREVIOUS));
+  EXPECT_EQ(launcher->Text(GetDlgItem(dialog, IDC_SHAPE_TITLE)), "Objem guly");
+  launcher->Click(GetDlgItem(dialog, IDC_SETTINGS_OK));
   EXPECT_FALSE(IsWindow(dialog));
   EXPECT_EQ(ReadDword(kTrigona, "cmb1"), 1u);
   EXPECT_EQ(ReadDword(kTrigona, "cmb0"), 3u);
@@ -216,7 +218,7 @@ TEST_F(LauncherTest, SettingsKeepWhatIsStoredAndOnlyOkSaves) {
 
   dialog = OpenSettings();
   ASSERT_NE(dialog, nullptr);
-  SendMessageW(GetDlgItem(dialog, 1003), CB_SETCURSEL, 0, 0);
+  SendMessageW(GetDlgItem(dialog, IDC_TRIGONA_A), CB_SETCURSEL, 0, 0);
   PostMessageW(dialog, WM_COMMAND, IDOK, 0);  // what Enter sends
   launcher->Settle();
   EXPECT_FALSE(IsWindow(dialog));
@@ -228,7 +230,8 @@ TEST_F(LauncherTest, SettingsKeepWhatIsStoredAndOnlyOkSaves) {
 // glyphs come out a little narrower than measured, which errs to the safe
 // side.)
 TEST_F(LauncherTest, SettingsShowEveryTextWhole) {
-  const std::optional<LOGFONTW> font = DialogFont(ProgramFolder() + L"\\Zeruraruri.exe", 120);
+  const std::optional<LOGFONTW> font =
+      DialogFont(ProgramFolder() + L"\\Zeruraruri.exe", IDD_SETTINGS);
   ASSERT_TRUE(font.has_value());
   Start();
   const HWND dialog = OpenSettings();
@@ -254,10 +257,10 @@ TEST_F(LauncherTest, SettingsShowEveryTextWhole) {
     }
   }
   // Every shape's title, as ">>" steps through them.
-  const HWND title = GetDlgItem(dialog, 1016);
+  const HWND title = GetDlgItem(dialog, IDC_SHAPE_TITLE);
   for (int shape = 0; shape < 22; ++shape) {
     EXPECT_TRUE(Fits(*font, title, launcher->Text(title), TextRoom(title))) << shape;
-    launcher->Click(GetDlgItem(dialog, 1014));
+    launcher->Click(GetDlgItem(dialog, IDC_SHAPE_NEXT));
   }
   EXPECT_TRUE(launcher->CancelDialog(dialog));
 }
@@ -267,8 +270,8 @@ TEST_F(LauncherTest, AStoredOptionOutsideTheFourShowsTheFirst) {
   Start();
   const HWND dialog = OpenSettings();
   ASSERT_NE(dialog, nullptr);
-  EXPECT_EQ(SendMessageW(GetDlgItem(dialog, 1009), BM_GETCHECK, 0, 0), BST_CHECKED);
-  launcher->Click(GetDlgItem(dialog, 1051));
+  EXPECT_EQ(SendMessageW(GetDlgItem(dialog, IDC_VARIATIONS), BM_GETCHECK, 0, 0), BST_CHECKED);
+  launcher->Click(GetDlgItem(dialog, IDC_SETTINGS_OK));
   EXPECT_EQ(ReadDword(kCombinations, "index"), 0u);
 }
 
