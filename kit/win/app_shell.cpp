@@ -89,14 +89,14 @@ bool RegisterMainClass(HINSTANCE instance, std::string_view keyName, WNDPROC win
 }
 
 HWND CreateCenteredMainWindow(HINSTANCE instance, std::string_view keyName,
-                              std::string_view caption, int w, int h) {
+                              std::string_view caption, int w, int h, void* state) {
   // Integer division truncating towards zero, as the windows have always
   // been placed (a window larger than the screen gets a negative origin).
   const int x = (GetSystemMetrics(SM_CXFULLSCREEN) - w) / 2;
   const int y = (GetSystemMetrics(SM_CYFULLSCREEN) - h) / 2;
   return CreateWindowExW(0, Widen(MainClassName(keyName)).c_str(), Widen(caption).c_str(),
                          WS_OVERLAPPED | WS_SYSMENU | WS_MINIMIZEBOX, x, y, w, h, nullptr,
-                         nullptr, instance, nullptr);
+                         nullptr, instance, state);
 }
 
 void ShowMainWindow(HWND window) {

@@ -32,9 +32,11 @@ bool RegisterMainClass(HINSTANCE instance, std::string_view keyName, WNDPROC win
 // A fixed-size main window (caption, system menu and minimize box; no
 // resizing, no maximising) of w x h pixels centred on the work area. It is
 // created hidden: ShowMainWindow shows it once its controls exist, so that
-// it appears whole rather than filling in control by control.
+// it appears whole rather than filling in control by control. `state` is
+// the window procedure's lpCreateParams on WM_NCCREATE and WM_CREATE: the
+// object behind the window.
 HWND CreateCenteredMainWindow(HINSTANCE instance, std::string_view keyName,
-                              std::string_view caption, int w, int h);
+                              std::string_view caption, int w, int h, void* state = nullptr);
 
 // Shows a main window built hidden and paints it, controls included, at once.
 void ShowMainWindow(HWND window);
