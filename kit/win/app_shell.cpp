@@ -286,11 +286,12 @@ void PaintFrame(HDC dc, HINSTANCE instance, const CalculatorFrame& frame,
   const ControlFactory factory(instance, nullptr);
   // The bands cover every column up to and including the window's width.
   factory.DrawBand(dc, IDB_BAND_TOP, 0, frame.width + 1, 0, HeaderBandHeight);
-  factory.DrawBand(dc, IDB_BAND_BOTTOM, 0, frame.width + 1, frame.footerY,
-                   frame.height - frame.footerY);
+  factory.DrawBand(dc, IDB_BAND_BOTTOM, 0, frame.width + 1, frame.height - FooterBandHeight,
+                   FooterBandHeight);
+  // The address ends near the right edge in the footer band's visible part.
   factory.DrawTitleBanner(dc, frame.title, frame.titleX,
-                          static_cast<int>(CharacterCount(frame.title)), frame.address.x,
-                          frame.address.y);
+                          static_cast<int>(CharacterCount(frame.title)), frame.width - 80,
+                          frame.height - 60);
   DrawHelpIcon(dc, instance, state);
 }
 

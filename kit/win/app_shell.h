@@ -140,19 +140,19 @@ bool HandleCommonMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam
 void DrawHelpIcon(HDC dc, HINSTANCE instance, const CommonWindowState& state);
 
 // What every calculator window draws around its own content: the header band
-// (IDB_BAND_TOP, 65 rows) and the footer band (IDB_BAND_BOTTOM) across the
-// whole width, the title with the maker's address, and the help icon
+// (IDB_BAND_TOP, 65 rows) and the footer band (IDB_BAND_BOTTOM, the window's
+// last 97 rows) across the whole width, the title, the maker's address at a
+// fixed distance from the window's bottom right corner, and the help icon
 // (IDB_HELP, IDB_HELP_HOVER under the mouse).
 struct CalculatorFrame {
   int width = 0;
   int height = 0;
-  int footerY = 0;
   std::string_view title;
   int titleX = 0;
-  POINT address{};
 };
 
 inline constexpr int HeaderBandHeight = 65;
+inline constexpr int FooterBandHeight = 97;
 
 // Leaves the context's background mode transparent for what follows.
 void PaintFrame(HDC dc, HINSTANCE instance, const CalculatorFrame& frame,
