@@ -36,7 +36,7 @@ const CalculatorForm kForm{
     .initCommonControls = false,
     .caption = "Dromika",
     .helpPage = "dromika.html",
-    .frame = {.width = 780, .height = 650, .title = "Dromika", .titleX = 271},
+    .frame = {.width = 780, .height = 650, .titleX = 271},
     .fields = {Row("dráha", 12, 50, 70, 107), Row("rýchlost v1", 12, 50, 70, 134),
                Row("rýchlost v2", 254, 52, 312, 134), Row("čas t1", 12, 50, 70, 161),
                Row("čas t2", 254, 50, 312, 161)},

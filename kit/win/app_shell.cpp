@@ -281,7 +281,7 @@ void DrawHelpIcon(HDC dc, HINSTANCE instance, const CommonWindowState& state) {
                   place.bottom - place.top);
 }
 
-void PaintFrame(HDC dc, HINSTANCE instance, const CalculatorFrame& frame,
+void PaintFrame(HDC dc, HINSTANCE instance, const CalculatorFrame& frame, std::string_view title,
                 const CommonWindowState& state) {
   const ControlFactory factory(instance, nullptr);
   // The bands cover every column up to and including the window's width.
@@ -289,9 +289,8 @@ void PaintFrame(HDC dc, HINSTANCE instance, const CalculatorFrame& frame,
   factory.DrawBand(dc, IDB_BAND_BOTTOM, 0, frame.width + 1, frame.height - FooterBandHeight,
                    FooterBandHeight);
   // The address ends near the right edge in the footer band's visible part.
-  factory.DrawTitleBanner(dc, frame.title, frame.titleX,
-                          static_cast<int>(CharacterCount(frame.title)), frame.width - 80,
-                          frame.height - 60);
+  factory.DrawTitleBanner(dc, title, frame.titleX, static_cast<int>(CharacterCount(title)),
+                          frame.width - 80, frame.height - 60);
   DrawHelpIcon(dc, instance, state);
 }
 

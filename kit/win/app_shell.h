@@ -141,13 +141,13 @@ void DrawHelpIcon(HDC dc, HINSTANCE instance, const CommonWindowState& state);
 
 // What every calculator window draws around its own content: the header band
 // (IDB_BAND_TOP, 65 rows) and the footer band (IDB_BAND_BOTTOM, the window's
-// last 97 rows) across the whole width, the title, the maker's address at a
-// fixed distance from the window's bottom right corner, and the help icon
-// (IDB_HELP, IDB_HELP_HOVER under the mouse).
+// last 97 rows) across the whole width, the title large in the header band
+// from titleX on, the maker's address at a fixed distance from the window's
+// bottom right corner, and the help icon (IDB_HELP, IDB_HELP_HOVER under the
+// mouse).
 struct CalculatorFrame {
   int width = 0;
   int height = 0;
-  std::string_view title;
   int titleX = 0;
 };
 
@@ -155,7 +155,7 @@ inline constexpr int HeaderBandHeight = 65;
 inline constexpr int FooterBandHeight = 97;
 
 // Leaves the context's background mode transparent for what follows.
-void PaintFrame(HDC dc, HINSTANCE instance, const CalculatorFrame& frame,
+void PaintFrame(HDC dc, HINSTANCE instance, const CalculatorFrame& frame, std::string_view title,
                 const CommonWindowState& state);
 
 }  // namespace prolexa

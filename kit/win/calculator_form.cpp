@@ -453,7 +453,7 @@ void CalculatorWindow::Clear() {
 }
 
 void CalculatorWindow::PaintContent(HDC dc) {
-  PaintFrame(dc, instance_, form_.frame, common_);
+  PaintFrame(dc, instance_, form_.frame, form_.caption, common_);
   GdiFormulaTarget target(dc);
   if (form_.figure != nullptr) PaintSteps(form_.figure(mode_), target, form_.core.profile);
   if (shown_) {

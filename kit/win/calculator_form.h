@@ -131,8 +131,9 @@ struct CalculatorForm {
   bool initCommonControls = true;
   std::string_view caption{};
   std::string_view helpPage{};  // the program's page of the help file
-  // The window's size and title; the bands, the address and the help icon
-  // keep the same distances from its edges in every calculator.
+  // The window's size and where the caption stands as its title; the bands,
+  // the address and the help icon keep the same distances from its edges in
+  // every calculator.
   CalculatorFrame frame{};
   std::vector<FormField> fields{};
   // The keys each field takes, in the order of the fields: the core's table,

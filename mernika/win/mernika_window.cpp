@@ -41,7 +41,7 @@ const CalculatorForm kForm{
     .keyName = "Mernika",
     .caption = "Mernika",
     .helpPage = "mernika.html",
-    .frame = {.width = 518, .height = 433, .title = "Mernika", .titleX = 127},
+    .frame = {.width = 518, .height = 433, .titleX = 127},
     .fields = {{.label = "Vstup",
                 .labelPlace = {42, 100, 35, 16},
                 .place = {80, 100, 127, 21},

@@ -22,7 +22,7 @@ const CalculatorForm kForm{
     .keyName = "Radixa",
     .caption = "Radixa",
     .helpPage = "radixa.html",
-    .frame = {.width = 750, .height = 550, .title = "Radixa", .titleX = 231},
+    .frame = {.width = 750, .height = 550, .titleX = 231},
     .fields = {Coefficient("hodnota a", 77), Coefficient("hodnota b", 104),
                Coefficient("hodnota c", 131)},
     .fieldKeys = FieldKeys,

@@ -48,7 +48,7 @@ const CalculatorForm kForm{
     .keyName = "Rezeze",
     .caption = "Ruzezi",
     .helpPage = "rezeze.html",
-    .frame = {.width = 650, .height = 550, .title = "Ruzezi", .titleX = 270},
+    .frame = {.width = 650, .height = 550, .titleX = 270},
     .fields = {Row(78, 77, 12, 55, "strana a"), Row(78, 104, 12, 57, "strana b"),
                Row(78, 131, 12, 50, "obvod o"), Row(330, 77, 264, 50, "obsah S"),
                Row(330, 104, 264, 50, "obsah S")},

@@ -31,7 +31,7 @@ const CalculatorForm kForm{
     .keyName = "Zeraz",
     .caption = "Zeraz",
     .helpPage = "zeraz.html",
-    .frame = {.width = 725, .height = 655, .title = "Zeraz", .titleX = 300},
+    .frame = {.width = 725, .height = 655, .titleX = 300},
     .fields = {Value("teplo T", {12, 95, 50, 20}, 95, "150"),
                Value("hmotnosť m", {12, 122, 55, 20}, 122),
                Value("merná tepelná\r\nkapacita c", {12, 144, 68, 25}, 149, "1"),

@@ -19,7 +19,7 @@ const CalculatorForm kForm{
     .keyName = "Trigona",
     .caption = "Trigona",
     .helpPage = "trigona.html",
-    .frame = {.width = 525, .height = 500, .title = "Trigona", .titleX = 143},
+    .frame = {.width = 525, .height = 500, .titleX = 143},
     .fields = {{.label = "odvěsna a", .labelPlace = {12, 77, 50, 20}, .place = {78, 77, 97, 21}},
                {.label = "odvěsna b", .labelPlace = {12, 104, 50, 20}, .place = {78, 104, 97, 21}},
                {.label = "přepona c", .labelPlace = {12, 131, 50, 20}, .place = {78, 131, 97, 21}}},

@@ -34,7 +34,7 @@ const CalculatorForm kForm{
     .keyName = "Zazozarozovuz",
     .caption = "Zazozarozovuz",
     .helpPage = "zazozarozovuz.html",
-    .frame = {.width = 526, .height = 433, .title = "Zazozarozovuz", .titleX = 155},
+    .frame = {.width = 526, .height = 433, .titleX = 155},
     .fields = {Count("n", 79, NDigits), Count("k", 111, KDigits)},
     .fieldKeys = FieldKeys,
     .options = {{.text = "Vymazat pole n a k při prepínání možností",

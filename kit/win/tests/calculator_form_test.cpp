@@ -48,7 +48,7 @@ void Record(HWND, const Refusal& refusal) { g_refusals.push_back(refusal); }
 CalculatorForm TestForm(const std::string& keyName) {
   return {.keyName = keyName,
           .caption = "Zkouška",
-          .frame = {.width = 525, .height = 500, .title = "Zkouška", .titleX = 143},
+          .frame = {.width = 525, .height = 500, .titleX = 143},
           .fields = {{.label = "délka", .labelPlace = {12, 77, 50, 20},
                       .place = {78, 77, 97, 21}, .limit = 6}},
           .fieldKeys = kKeys,
