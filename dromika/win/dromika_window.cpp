@@ -8,13 +8,10 @@
 namespace prolexa::dromika {
 namespace {
 
-// A negative head start means the other body started earlier; the form
-// lets the keypad minus type a sign into every field.
 FormField Row(std::string_view label, int labelX, int labelWidth, int x, int y) {
   return {.label = label,
           .labelPlace = {labelX, y, labelWidth, 20},
           .place = {x, y, 97, 21},
-          .keys = KeyField::SignedNumber,
           .limit = FieldLimit};
 }
 
@@ -32,13 +29,6 @@ void SetUpKind(CalculatorWindow& window) {
   window.MoveRow(Speed2, meeting ? 134 : 107);
   window.MoveRow(Time1, meeting ? 161 : 134);
   window.MoveRow(Time2, meeting ? 161 : 134);
-  SendMessageW(window.List(Kind), CB_SETCURSEL, static_cast<WPARAM>(window.Mode()), 0);
-}
-
-void KindChosen(CalculatorWindow& window, int list) {
-  if (list != Kind) return;
-  const auto kind = static_cast<int>(SendMessageW(window.List(Kind), CB_GETCURSEL, 0, 0));
-  if (kind >= 0 && kind < KindCount) window.SwitchMode(kind);
 }
 
 const CalculatorForm kForm{
@@ -46,16 +36,11 @@ const CalculatorForm kForm{
     .initCommonControls = false,
     .caption = "Dromika",
     .helpPage = "dromika.html",
-    .frame = {.width = 780,
-              .height = 650,
-              .footerY = 553,
-              .title = "Dromika",
-              .titleX = 271,
-              .address = {700, 590}},
-    .helpRegion = {725, 10, 760, 41},
+    .frame = {.width = 780, .height = 650, .titleX = 271},
     .fields = {Row("dráha", 12, 50, 70, 107), Row("rýchlost v1", 12, 50, 70, 134),
                Row("rýchlost v2", 254, 52, 312, 134), Row("čas t1", 12, 50, 70, 161),
                Row("čas t2", 254, 50, 312, 161)},
+    .fieldKeys = FieldKeys,
     .lists = {Choice(174, 107, 50, 110, DistanceUnitNames, "cmb0"),
               Choice(174, 134, 50, 110, SpeedUnitNames, "cmb2"),
               Choice(416, 134, 50, 110, SpeedUnitNames, "cmb3"),
@@ -70,13 +55,9 @@ const CalculatorForm kForm{
     .labels = {{.text = "Vypočítej:", .place = {12, 60, 50, 20}},
                {.text = "Počítat v:", .place = {483, 145, 110, 20}}},
     // A kind outside the list starts on the meeting.
-    .modes = {.preference = "cmb6", .count = KindCount, .show = SetUpKind},
-    .computeButton = {12, 195, 75, 25},
-    .clearButton = {93, 195, 75, 25},
-    .rounding = {.place = {.label = {210, 200, 70, 15},
-                           .edit = {283, 198, 30, 21},
-                           .places = {316, 200, 35, 15}},
-                 .caption = "Zaokrouhlit na"},
+    .modes = {.preference = "cmb6", .count = KindCount, .show = SetUpKind, .list = Kind},
+    .computeButton = {12, 195},
+    .rounding = {.edit = POINT{283, 198}, .textDrop = 2, .caption = "Zaokrouhlit na"},
     .focusChain = {FormControl::Field(Distance), FormControl::List(DistanceUnit),
                    FormControl::Field(Speed1), FormControl::List(Speed1Unit),
                    FormControl::Field(Speed2), FormControl::List(Speed2Unit),
@@ -86,7 +67,6 @@ const CalculatorForm kForm{
                    FormControl::Compute(), FormControl::Clear(), FormControl::List(Kind)},
     .solutionAreas = {{0, 225, 780, 560}},
     .core = Core,
-    .listChanged = KindChosen,
 };
 
 }  // namespace

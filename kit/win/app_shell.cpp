@@ -89,14 +89,14 @@ bool RegisterMainClass(HINSTANCE instance, std::string_view keyName, WNDPROC win
 }
 
 HWND CreateCenteredMainWindow(HINSTANCE instance, std::string_view keyName,
-                              std::string_view caption, int w, int h) {
+                              std::string_view caption, int w, int h, void* state) {
   // Integer division truncating towards zero, as the windows have always
   // been placed (a window larger than the screen gets a negative origin).
   const int x = (GetSystemMetrics(SM_CXFULLSCREEN) - w) / 2;
   const int y = (GetSystemMetrics(SM_CYFULLSCREEN) - h) / 2;
   return CreateWindowExW(0, Widen(MainClassName(keyName)).c_str(), Widen(caption).c_str(),
                          WS_OVERLAPPED | WS_SYSMENU | WS_MINIMIZEBOX, x, y, w, h, nullptr,
-                         nullptr, instance, nullptr);
+                         nullptr, instance, state);
 }
 
 void ShowMainWindow(HWND window) {
@@ -281,16 +281,16 @@ void DrawHelpIcon(HDC dc, HINSTANCE instance, const CommonWindowState& state) {
                   place.bottom - place.top);
 }
 
-void PaintFrame(HDC dc, HINSTANCE instance, const CalculatorFrame& frame,
+void PaintFrame(HDC dc, HINSTANCE instance, const CalculatorFrame& frame, std::string_view title,
                 const CommonWindowState& state) {
   const ControlFactory factory(instance, nullptr);
   // The bands cover every column up to and including the window's width.
   factory.DrawBand(dc, IDB_BAND_TOP, 0, frame.width + 1, 0, HeaderBandHeight);
-  factory.DrawBand(dc, IDB_BAND_BOTTOM, 0, frame.width + 1, frame.footerY,
-                   frame.height - frame.footerY);
-  factory.DrawTitleBanner(dc, frame.title, frame.titleX,
-                          static_cast<int>(CharacterCount(frame.title)), frame.address.x,
-                          frame.address.y);
+  factory.DrawBand(dc, IDB_BAND_BOTTOM, 0, frame.width + 1, frame.height - FooterBandHeight,
+                   FooterBandHeight);
+  // The address ends near the right edge in the footer band's visible part.
+  factory.DrawTitleBanner(dc, title, frame.titleX, static_cast<int>(CharacterCount(title)),
+                          frame.width - 80, frame.height - 60);
   DrawHelpIcon(dc, instance, state);
 }
 

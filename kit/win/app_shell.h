@@ -32,9 +32,11 @@ bool RegisterMainClass(HINSTANCE instance, std::string_view keyName, WNDPROC win
 // A fixed-size main window (caption, system menu and minimize box; no
 // resizing, no maximising) of w x h pixels centred on the work area. It is
 // created hidden: ShowMainWindow shows it once its controls exist, so that
-// it appears whole rather than filling in control by control.
+// it appears whole rather than filling in control by control. `state` is
+// the window procedure's lpCreateParams on WM_NCCREATE and WM_CREATE: the
+// object behind the window.
 HWND CreateCenteredMainWindow(HINSTANCE instance, std::string_view keyName,
-                              std::string_view caption, int w, int h);
+                              std::string_view caption, int w, int h, void* state = nullptr);
 
 // Shows a main window built hidden and paints it, controls included, at once.
 void ShowMainWindow(HWND window);
@@ -138,22 +140,22 @@ bool HandleCommonMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam
 void DrawHelpIcon(HDC dc, HINSTANCE instance, const CommonWindowState& state);
 
 // What every calculator window draws around its own content: the header band
-// (IDB_BAND_TOP, 65 rows) and the footer band (IDB_BAND_BOTTOM) across the
-// whole width, the title with the maker's address, and the help icon
-// (IDB_HELP, IDB_HELP_HOVER under the mouse).
+// (IDB_BAND_TOP, 65 rows) and the footer band (IDB_BAND_BOTTOM, the window's
+// last 97 rows) across the whole width, the title large in the header band
+// from titleX on, the maker's address at a fixed distance from the window's
+// bottom right corner, and the help icon (IDB_HELP, IDB_HELP_HOVER under the
+// mouse).
 struct CalculatorFrame {
   int width = 0;
   int height = 0;
-  int footerY = 0;
-  std::string_view title;
   int titleX = 0;
-  POINT address{};
 };
 
 inline constexpr int HeaderBandHeight = 65;
+inline constexpr int FooterBandHeight = 97;
 
 // Leaves the context's background mode transparent for what follows.
-void PaintFrame(HDC dc, HINSTANCE instance, const CalculatorFrame& frame,
+void PaintFrame(HDC dc, HINSTANCE instance, const CalculatorFrame& frame, std::string_view title,
                 const CommonWindowState& state);
 
 }  // namespace prolexa

@@ -18,22 +18,40 @@ namespace {
 
 constexpr char kPlacesPreference[] = "round";
 
+// Every button of a form is this big, and a button's neighbour in a row
+// stands this far to its right.
+constexpr int kButtonWidth = 75, kButtonHeight = 25;
+constexpr int kButtonGap = 6;
+
+ControlPlace ButtonAt(POINT corner) { return {corner.x, corner.y, kButtonWidth, kButtonHeight}; }
+
+// The help icon (35 x 31) in the header band, 20 pixels in from the
+// window's right edge.
+RECT HelpIconPlace(const CalculatorFrame& frame) {
+  return {frame.width - 55, 10, frame.width - 20, 41};
+}
+
+// The rounding selector's three parts around the count's edit.
+RoundingSelectorPlace RoundingPlace(const RoundingPreference& rounding, POINT edit) {
+  constexpr int kLabelWidth = 70, kEditWidth = 30, kEditHeight = 21, kWordWidth = 35;
+  constexpr int kTextHeight = 15, kWordGap = 3;
+  const int textY = edit.y + rounding.textDrop;
+  return {.label = {edit.x - rounding.labelGap - kLabelWidth, textY, kLabelWidth, kTextHeight},
+          .edit = {edit.x, edit.y, kEditWidth, kEditHeight},
+          .places = {edit.x + kEditWidth + kWordGap, textY, kWordWidth, kTextHeight}};
+}
+
 // A text as the clipboard takes it: UTF-16 with its terminating zero, in
 // movable global memory.
 GlobalMemory GlobalText(const std::wstring& text) {
   const std::size_t bytes = (text.size() + 1) * sizeof(wchar_t);
   GlobalMemory memory(GlobalAlloc(GMEM_MOVEABLE, bytes));
   if (!memory) return memory;
-  void* out = GlobalLock(memory.Get());
-  if (out == nullptr) return GlobalMemory();
-  std::memcpy(out, text.c_str(), bytes);
-  GlobalUnlock(memory.Get());
+  const GlobalLocked<void> out(memory.Get());
+  if (out.Get() == nullptr) return GlobalMemory();
+  std::memcpy(out.Get(), text.c_str(), bytes);
   return memory;
 }
-
-// The calculator this process runs, for its window procedure and the edits'
-// paste filter.
-CalculatorWindow* g_window = nullptr;
 
 int ListChoice(const SettingsKey& key, const FormList& list) {
   if (list.preference == nullptr) return list.defaultEntry;
@@ -50,14 +68,13 @@ LRESULT CALLBACK PasteFilterProc(HWND edit, UINT message, WPARAM wParam, LPARAM 
                                  UINT_PTR, DWORD_PTR field) {
   if (message != WM_PASTE) return DefSubclassProc(edit, message, wParam, lParam);
   std::string pasted;
-  if (IsClipboardFormatAvailable(CF_UNICODETEXT) && OpenClipboard(edit)) {
-    if (const HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
-      if (const auto* text = static_cast<const wchar_t*>(GlobalLock(data))) {
-        pasted = Narrow(text);
-        GlobalUnlock(data);
-      }
+  if (IsClipboardFormatAvailable(CF_UNICODETEXT)) {
+    const ScopedClipboard clipboard(edit);
+    const HANDLE data = clipboard.Opened() ? GetClipboardData(CF_UNICODETEXT) : nullptr;
+    if (data != nullptr) {
+      const GlobalLocked<const wchar_t> text(data);
+      if (text.Get() != nullptr) pasted = Narrow(text.Get());
     }
-    CloseClipboard();
   }
   const TextAroundSelection around = SplitAtSelection(edit);
   const auto limit = static_cast<std::size_t>(SendMessageW(edit, EM_GETLIMITTEXT, 0, 0));
@@ -163,6 +180,8 @@ void CalculatorWindow::WritePreferences() const {
 }
 
 bool CalculatorWindow::CreateControls() {
+  // A field of no known kind would take every key.
+  if (form_.fieldKeys.size() != form_.fields.size()) return false;
   const ControlFactory f(instance_, main_);
   std::vector<HWND> withFont;
   // Start-up ends at the first control that cannot be made.
@@ -203,26 +222,30 @@ bool CalculatorWindow::CreateControls() {
     out = f.CreateButton(text, p.x, p.y, p.w, p.h);
     return made(buttons, out);
   };
-  if (!button(compute_, "OK", form_.computeButton) ||
-      !button(clear_, form_.clearText, form_.clearButton)) {
+  const POINT ok = form_.computeButton;
+  const POINT clear = form_.clearButton.value_or(POINT{ok.x + kButtonWidth + kButtonGap, ok.y});
+  if (!button(compute_, "OK", ButtonAt(ok)) ||
+      !button(clear_, form_.clearText, ButtonAt(clear))) {
     return false;
   }
-  if (form_.teachButton.w > 0 && !button(teach_, "Výuka", form_.teachButton)) return false;
+  if (form_.teachButton && !button(teach_, "Výuka", ButtonAt(*form_.teachButton))) {
+    return false;
+  }
   for (const FormButton& own : form_.buttons) {
     HWND pressable = nullptr;
     if (!button(pressable, own.text, own.place)) return false;
     buttons_.push_back(pressable);
   }
-  const bool places = form_.rounding.place.edit.w > 0;
-  if (places && !CreateRoundingSelector(f, rounding_, form_.rounding.place, preferences_.places,
-                                        form_.rounding.language)) {
+  const std::optional<POINT> places = form_.rounding.edit;
+  if (places && !CreateRoundingSelector(f, rounding_, RoundingPlace(form_.rounding, *places),
+                                        preferences_.places, form_.rounding.language)) {
     return false;
   }
   if (places && !form_.rounding.caption.empty()) {
     SetWindowTextUtf8(rounding_.label, form_.rounding.caption);
   }
 
-  common_.helpRegion = form_.helpRegion;
+  common_.helpRegion = HelpIconPlace(form_.frame);
   f.ApplyDefaultFont(withFont.data(), static_cast<int>(withFont.size()));
   for (std::size_t i = 0; i < options_.size(); ++i) {
     if (preferences_.options[i]) SendMessageW(options_[i], BM_SETCHECK, BST_CHECKED, 0);
@@ -234,14 +257,14 @@ bool CalculatorWindow::CreateControls() {
   for (std::size_t i = 0; i < fields_.size(); ++i) {
     const FormField& field = form_.fields[i];
     if (field.limit > 0) f.LimitTexts(&fields_[i], 1, &field.limit);
-    if (field.keys != KeyField::Other) FilterPastes(fields_[i], field.keys);
+    if (form_.fieldKeys[i] != KeyField::Other) FilterPastes(fields_[i], form_.fieldKeys[i]);
   }
   if (places) FilterPastes(rounding_.edit, KeyField::Rounding);
   mode_ = preferences_.mode;
   if (!radios_.empty()) {
     SendMessageW(radios_.at(static_cast<std::size_t>(mode_)), BM_SETCHECK, BST_CHECKED, 0);
   }
-  if (form_.modes.show != nullptr) form_.modes.show(*this);
+  ShowMode();
   FocusFirstField();
   return true;
 }
@@ -281,7 +304,7 @@ KeyPolicy CalculatorWindow::Keys() const {
     if (const HWND window = ControlOf(control)) keys.focusChain.push_back(window);
   }
   for (std::size_t i = 0; i < fields_.size(); ++i) {
-    const KeyField kind = form_.fields[i].keys;
+    const KeyField kind = form_.fieldKeys[i];
     if (kind == KeyField::Number) keys.numberEdits.push_back(fields_[i]);
     if (kind == KeyField::SignedNumber) keys.signedEdits.push_back(fields_[i]);
     if (kind == KeyField::Digits) keys.digitEdits.push_back(fields_[i]);
@@ -348,13 +371,13 @@ bool CalculatorWindow::CopySolution() {
   const RECT box = SolutionBox();
   GlobalMemory picture = SolutionPicture(box);
   GlobalMemory words = GlobalText(text);
-  if (!OpenClipboard(main_)) return false;
+  const ScopedClipboard clipboard(main_);
+  if (!clipboard.Opened()) return false;
   EmptyClipboard();
-  bool written = words && SetClipboardData(CF_UNICODETEXT, words.Get()) != nullptr;
+  const bool written = words && SetClipboardData(CF_UNICODETEXT, words.Get()) != nullptr;
   if (written) words.Release();  // the clipboard owns it now
   const bool drawn = picture && SetClipboardData(CF_DIB, picture.Get()) != nullptr;
   if (drawn) picture.Release();
-  CloseClipboard();
   return written && drawn;
 }
 
@@ -390,29 +413,27 @@ GlobalMemory CalculatorWindow::SolutionPicture(const RECT& box) {
   const std::size_t size = stride * static_cast<std::size_t>(h);
   GlobalMemory packed(GlobalAlloc(GMEM_MOVEABLE, sizeof info.bmiHeader + size));
   if (!packed) return packed;
-  if (auto* out = static_cast<unsigned char*>(GlobalLock(packed.Get()))) {
-    info.bmiHeader.biSizeImage = static_cast<DWORD>(size);
-    std::memcpy(out, &info.bmiHeader, sizeof info.bmiHeader);
-    std::memcpy(out + sizeof info.bmiHeader, bits, size);
-    GlobalUnlock(packed.Get());
-    return packed;
-  }
-  return GlobalMemory();
+  const GlobalLocked<unsigned char> out(packed.Get());
+  if (out.Get() == nullptr) return GlobalMemory();
+  info.bmiHeader.biSizeImage = static_cast<DWORD>(size);
+  std::memcpy(out.Get(), &info.bmiHeader, sizeof info.bmiHeader);
+  std::memcpy(out.Get() + sizeof info.bmiHeader, bits, size);
+  return packed;
 }
 
 void CalculatorWindow::ShowSolutionMenu(POINT client) {
   const RECT box = SolutionBox();
   if (!PtInRect(&box, client)) return;
-  const HMENU menu = CreatePopupMenu();
-  if (menu == nullptr) return;
+  const PopupMenu menu(CreatePopupMenu());
+  if (!menu) return;
   constexpr UINT kCopy = 1;
-  AppendMenuW(menu, MF_STRING | (shown_ ? MF_ENABLED : MF_GRAYED), kCopy,
+  AppendMenuW(menu.Get(), MF_STRING | (shown_ ? MF_ENABLED : MF_GRAYED), kCopy,
               Widen(form_.copyText).c_str());
   POINT screen = client;
   ClientToScreen(main_, &screen);
-  const UINT chosen = static_cast<UINT>(TrackPopupMenu(
-      menu, TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_NONOTIFY, screen.x, screen.y, 0, main_, nullptr));
-  DestroyMenu(menu);
+  const UINT chosen =
+      static_cast<UINT>(TrackPopupMenu(menu.Get(), TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_NONOTIFY,
+                                       screen.x, screen.y, 0, main_, nullptr));
   if (chosen == kCopy) CopySolution();
 }
 
@@ -432,7 +453,7 @@ void CalculatorWindow::Clear() {
 }
 
 void CalculatorWindow::PaintContent(HDC dc) {
-  PaintFrame(dc, instance_, form_.frame, common_);
+  PaintFrame(dc, instance_, form_.frame, form_.caption, common_);
   GdiFormulaTarget target(dc);
   if (form_.figure != nullptr) PaintSteps(form_.figure(mode_), target, form_.core.profile);
   if (shown_) {
@@ -458,7 +479,10 @@ void CalculatorWindow::OnCommand(HWND sender, UINT notification) {
     }
   } else if (Contains(lists_, sender) && notification == CBN_SELCHANGE) {
     const auto list = std::find(lists_.begin(), lists_.end(), sender) - lists_.begin();
-    if (form_.listChanged != nullptr) form_.listChanged(*this, static_cast<int>(list));
+    if (list == form_.modes.list) {
+      const auto mode = static_cast<int>(SendMessageW(sender, CB_GETCURSEL, 0, 0));
+      if (mode >= 0 && mode < form_.modes.count) SwitchMode(mode, !form_.modes.listKeepsFields);
+    }
     // The solution read the old entry: show it again only as checked anew.
     if (shown_) Compute();
   } else if (Contains(options_, sender) && notification == BN_CLICKED) {
@@ -488,13 +512,20 @@ void CalculatorWindow::SwitchMode(int mode, bool emptyFields) {
   if (emptyFields) {
     for (HWND field : fields_) SetWindowTextW(field, L"");
   }
-  if (form_.modes.show != nullptr) form_.modes.show(*this);
+  ShowMode();
   // The figure, the rows and the solution all change.
   InvalidateRect(main_, nullptr, TRUE);
   // A list that chose the mode keeps the focus: the arrow keys go on
   // choosing in it, and the Enter that closes it must not land in an
   // emptied field and press "OK" there.
   if (!Contains(lists_, GetFocus())) FocusFirstField();
+}
+
+void CalculatorWindow::ShowMode() {
+  if (form_.modes.show != nullptr) form_.modes.show(*this);
+  if (form_.modes.list >= 0) {
+    SendMessageW(List(form_.modes.list), CB_SETCURSEL, static_cast<WPARAM>(mode_), 0);
+  }
 }
 
 void CalculatorWindow::FocusFirstField() const {
@@ -541,7 +572,16 @@ void CalculatorWindow::RefillList(int list, UnitList entries, int selected) {
 }
 
 LRESULT CALLBACK CalculatorWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  CalculatorWindow& self = *g_window;
+  // The calculator arrives with the window's creation and stays with it, so
+  // that each window of a process finds its own.
+  if (message == WM_NCCREATE) {
+    const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lParam);
+    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+  }
+  auto* found = reinterpret_cast<CalculatorWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+  // The few messages before WM_NCCREATE (WM_GETMINMAXINFO) need no calculator.
+  if (found == nullptr) return DefWindowProcW(window, message, wParam, lParam);
+  CalculatorWindow& self = *found;
   LRESULT handled = 0;
   if (HandleCommonMessage(window, message, wParam, lParam, self.common_, self.instance_,
                           handled)) {
@@ -581,7 +621,6 @@ LRESULT CALLBACK CalculatorWindowProc(HWND window, UINT message, WPARAM wParam, 
 }
 
 HWND CreateCalculatorWindow(CalculatorWindow& window) {
-  g_window = &window;
   const CalculatorForm& form = window.form_;
   if (form.initCommonControls && !InitCommonControlsForSuite()) return nullptr;
   // A second window of the same calculator in one process (the tests make
@@ -594,7 +633,7 @@ HWND CreateCalculatorWindow(CalculatorWindow& window) {
     return nullptr;
   }
   const HWND main = CreateCenteredMainWindow(window.instance_, form.keyName, form.caption,
-                                             form.frame.width, form.frame.height);
+                                             form.frame.width, form.frame.height, &window);
   if (main == nullptr || !window.CreateControls()) return nullptr;
   ShowMainWindow(main);
   return main;

@@ -17,6 +17,8 @@
 
 #include <windows.h>
 
+#include <optional>
+#include <span>
 #include <string_view>
 #include <vector>
 
@@ -29,13 +31,12 @@
 
 namespace prolexa {
 
-// An input field: its label, its edit, which keys it takes, and how many
-// characters it holds (0: no limit of its own).
+// An input field: its label, its edit, and how many characters it holds (0:
+// no limit of its own). Which keys it takes the form's fieldKeys say.
 struct FormField {
   std::string_view label{};
   ControlPlace labelPlace{};
   ControlPlace place{};
-  KeyField keys = KeyField::Number;
   int limit = 0;
   std::string_view initial{};  // the text the field starts with
   bool enabled = true;         // a field the pupil cannot type into is grey
@@ -78,9 +79,13 @@ struct FormControl {
   static constexpr FormControl Radio(int i) { return {Kind::Radio, i}; }
 };
 
-// A form without places (an edit of zero width) has no rounding selector.
+// The rounding selector on one line: the count's edit (30 x 21) at its
+// place, its label (70 x 15) left of it, the places word (35 x 15) 3 pixels
+// right of it, the two texts lowered to read level with the edit's digit.
 struct RoundingPreference {
-  RoundingSelectorPlace place{};
+  std::optional<POINT> edit{};  // none: the form has no rounding selector
+  int labelGap = 3;             // from the label's right end to the edit
+  int textDrop = 3;             // the texts' top below the edit's
   PlacesLanguage language = PlacesLanguage::Czech;
   int defaultPlaces = 2;  // also stored when the spinner reports an error
   std::string_view caption{};  // the label's own wording; empty: the usual one
@@ -109,6 +114,11 @@ struct FormModes {
   const char* preference = nullptr;
   int count = 1;
   void (*show)(CalculatorWindow& window) = nullptr;
+  // The list whose entries are the exercises (-1: none): its entry follows
+  // the exercise shown, and another entry picked switches to that exercise,
+  // the fields emptied unless told to keep them.
+  int list = -1;
+  bool listKeepsFields = false;
   std::vector<FormLabel> radios{};
   // What a radio button does; without it the exercise switches as SwitchMode.
   void (*chosen)(CalculatorWindow& window, int mode) = nullptr;
@@ -121,21 +131,29 @@ struct CalculatorForm {
   bool initCommonControls = true;
   std::string_view caption{};
   std::string_view helpPage{};  // the program's page of the help file
-  CalculatorFrame frame{};     // the window's size, bands, title and address
-  RECT helpRegion{};
+  // The window's size and where the caption stands as its title; the bands,
+  // the address and the help icon keep the same distances from its edges in
+  // every calculator.
+  CalculatorFrame frame{};
   std::vector<FormField> fields{};
+  // The keys each field takes, in the order of the fields: the core's table,
+  // which the command-line solver reads too. A form whose table does not
+  // name every field does not start.
+  std::span<const KeyField> fieldKeys{};
   std::vector<FormList> lists{};
   std::vector<FormOption> options{};
   std::vector<FormLabel> labels{};
   std::vector<FormButton> buttons{};
   FormModes modes{};
-  ControlPlace computeButton{};  // "OK"
-  ControlPlace clearButton{};    // "Vymazat"
+  // The buttons are 75 x 25: "OK" at its corner, "Vymazat" 6 pixels right of
+  // it unless placed elsewhere.
+  POINT computeButton{};
+  std::optional<POINT> clearButton{};
   std::string_view clearText = "Vymazat";  // a Slovak program says "Vymazať"
   // The one item of the solution area's menu; a Slovak program says
   // "Kopírovať riešenie".
   std::string_view copyText = "Kopírovat řešení";
-  ControlPlace teachButton{};    // "Výuka"; a zero width: no teaching dialog
+  std::optional<POINT> teachButton{};  // "Výuka"; none: no teaching dialog
   TeachingDialogLook teaching{};
   RoundingPreference rounding{};
   // Tab moves along these, after the last to the first, passing over those
@@ -146,9 +164,6 @@ struct CalculatorForm {
   // Drawn on every paint after the frame, before the solution.
   DrawSteps (*figure)(int mode) = nullptr;
   CalculatorCore core{};
-  // Called when the pupil picks another entry of a list, before a shown
-  // solution is computed again.
-  void (*listChanged)(CalculatorWindow& window, int list) = nullptr;
   // How refusals reach the pupil; tests put a recorder here.
   void (*showRefusal)(HWND owner, const Refusal& refusal) = ShowRefusal;
 };
@@ -167,7 +182,8 @@ struct FormPreferences {
 FormPreferences ReadFormPreferences(const CalculatorForm& form);
 
 // The running calculator: its controls, the inputs captured at the last
-// compute and whether a solution is shown. One runs per process.
+// compute and whether a solution is shown. Its main window carries it
+// (GWLP_USERDATA), so a process may run several.
 class CalculatorWindow {
  public:
   explicit CalculatorWindow(const CalculatorForm& form, HINSTANCE instance)
@@ -234,6 +250,8 @@ class CalculatorWindow {
   // A packed 24-bit DIB of the client box as the window shows it: its
   // content and the controls standing there.
   GlobalMemory SolutionPicture(const RECT& box);
+  // Sets the form up for the exercise shown and puts the mode list on it.
+  void ShowMode();
   void FocusFirstField() const;
   HWND ControlOf(FormControl control) const;
 

@@ -1,6 +1,8 @@
-// Scope classes for the GDI and window handles of the kit: each releases what
-// it holds when it goes out of scope, so no early return can leak a font, a
-// pen, a device context or leave an object selected into a context.
+// Scope classes for the GDI and window handles of the kit and for the calls
+// that come in pairs: each releases what it holds when it goes out of scope,
+// so no early return can leak a font, a pen, a device context, a menu or a
+// region, leave an object selected into a context, a block of memory locked
+// or the clipboard open.
 #pragma once
 
 #include <windows.h>
@@ -69,6 +71,50 @@ using GdiBitmap = GdiObject<HBITMAP>;
 // A block of global memory (GlobalAlloc), until it is released, as to the
 // clipboard, which then owns it.
 using GlobalMemory = OwnedHandle<HGLOBAL, GlobalFree>;
+
+// A popup menu (CreatePopupMenu), destroyed with its items.
+using PopupMenu = OwnedHandle<HMENU, DestroyMenu>;
+
+// A region (CreateRoundRectRgn ...) until it is handed to a window, which
+// then owns it.
+using GdiRegion = GdiObject<HRGN>;
+
+// The clipboard, opened for a window and closed again; Opened says whether
+// the clipboard could be opened (another program may hold it).
+class ScopedClipboard {
+ public:
+  explicit ScopedClipboard(HWND owner) : opened_(OpenClipboard(owner) != FALSE) {}
+  ~ScopedClipboard() {
+    if (opened_) CloseClipboard();
+  }
+  ScopedClipboard(const ScopedClipboard&) = delete;
+  ScopedClipboard& operator=(const ScopedClipboard&) = delete;
+
+  bool Opened() const { return opened_; }
+
+ private:
+  bool opened_;
+};
+
+// The bytes of a movable global memory block, locked while in scope; null
+// when the block could not be locked.
+template <typename T>
+class GlobalLocked {
+ public:
+  explicit GlobalLocked(HGLOBAL memory)
+      : memory_(memory), data_(static_cast<T*>(GlobalLock(memory))) {}
+  ~GlobalLocked() {
+    if (data_ != nullptr) GlobalUnlock(memory_);
+  }
+  GlobalLocked(const GlobalLocked&) = delete;
+  GlobalLocked& operator=(const GlobalLocked&) = delete;
+
+  T* Get() const { return data_; }
+
+ private:
+  HGLOBAL memory_;
+  T* data_;
+};
 
 // The device context of a window's client area (GetDC / ReleaseDC).
 class WindowDC {

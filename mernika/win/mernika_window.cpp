@@ -31,14 +31,6 @@ void ShowCategory(CalculatorWindow& window) {
   g_units = CategoryAt(window.Mode()).units;
   window.RefillList(From, ListOfViews(g_units), 0);
   window.RefillList(To, ListOfViews(g_units), 0);
-  SendMessageW(window.List(CategoryList), CB_SETCURSEL, static_cast<WPARAM>(window.Mode()), 0);
-}
-
-void CategoryChosen(CalculatorWindow& window, int list) {
-  if (list != CategoryList) return;
-  const auto category =
-      static_cast<int>(SendMessageW(window.List(CategoryList), CB_GETCURSEL, 0, 0));
-  if (category >= 0 && category < CategoryCount) window.SwitchMode(category, false);
 }
 
 FormList Choice(int y, UnitList entries = {}) {
@@ -49,13 +41,7 @@ const CalculatorForm kForm{
     .keyName = "Mernika",
     .caption = "Mernika",
     .helpPage = "mernika.html",
-    .frame = {.width = 518,
-              .height = 433,
-              .footerY = 336,
-              .title = "Mernika",
-              .titleX = 127,
-              .address = {438, 373}},
-    .helpRegion = {463, 10, 498, 41},
+    .frame = {.width = 518, .height = 433, .titleX = 127},
     .fields = {{.label = "Vstup",
                 .labelPlace = {42, 100, 35, 16},
                 .place = {80, 100, 127, 21},
@@ -65,21 +51,26 @@ const CalculatorForm kForm{
                 .labelPlace = {42, 130, 35, 16},
                 .place = {80, 130, 127, 21},
                 .enabled = false}},
+    .fieldKeys = FieldKeys,
     .lists = {Choice(70, CategoryNames()), Choice(100), Choice(130)},
     // Clear of the category list: a label's white background covers
     // whatever it overlaps.
     .labels = {{.text = "Typ", .place = {180, 70, 30, 16}}},
     // A stored category outside the list starts on the lengths.
-    .modes = {.preference = "index", .count = CategoryCount, .show = ShowCategory},
-    .computeButton = {160, 160, 75, 25},
-    .clearButton = {240, 160, 75, 25},
+    // The typed value stays: it is converted in the new category.
+    .modes = {.preference = "index",
+              .count = CategoryCount,
+              .show = ShowCategory,
+              .list = CategoryList,
+              .listKeepsFields = true},
+    .computeButton = {160, 160},
+    .clearButton = POINT{240, 160},
     .clearText = "Vymazať",
     .copyText = "Kopírovať riešenie",
     .focusChain = {FormControl::Field(Value), FormControl::List(From), FormControl::List(To),
                    FormControl::Compute(), FormControl::Clear()},
     .solutionAreas = {{0, 185, 518, 230}},
     .core = Core,
-    .listChanged = CategoryChosen,
 };
 
 }  // namespace

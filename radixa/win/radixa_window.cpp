@@ -9,14 +9,12 @@
 namespace prolexa::radixa {
 namespace {
 
-// The keypad minus types a sign into the coefficients; the main-row minus
-// does not. The fields keep no more than the solver reads, so what the
-// pupil sees is what is computed.
+// The fields keep no more than the solver reads, so what the pupil sees is
+// what is computed.
 FormField Coefficient(std::string_view label, int y) {
   return {.label = label,
           .labelPlace = {12, y, 50, 20},
           .place = {78, y, 50, 21},
-          .keys = KeyField::SignedNumber,
           .limit = static_cast<int>(CoefficientLimit)};
 }
 
@@ -24,22 +22,14 @@ const CalculatorForm kForm{
     .keyName = "Radixa",
     .caption = "Radixa",
     .helpPage = "radixa.html",
-    .frame = {.width = 750,
-              .height = 550,
-              .footerY = 453,
-              .title = "Radixa",
-              .titleX = 231,
-              .address = {670, 490}},
-    .helpRegion = {695, 10, 730, 41},
+    .frame = {.width = 750, .height = 550, .titleX = 231},
     .fields = {Coefficient("hodnota a", 77), Coefficient("hodnota b", 104),
                Coefficient("hodnota c", 131)},
-    .computeButton = {150, 90, 75, 25},
-    .clearButton = {231, 90, 75, 25},
-    .teachButton = {312, 90, 75, 25},
+    .fieldKeys = FieldKeys,
+    .computeButton = {150, 90},
+    .teachButton = POINT{312, 90},
     .teaching = {.templateId = IDD_TEACHING},
-    .rounding = {.place = {.label = {155, 130, 70, 15},
-                           .edit = {233, 127, 30, 21},
-                           .places = {266, 130, 35, 15}}},
+    .rounding = {.edit = POINT{233, 127}, .labelGap = 8},
     .focusChain = {FormControl::Field(FieldA), FormControl::Field(FieldB),
                    FormControl::Field(FieldC), FormControl::Compute(), FormControl::Clear(),
                    FormControl::Rounding()},

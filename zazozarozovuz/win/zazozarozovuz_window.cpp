@@ -15,7 +15,6 @@ FormField Count(std::string_view label, int y, int digits) {
   return {.label = label,
           .labelPlace = {230, y, 7, 12},
           .place = {243, y, 42, 21},
-          .keys = KeyField::Digits,
           .limit = digits};
 }
 
@@ -35,14 +34,9 @@ const CalculatorForm kForm{
     .keyName = "Zazozarozovuz",
     .caption = "Zazozarozovuz",
     .helpPage = "zazozarozovuz.html",
-    .frame = {.width = 526,
-              .height = 433,
-              .footerY = 336,
-              .title = "Zazozarozovuz",
-              .titleX = 155,
-              .address = {446, 373}},
-    .helpRegion = {471, 10, 506, 41},
+    .frame = {.width = 526, .height = 433, .titleX = 155},
     .fields = {Count("n", 79, NDigits), Count("k", 111, KDigits)},
+    .fieldKeys = FieldKeys,
     .options = {{.text = "Vymazat pole n a k při prepínání možností",
                  .place = {188, 180, 230, 15},
                  .preference = "checked",
@@ -53,9 +47,8 @@ const CalculatorForm kForm{
               .radios = {Radio(Variations, 86), Radio(VariationsRepeated, 118),
                          Radio(Combinations, 150), Radio(CombinationsRepeated, 182)},
               .chosen = OptionChosen},
-    .computeButton = {188, 143, 75, 25},
-    .clearButton = {269, 143, 75, 25},
-    .teachButton = {350, 143, 75, 25},
+    .computeButton = {188, 143},
+    .teachButton = POINT{350, 143},
     // The four headings stand out in a wider face.
     .teaching = {.templateId = IDD_TEACHING,
                  .emphasisTextIds = {IDC_TEACH_VARIATIONS, IDC_TEACH_VARIATIONS_REPEATED,

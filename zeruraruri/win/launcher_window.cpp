@@ -16,6 +16,7 @@
 #include "launcher.h"
 #include "launcher_dialogs.h"
 #include "resource.h"
+#include "scoped.h"
 #include "wide.h"
 
 namespace prolexa::zeruraruri {
@@ -204,9 +205,9 @@ void CutToSkin(HWND window) {
   const int y = origin.y - frame.top;
   const int w = std::min<int>(kSkinWidth, client.right);
   const int h = std::min<int>(kSkinHeight, client.bottom);
-  const HRGN region = CreateRoundRectRgn(x, y, x + w, y + h, kCorner, kCorner);
+  GdiRegion region(CreateRoundRectRgn(x, y, x + w, y + h, kCorner, kCorner));
   // The window owns the region once it is set.
-  if (region != nullptr && !SetWindowRgn(window, region, TRUE)) DeleteObject(region);
+  if (region && SetWindowRgn(window, region.Get(), TRUE)) region.Release();
 }
 
 LRESULT CALLBACK LauncherWindow(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {

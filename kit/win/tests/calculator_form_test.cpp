@@ -17,6 +17,7 @@ namespace {
 
 constexpr std::array<std::string_view, 3> kSizes = {"malý", "střední", "velký"};
 constexpr int kSmall = 0;
+constexpr std::array<KeyField, 1> kKeys = {KeyField::Number};
 
 // The test calculator refuses the first list's "malý" and otherwise draws
 // the typed text as its one line.
@@ -47,19 +48,16 @@ void Record(HWND, const Refusal& refusal) { g_refusals.push_back(refusal); }
 CalculatorForm TestForm(const std::string& keyName) {
   return {.keyName = keyName,
           .caption = "Zkouška",
-          .frame = {.width = 525, .height = 500, .footerY = 403, .title = "Zkouška", .titleX = 143,
-                    .address = {445, 440}},
-          .helpRegion = {470, 10, 505, 41},
+          .frame = {.width = 525, .height = 500, .titleX = 143},
           .fields = {{.label = "délka", .labelPlace = {12, 77, 50, 20},
                       .place = {78, 77, 97, 21}, .limit = 6}},
+          .fieldKeys = kKeys,
           .lists = {{.place = {182, 77, 80, 110}, .entries = ListOf(kSizes),
                      .preference = "cmb0", .defaultEntry = 1}},
           .options = {{.text = "Jednotky", .place = {24, 163, 110, 15}, .preference = "checked",
                        .defaultChecked = true}},
-          .computeButton = {12, 190, 75, 25},
-          .clearButton = {93, 190, 75, 25},
-          .rounding = {.place = {.label = {245, 195, 70, 15}, .edit = {323, 192, 30, 21},
-                                 .places = {356, 195, 35, 15}}},
+          .computeButton = {12, 190},
+          .rounding = {.edit = POINT{323, 192}, .labelGap = 8},
           .focusChain = {FormControl::Field(0), FormControl::Compute()},
           .solutionAreas = {{11, 220, 370, 395}},
           .figure = Figure,
@@ -193,6 +191,17 @@ TEST_F(FormTest, ComputeRepaintsTheSolutionRowsAcrossTheWholeWidth) {
   EXPECT_EQ(dirty.bottom, 395);
 }
 
+TEST_F(FormTest, EachWindowAnswersForItsOwnCalculator) {
+  CalculatorWindow& first = Start();
+  CalculatorWindow second(form_, GetModuleHandleW(nullptr));
+  ASSERT_NE(CreateCalculatorWindow(second), nullptr);
+  SetWindowTextUtf8(first.Field(0), "5");
+  SendMessageW(first.ComputeButton(), BM_CLICK, 0, 0);
+  EXPECT_TRUE(first.SolutionShown());
+  EXPECT_FALSE(second.SolutionShown());
+  DestroyWindow(second.Main());
+}
+
 TEST_F(FormTest, EnterInAFieldPressesOkAndKeepsTheFocus) {
   CalculatorWindow& window = Start();
   PickEntry(2);
@@ -206,10 +215,8 @@ TEST_F(FormTest, EnterInAFieldPressesOkAndKeepsTheFocus) {
 }
 
 TEST_F(FormTest, AListThatSwitchesTheModeKeepsTheFocus) {
-  form_.modes.count = 3;
-  form_.listChanged = [](CalculatorWindow& window, int) {
-    window.SwitchMode(static_cast<int>(SendMessageW(window.List(0), CB_GETCURSEL, 0, 0)));
-  };
+  form_.modes = {.preference = "cmb0", .count = 3, .list = 0};
+  Store("cmb0", 1);
   CalculatorWindow& window = Start();
   SetFocus(window.List(0));
   // The keys a pupil chooses with: an arrow, then Enter to close the list.

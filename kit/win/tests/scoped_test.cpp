@@ -70,6 +70,51 @@ TEST(GdiObject, DeletesWhatItOwnsExactlyOnce) {
   DeleteObject(released);
 }
 
+TEST(PopupMenu, DestroysTheMenu) {
+  HMENU kept = nullptr;
+  {
+    const PopupMenu menu(CreatePopupMenu());
+    kept = menu.Get();
+    ASSERT_TRUE(IsMenu(kept));
+  }
+  EXPECT_FALSE(IsMenu(kept));
+}
+
+TEST(ScopedClipboard, ClosesOnlyWhatItOpened) {
+  test::TestWindow mine, other;
+  {
+    const ScopedClipboard clipboard(mine.Get());
+    ASSERT_TRUE(clipboard.Opened());
+    EXPECT_EQ(GetOpenClipboardWindow(), mine.Get());
+  }
+  EXPECT_EQ(GetOpenClipboardWindow(), nullptr) << "closed at the end of the scope";
+  ASSERT_TRUE(OpenClipboard(other.Get()));
+  {
+    const ScopedClipboard refused(mine.Get());
+    EXPECT_FALSE(refused.Opened()) << "another window holds the clipboard";
+  }
+  EXPECT_EQ(GetOpenClipboardWindow(), other.Get()) << "a refused open closes nothing";
+  CloseClipboard();
+}
+
+TEST(GlobalLocked, UnlocksExactlyOnceAndNothingItCouldNotLock) {
+  const GlobalMemory memory(GlobalAlloc(GMEM_MOVEABLE, 16));
+  ASSERT_TRUE(memory);
+  const auto locks = [&memory] { return GlobalFlags(memory.Get()) & GMEM_LOCKCOUNT; };
+  ASSERT_NE(GlobalLock(memory.Get()), nullptr);  // a lock of the caller's own
+  {
+    const GlobalLocked<char> bytes(memory.Get());
+    ASSERT_NE(bytes.Get(), nullptr);
+    EXPECT_EQ(locks(), 2u);
+  }
+  EXPECT_EQ(locks(), 1u) << "the caller's lock stays";
+  GlobalUnlock(memory.Get());
+  // A discarded block cannot be locked.
+  const GlobalMemory empty(GlobalAlloc(GMEM_MOVEABLE, 0));
+  const GlobalLocked<char> none(empty.Get());
+  EXPECT_EQ(none.Get(), nullptr);
+}
+
 TEST(WindowDC, KeepsTheWindowItWasGiven) {
   test::TestWindow window;
   const WindowDC dc(window.Get());
