@@ -135,21 +135,4 @@ class FormulaTarget {
   ~FormulaTarget() = default;
 };
 
-// Lays out and draws lines one under another from (left, top) with the
-// superscript "2". The windows paint Solution::layouts instead; this stays
-// only while a GDI test of the kit paints lines through it.
-class FormulaPainter {
- public:
-  FormulaPainter(FormulaTarget& target, const FormulaProfile& profile, int left, int top);
-
-  // Lays out and draws one line, then moves down to the next one.
-  void DrawFormula(std::string_view line);
-
- private:
-  FormulaTarget& target_;
-  FormulaProfile profile_;
-  int left_;
-  int lineY_;
-};
-
 }  // namespace prolexa

@@ -23,7 +23,7 @@ FormList Units(int x, int y, const char* preference = nullptr) {
   return {.place = {x, y, 50, 110},
           .entries = LengthUnits,
           .preference = preference,
-          .defaultEntry = Metres};
+          .defaultEntry = DefaultUnit};
 }
 
 // Shows the rows the exercise uses with their labels, its title, and the

@@ -38,7 +38,7 @@ const CalculatorForm kForm{
                Value("teplota t0", {12, 176, 68, 25}, 176, "10"),
                Value("teplota t1", {12, 203, 68, 25}, 203, "25")},
     .fieldKeys = FieldKeys,
-    .lists = {Units(95, HeatUnitNames, "cmb0"), Units(122, MassUnitNames, "cmb1", 2),
+    .lists = {Units(95, HeatUnitNames, "cmb0"), Units(122, MassUnitNames, "cmb1", DefaultMassUnit),
               Units(176, TemperatureUnitNames, "cmb2"), Units(203, TemperatureUnitNames, "cmb3")},
     .options = {{.text = "Zobraziť jednotky",
                  .place = {24, 235, 110, 15},

@@ -110,7 +110,7 @@ TEST_F(LauncherTest, IsTheSkinnedWindowOfItsSize) {
 // The real mouse onto a tile, then off the window in one jump: no move
 // arrives outside the tile, and its hover picture must still go. It runs
 // before the tests that start calculators and click through dialogs: under
-// Wine without a window manager, a launcher started after those gets no
+// Wine without a window manager, a launcher started after those may get no
 // moves of the real mouse.
 TEST_F(LauncherTest, ATileTurnsNormalWhenTheMouseLeavesTheWindowFromIt) {
   Start();
@@ -121,17 +121,24 @@ TEST_F(LauncherTest, ATileTurnsNormalWhenTheMouseLeavesTheWindowFromIt) {
   const POINT off{frame.right + 20, frame.bottom + 20};
   POINT on{100, 160};
   ClientToScreen(launcher->Main(), &on);
-  // From off the window, wherever an earlier test left the mouse.
-  MoveMouseToScreen(off);
-  MoveMouseToScreen(on);
   // What another process draws reaches the screen a moment later.
   const auto waitFor = [&](bool hover) {
     for (int waited = 0; waited < 2000 && (launcher->PixelHash(tile) != normal) != hover;
          waited += 50) {
       Sleep(50);
     }
+    return (launcher->PixelHash(tile) != normal) == hover;
   };
-  waitFor(true);
+  // Onto the tile from off the window, wherever an earlier test left the
+  // mouse, with the launcher in front: under Wine without a window manager
+  // the first real move now and then reaches no window, so the way in is
+  // tried again. The way out below is not.
+  SetForegroundWindow(launcher->Main());
+  for (int attempt = 0; attempt < 3; ++attempt) {
+    MoveMouseToScreen(off);
+    MoveMouseToScreen(on);
+    if (waitFor(true)) break;
+  }
   ASSERT_NE(launcher->PixelHash(tile), normal) << "the hover picture";
   MoveMouseToScreen(off);
   waitFor(false);

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "solution.h"
 #include "test_window.h"
 #include "utf.h"
 #include "wide.h"
@@ -171,13 +172,15 @@ TEST(GdiFormulaTarget, LeavesTheContextsSelectionsAsTheyWere) {
   EXPECT_EQ(GetCurrentObject(canvas.Dc(), OBJ_PEN), pen);
 }
 
-TEST(GdiFormulaTarget, PaintsAWholeSolutionThroughThePainter) {
+TEST(GdiFormulaTarget, PaintsAWholeSolutionAsTheWindowsDo) {
   FormulaCanvas canvas;
   GdiFormulaTarget target(canvas.Dc());
-  FormulaPainter painter(target, FormulaProfile{85}, 12, 20);
-  painter.DrawFormula("a^ = c^ - b^");
-  painter.DrawFormula("%hidden");
-  painter.DrawFormula("a = 4");
+  DrawSteps steps;
+  steps.Origin(12, 20);
+  steps.Line("a^ = c^ - b^");
+  steps.Line("%hidden");
+  steps.Line("a = 4");
+  PaintSteps(steps, target, FormulaProfile{85});
   int firstLine = 0;
   int secondLine = 0;
   int below = 0;
