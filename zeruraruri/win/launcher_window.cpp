@@ -55,20 +55,18 @@ struct State {
   bool leftPressed = false;
 };
 
-State g;
-
 Point ClientPoint(LPARAM lParam) { return {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}; }
 
 RECT ToRect(const Box& b) { return {b.left, b.top, b.right, b.bottom}; }
 
-void ShowTilePage(int page) {
-  const int shown = ShowPage(g.page, page);
-  if (shown == g.page) return;
-  g.page = shown;
-  g.tiles = PageTiles(shown);
+void ShowTilePage(State& launcher, int page) {
+  const int shown = ShowPage(launcher.page, page);
+  if (shown == launcher.page) return;
+  launcher.page = shown;
+  launcher.tiles = PageTiles(shown);
   // The new tiles are drawn normal; their hover starts anew.
-  g.slotHover.fill(HoverFlags{});
-  RedrawWindow(g.main, &kTileArea, nullptr, RDW_INVALIDATE | RDW_ERASE);
+  launcher.slotHover.fill(HoverFlags{});
+  RedrawWindow(launcher.main, &kTileArea, nullptr, RDW_INVALIDATE | RDW_ERASE);
 }
 
 // A program of the suite's folder, the launcher's own: the file's full path,
@@ -87,7 +85,7 @@ std::optional<std::wstring> OwnProgram(std::string_view program) {
 
 // Starts a tile's program from the launcher's folder, and says so when it
 // is not there or cannot be started.
-void StartProgram(std::string_view program) {
+void StartProgram(const State& launcher, std::string_view program) {
   if (const std::optional<std::wstring> file = OwnProgram(program)) {
     const std::wstring folder = ProgramFolder();
     SHELLEXECUTEINFOW start{};
@@ -102,12 +100,12 @@ void StartProgram(std::string_view program) {
     if (ShellExecuteExW(&start)) return;
   }
   const std::string text = "Program " + std::string(program) + " sa nepodarilo spustiť.";
-  ShowRefusal(g.main, ErrorRefusal(text));
+  ShowRefusal(launcher.main, ErrorRefusal(text));
 }
 
-void Paint(HDC dc) {
-  const ControlFactory f(g.instance, nullptr);
-  f.DrawBitmap(dc, g.page == 1 ? IDB_PAGE2 : IDB_PAGE1, 0, 97, 725, 411);
+void Paint(const State& launcher, HDC dc) {
+  const ControlFactory f(launcher.instance, nullptr);
+  f.DrawBitmap(dc, launcher.page == 1 ? IDB_PAGE2 : IDB_PAGE1, 0, 97, 725, 411);
   f.DrawBitmap(dc, IDB_BANNER, 0, 0, 725, 100);
   for (const HotSpot& spot : HotSpots()) {
     // The donation tab is painted one column narrower than the mouse
@@ -116,64 +114,64 @@ void Paint(HDC dc) {
     f.DrawBitmap(dc, spot.normal, spot.at.x, spot.at.y, width, spot.height);
   }
   for (int slot = 0; slot < SlotCount; ++slot) {
-    if (!g.tiles[slot].enabled) continue;
+    if (!launcher.tiles[slot].enabled) continue;
     const Box place = SlotBox(slot);
-    f.DrawBitmap(dc, g.tiles[slot].normal, place.left, place.top, TileWidth, TileHeight);
+    f.DrawBitmap(dc, launcher.tiles[slot].normal, place.left, place.top, TileWidth, TileHeight);
   }
 }
 
-void TrackMouse(Point mouse) {
-  const ControlFactory f(g.instance, g.main);
+void TrackMouse(State& launcher, Point mouse) {
+  const ControlFactory f(launcher.instance, launcher.main);
   const POINT at{mouse.x, mouse.y};
   const auto& spots = HotSpots();
   for (std::size_t i = 0; i < spots.size(); ++i) {
     const HotSpot& s = spots[i];
-    f.TrackHover(ToRect(s.region), at, g.spotHover[i].normalShown, g.spotHover[i].hoverShown,
+    f.TrackHover(ToRect(s.region), at, launcher.spotHover[i].normalShown, launcher.spotHover[i].hoverShown,
                  s.normal, s.hover, s.at.x, s.at.y, s.width, s.height);
   }
   for (int slot = 0; slot < SlotCount; ++slot) {
-    const Tile& tile = g.tiles[slot];
+    const Tile& tile = launcher.tiles[slot];
     if (!tile.enabled) continue;
     const Box b = SlotBox(slot);
-    f.TrackHover(ToRect(b), at, g.slotHover[slot].normalShown, g.slotHover[slot].hoverShown,
+    f.TrackHover(ToRect(b), at, launcher.slotHover[slot].normalShown, launcher.slotHover[slot].hoverShown,
                  tile.normal, tile.hover, b.left, b.top, TileWidth, TileHeight);
   }
   // A mouse that leaves the window straight from a tile or spot sends no
   // move outside it: while one shows its hover picture, the window asks to
   // be told when the mouse has left.
   const auto hovered = [](const HoverFlags& h) { return h.hoverShown; };
-  if (std::any_of(g.spotHover.begin(), g.spotHover.end(), hovered) ||
-      std::any_of(g.slotHover.begin(), g.slotHover.end(), hovered)) {
+  if (std::any_of(launcher.spotHover.begin(), launcher.spotHover.end(), hovered) ||
+      std::any_of(launcher.slotHover.begin(), launcher.slotHover.end(), hovered)) {
     TRACKMOUSEEVENT track{};
     track.cbSize = sizeof track;
     track.dwFlags = TME_LEAVE;
-    track.hwndTrack = g.main;
+    track.hwndTrack = launcher.main;
     TrackMouseEvent(&track);
   }
 }
 
-void OnLeftButtonUp(Point mouse) {
-  const Click click = ClickAt(mouse, g.tiles);
+void OnLeftButtonUp(const State& launcher, Point mouse) {
+  const Click click = ClickAt(mouse, launcher.tiles);
   if (click.slot) {
-    StartProgram(g.tiles[*click.slot].program);
+    StartProgram(launcher, launcher.tiles[*click.slot].program);
     return;
   }
   if (!click.spot) return;
   switch (*click.spot) {
     case Spot::Settings:
-      ShowSettingsDialog(g.instance, g.main);
+      ShowSettingsDialog(launcher.instance, launcher.main);
       break;
     case Spot::About:
-      ShowAboutDialog(g.instance, g.main);
+      ShowAboutDialog(launcher.instance, launcher.main);
       break;
     case Spot::Donation:
-      ShowDonationDialog(g.instance, g.main);
+      ShowDonationDialog(launcher.instance, launcher.main);
       break;
     case Spot::Minimise:
-      SendMessageW(g.main, WM_SYSCOMMAND, SC_MINIMIZE, 0);
+      SendMessageW(launcher.main, WM_SYSCOMMAND, SC_MINIMIZE, 0);
       break;
     case Spot::Close:
-      SendMessageW(g.main, WM_CLOSE, 0, 0);
+      SendMessageW(launcher.main, WM_CLOSE, 0, 0);
       break;
     case Spot::Help:
       break;
@@ -211,37 +209,45 @@ void CutToSkin(HWND window) {
 }
 
 LRESULT CALLBACK LauncherWindow(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  // The state arrives with the window's creation and travels with it.
+  if (message == WM_NCCREATE) {
+    const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lParam);
+    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+  }
+  auto* state = reinterpret_cast<State*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+  if (state == nullptr) return DefWindowProcW(window, message, wParam, lParam);
+  State& launcher = *state;
   switch (message) {
     case WM_CREATE:
-      g.main = window;
-      ShowTilePage(0);
+      launcher.main = window;
+      ShowTilePage(launcher, 0);
       break;
     case WM_PAINT: {
       const PaintDC paint(window);
-      Paint(paint.Dc());
+      Paint(launcher, paint.Dc());
       return 0;
     }
     case WM_MOUSEMOVE:
-      TrackMouse(ClientPoint(lParam));
+      TrackMouse(launcher, ClientPoint(lParam));
       return 0;
     case WM_MOUSELEAVE:
-      TrackMouse(Point{-1, -1});  // nowhere on the window
+      TrackMouse(launcher, Point{-1, -1});  // nowhere on the window
       return 0;
     case WM_LBUTTONDOWN:
-      g.leftPressed = true;
+      launcher.leftPressed = true;
       if (OnHelpIcon(ClientPoint(lParam))) OpenHelp(window);
       break;
     case WM_LBUTTONDBLCLK:  // the second press of a double click
-      g.leftPressed = true;
+      launcher.leftPressed = true;
       break;
     case WM_LBUTTONUP:
-      if (std::exchange(g.leftPressed, false)) OnLeftButtonUp(ClientPoint(lParam));
+      if (std::exchange(launcher.leftPressed, false)) OnLeftButtonUp(launcher, ClientPoint(lParam));
       break;
     case WM_RBUTTONDOWN:
-      if (wParam == MK_RBUTTON) g.rightDownX = GET_X_LPARAM(lParam);
+      if (wParam == MK_RBUTTON) launcher.rightDownX = GET_X_LPARAM(lParam);
       break;
     case WM_RBUTTONUP:
-      ShowTilePage(PageAfterRightDrag(g.rightDownX, GET_X_LPARAM(lParam)));
+      ShowTilePage(launcher, PageAfterRightDrag(launcher.rightDownX, GET_X_LPARAM(lParam)));
       break;
     case WM_NCHITTEST:
       return HitTest(window, wParam, lParam);
@@ -272,12 +278,12 @@ LRESULT CALLBACK LauncherWindow(HWND window, UINT message, WPARAM wParam, LPARAM
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   using namespace prolexa;
-  using zeruraruri::g;
-  g.instance = instance;
+  zeruraruri::State state;
+  state.instance = instance;
   SetHelpPage("zeruraruri.html");
   if (!RegisterMainClass(instance, zeruraruri::kKeyName, zeruraruri::LauncherWindow)) return 0;
   const HWND main = CreateCenteredMainWindow(instance, zeruraruri::kKeyName, "Prolexa",
-                                             zeruraruri::kWidth, zeruraruri::kHeight);
+                                             zeruraruri::kWidth, zeruraruri::kHeight, &state);
   if (main == nullptr) return 0;
   zeruraruri::CutToSkin(main);
   ShowMainWindow(main);
