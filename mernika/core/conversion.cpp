@@ -227,6 +227,20 @@ Choice ChoiceOf(const FormInputs& in) {
 
 const Category& CategoryAt(int index) { return TableAt(index).category; }
 
+UnitList CategoryNames() {
+  static const std::array<std::string_view, CategoryCount> names = [] {
+    std::array<std::string_view, CategoryCount> all{};
+    for (int i = 0; i < CategoryCount; ++i) all[static_cast<std::size_t>(i)] = CategoryAt(i).name;
+    return all;
+  }();
+  return ListOf(names);
+}
+
+UnitList UnitsOf(int category) {
+  const std::vector<std::string_view>& units = CategoryAt(category).units;
+  return {units.data(), static_cast<int>(units.size())};
+}
+
 std::string_view Symbol(std::string_view entry) {
   const std::size_t blank = entry.rfind(' ');
   return blank == std::string_view::npos ? entry : entry.substr(blank + 1);

@@ -9,6 +9,7 @@
 
 #include "calculator.h"
 #include "key_filter.h"
+#include "units.h"
 
 namespace prolexa::mernika {
 
@@ -21,6 +22,9 @@ struct Category {
 
 inline constexpr int CategoryCount = 11;
 const Category& CategoryAt(int index);
+// The categories' names, and a category's units, as the lists show them.
+UnitList CategoryNames();
+UnitList UnitsOf(int category);
 // What the result line writes after a number: the text after the last blank
 // of the unit's entry.
 std::string_view Symbol(std::string_view entry);

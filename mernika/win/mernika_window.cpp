@@ -1,36 +1,17 @@
 // Mernika: one value converted between the units of a category.
 #include <windows.h>
 
-#include <vector>
-
 #include "calculator_form.h"
 #include "conversion.h"
 
 namespace prolexa::mernika {
 namespace {
 
-// The lists take their entries from the category tables, which hold them as
-// the lists show them.
-std::vector<std::string_view> g_names;
-std::vector<std::string_view> g_units;
-
-UnitList ListOfViews(const std::vector<std::string_view>& entries) {
-  return {entries.data(), static_cast<int>(entries.size())};
-}
-
-UnitList CategoryNames() {
-  if (g_names.empty()) {
-    for (int i = 0; i < CategoryCount; ++i) g_names.push_back(CategoryAt(i).name);
-  }
-  return ListOfViews(g_names);
-}
-
 // Both unit lists hold the category's units, each on the first. The shown
 // result was another category's: it went with the switch.
 void ShowCategory(CalculatorWindow& window) {
-  g_units = CategoryAt(window.Mode()).units;
-  window.RefillList(From, ListOfViews(g_units), 0);
-  window.RefillList(To, ListOfViews(g_units), 0);
+  window.RefillList(From, UnitsOf(window.Mode()), 0);
+  window.RefillList(To, UnitsOf(window.Mode()), 0);
 }
 
 FormList Choice(int y, UnitList entries = {}) {
