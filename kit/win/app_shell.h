@@ -38,6 +38,18 @@ bool RegisterMainClass(HINSTANCE instance, std::string_view keyName, WNDPROC win
 HWND CreateCenteredMainWindow(HINSTANCE instance, std::string_view keyName,
                               std::string_view caption, int w, int h, void* state = nullptr);
 
+// The object a window procedure's window was created with (`state` above):
+// kept in the window's GWLP_USERDATA from WM_NCCREATE on, so that each
+// window of a process finds its own; null for the few messages before.
+template <class State>
+State* CreationState(HWND window, UINT message, LPARAM lParam) {
+  if (message == WM_NCCREATE) {
+    const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lParam);
+    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+  }
+  return reinterpret_cast<State*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+}
+
 // Shows a main window built hidden and paints it, controls included, at once.
 void ShowMainWindow(HWND window);
 

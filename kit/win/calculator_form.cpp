@@ -572,13 +572,7 @@ void CalculatorWindow::RefillList(int list, UnitList entries, int selected) {
 }
 
 LRESULT CALLBACK CalculatorWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  // The calculator arrives with the window's creation and stays with it, so
-  // that each window of a process finds its own.
-  if (message == WM_NCCREATE) {
-    const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lParam);
-    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
-  }
-  auto* found = reinterpret_cast<CalculatorWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+  auto* found = CreationState<CalculatorWindow>(window, message, lParam);
   // The few messages before WM_NCCREATE (WM_GETMINMAXINFO) need no calculator.
   if (found == nullptr) return DefWindowProcW(window, message, wParam, lParam);
   CalculatorWindow& self = *found;

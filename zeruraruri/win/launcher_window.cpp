@@ -209,12 +209,7 @@ void CutToSkin(HWND window) {
 }
 
 LRESULT CALLBACK LauncherWindow(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  // The state arrives with the window's creation and travels with it.
-  if (message == WM_NCCREATE) {
-    const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lParam);
-    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
-  }
-  auto* state = reinterpret_cast<State*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+  auto* state = CreationState<State>(window, message, lParam);
   if (state == nullptr) return DefWindowProcW(window, message, wParam, lParam);
   State& launcher = *state;
   switch (message) {
