@@ -133,13 +133,7 @@ class LineLayout {
     Cover(x + 3, y - RootReach, x + w + 2, y + RootReach + 1);
   }
   void Cover(int left, int top, int right, int bottom) {
-    Box& e = out_.extent;
-    if (e.right <= e.left) {
-      e = {left, top, right, bottom};
-      return;
-    }
-    e = {std::min(e.left, left), std::min(e.top, top), std::max(e.right, right),
-         std::max(e.bottom, bottom)};
+    out_.extent = Union(out_.extent, {left, top, right, bottom});
   }
 
   std::string_view superscript_;
@@ -179,6 +173,13 @@ SketchItem SketchItem::Label(Point at, std::string text) {
   item.at = at;
   item.text = std::move(text);
   return item;
+}
+
+Box Union(const Box& a, const Box& b) {
+  if (a.right <= a.left) return b;
+  if (b.right <= b.left) return a;
+  return {std::min(a.left, b.left), std::min(a.top, b.top), std::max(a.right, b.right),
+          std::max(a.bottom, b.bottom)};
 }
 
 bool operator==(const Point& l, const Point& r) { return l.x == r.x && l.y == r.y; }

@@ -53,6 +53,9 @@ struct Box {
   int bottom = 0;
 };
 
+// The box that holds both; a box without width holds nothing.
+Box Union(const Box& a, const Box& b);
+
 // A piece of a figure drawn beside or under the formulas: lines, arcs and
 // ellipses in the context's pen, labels in the default GUI font.
 struct SketchItem {

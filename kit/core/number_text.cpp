@@ -357,25 +357,53 @@ std::optional<double> ShortDecimal(std::string_view digitsAndPoint, long long ex
   return std::nullopt;
 }
 
+// Where a number's digits start after the blanks and the sign atof skips,
+// and whether the sign is a minus.
+struct Sign {
+  bool negative = false;
+  std::size_t digitsAt = 0;
+};
+Sign ReadSign(std::string_view text) {
+  std::size_t i = 0;
+  while (i < text.size() && IsBlank(text[i])) ++i;
+  const bool negative = i < text.size() && text[i] == '-';
+  if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
+  return {negative, i};
+}
+
+// The exponent that starts at `at` ('e' or 'E', a sign, digits; kept below
+// 10^6 in size, far past any double), and where it ends; nothing where no
+// digit follows, as atof then stops before the 'e'.
+struct Exponent {
+  long long value = 0;
+  std::size_t end = 0;
+};
+std::optional<Exponent> ReadExponent(std::string_view text, std::size_t at) {
+  if (at >= text.size() || (text[at] != 'e' && text[at] != 'E')) return std::nullopt;
+  std::size_t j = at + 1;
+  const bool negative = j < text.size() && text[j] == '-';
+  if (j < text.size() && (text[j] == '+' || text[j] == '-')) ++j;
+  if (j >= text.size() || !IsDigit(text[j])) return std::nullopt;
+  long long value = 0;
+  for (; j < text.size() && IsDigit(text[j]); ++j) {
+    if (value < 100000) value = value * 10 + (text[j] - '0');
+  }
+  return Exponent{negative ? -value : value, j};
+}
+
 }  // namespace
 
 double ParseNumber(std::string_view text) {
-  std::size_t i = 0;
+  const auto [negative, start] = ReadSign(text);
   const std::size_t n = text.size();
-  while (i < n && IsBlank(text[i])) ++i;
-  bool negative = false;
-  if (i < n && (text[i] == '+' || text[i] == '-')) {
-    negative = text[i] == '-';
-    ++i;
-  }
-  std::string_view rest = text.substr(i);
+  std::string_view rest = text.substr(start);
   if (StartsWithNoCase(rest, "inf")) {
     double inf = std::numeric_limits<double>::infinity();
     return negative ? -inf : inf;
   }
   if (StartsWithNoCase(rest, "nan")) return std::numeric_limits<double>::quiet_NaN();
 
-  const std::size_t start = i;
+  std::size_t i = start;
   std::size_t digits = 0;
   while (i < n && IsDigit(text[i])) ++i, ++digits;
   if (i < n && text[i] == '.') {
@@ -384,24 +412,9 @@ double ParseNumber(std::string_view text) {
   }
   if (digits == 0) return 0.0;
   const std::size_t mantissaEnd = i;
-  std::size_t end = i;
-  long long exponent = 0;
-  if (i < n && (text[i] == 'e' || text[i] == 'E')) {
-    std::size_t j = i + 1;
-    bool negativeExponent = false;
-    if (j < n && (text[j] == '+' || text[j] == '-')) {
-      negativeExponent = text[j] == '-';
-      ++j;
-    }
-    if (j < n && IsDigit(text[j])) {
-      while (j < n && IsDigit(text[j])) {
-        if (exponent < 100000) exponent = exponent * 10 + (text[j] - '0');
-        ++j;
-      }
-      if (negativeExponent) exponent = -exponent;
-      end = j;
-    }
-  }
+  const std::optional<Exponent> power = ReadExponent(text, i);
+  const long long exponent = power ? power->value : 0;
+  const std::size_t end = power ? power->end : i;
 
   // The prefix is short (the fields hold at most a few dozen characters);
   // strtod needs it terminated. A value beyond the double range comes back
@@ -518,21 +531,17 @@ std::string RoundDecimal(bool negative, std::string_view digits, long long point
     number.append(static_cast<std::size_t>(places) - kept, '0');
     AddOneInLastPlace(number);
   }
+  // The whole part without its leading zeros (at least one digit), the
+  // point and the kept decimals, their trailing zeros cut.
   const std::size_t decimals = raise ? static_cast<std::size_t>(places) : kept;
-  // The integer part with its leading zeros cut, at least one digit.
   const std::size_t integerDigits = number.size() - decimals;
   std::size_t first = 0;
   while (first + 1 < integerDigits && number[first] == '0') ++first;
-  std::string text;
-  if (integerDigits == 0) text = "0";
-  text.append(number, first, integerDigits - first);
-  std::size_t end = number.size();
-  while (end > integerDigits && number[end - 1] == '0') --end;
-  if (end > integerDigits) {
-    text += '.';
-    text.append(number, integerDigits, end - integerDigits);
-  }
-  if (negative && text.find_first_not_of("0.") != std::string::npos) text.insert(0, 1, '-');
+  std::string text = (negative ? "-" : "") + (integerDigits == 0 ? std::string("0") : "") +
+                     number.substr(first, integerDigits - first) + "." +
+                     number.substr(integerDigits);
+  text.resize(CutTrailingZeros(text.data(), text.size()));
+  if (text.find_first_not_of("-0.") == std::string::npos) return "0";
   return text;
 }
 
@@ -540,23 +549,20 @@ std::string RoundDecimal(bool negative, std::string_view digits, long long point
 
 std::string RoundNumberText(std::string_view text, int places) {
   places = ClampPlaces(places);
-  std::size_t i = 0;
-  const std::size_t n = text.size();
-  while (i < n && IsBlank(text[i])) ++i;
-  bool negative = false;
-  if (i < n && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
+  const auto [negative, start] = ReadSign(text);
   if (places <= 6) {
-    if (const auto quick = PlainMillionths(text.substr(i))) {
+    if (const auto quick = PlainMillionths(text.substr(start))) {
       // A positive number with more beyond its sixth decimal rounds as if
       // its sixth were one higher; a negative one drops it all the same.
       const bool raise = quick->cutNonZero && !negative;
       return RoundMillionths(quick->millionths + (raise ? 1u : 0u), negative, places);
     }
   }
+  const std::size_t n = text.size();
+  std::size_t i = start;
   std::string digits;
-  long long pointAt = 0;
   while (i < n && IsDigit(text[i])) digits += text[i++];
-  pointAt = static_cast<long long>(digits.size());
+  long long pointAt = static_cast<long long>(digits.size());
   if (i < n && text[i] == '.') {
     ++i;
     while (i < n && IsDigit(text[i])) digits += text[i++];
@@ -567,23 +573,11 @@ std::string RoundNumberText(std::string_view text, int places) {
     const double value = ParseNumber(text);
     return std::isfinite(value) ? "0" : FormatValue(value);
   }
-  if (i + 1 < n && (text[i] == 'e' || text[i] == 'E')) {
-    // The exponent moves the point; one beyond any double's range leaves the
-    // text's value to the library, as atof reads it.
-    std::size_t j = i + 1;
-    const bool negativeExponent = text[j] == '-';
-    if (text[j] == '+' || text[j] == '-') ++j;
-    long long exponent = 0;
-    bool any = false;
-    while (j < n && IsDigit(text[j])) {
-      if (exponent < 100000) exponent = exponent * 10 + (text[j] - '0');
-      ++j;
-      any = true;
-    }
-    if (any) {
-      if (exponent > 400) return RoundValue(ParseNumber(text), places);
-      pointAt += negativeExponent ? -exponent : exponent;
-    }
+  // The exponent moves the point; one beyond any double's range leaves the
+  // text's value to the library, as atof reads it.
+  if (const std::optional<Exponent> power = ReadExponent(text, i)) {
+    if (power->value > 400) return RoundValue(ParseNumber(text), places);
+    pointAt += power->value;
   }
   return RoundDecimal(negative, digits, pointAt, places);
 }

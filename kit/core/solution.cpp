@@ -103,18 +103,6 @@ void LayOutResults(const DrawSteps& steps, const FormulaProfile& profile,
       [&](const SketchItem&) { ++k; });
 }
 
-namespace {
-
-// The box that holds both.
-Box Union(const Box& a, const Box& b) {
-  if (a.right <= a.left) return b;
-  if (b.right <= b.left) return a;
-  return {std::min(a.left, b.left), std::min(a.top, b.top), std::max(a.right, b.right),
-          std::max(a.bottom, b.bottom)};
-}
-
-}  // namespace
-
 bool LayoutsFit(const DrawSteps& steps, const std::vector<FormulaLayout>& layouts, int right) {
   // The lines of each column, as one box; a solution has a handful of
   // columns, and any beyond the last place count with the last.

@@ -73,8 +73,9 @@ Coefficients Read(const CoefficientTexts& texts) {
   return {ParseNumber(texts.a), ParseNumber(texts.b), ParseNumber(texts.c)};
 }
 
-std::optional<DrawSteps> Compose(const CoefficientTexts& texts, int places) {
-  const auto [a, b, c] = Read(texts);
+std::optional<DrawSteps> Compose(const CoefficientTexts& texts, const Coefficients& read,
+                                 int places) {
+  const auto [a, b, c] = read;
   NumberWriter n(places);
   DrawSteps steps;
 
@@ -166,7 +167,8 @@ CheckResult CheckCoefficients(const CoefficientTexts& typed) {
   if (empty == 3) return Refuse(NoValueMessage);
   if (empty > 0) return Refuse(SomeValuesMissingMessage);
 
-  const auto [a, b, c] = Read(texts);
+  const Coefficients read = Read(texts);
+  const auto [a, b, c] = read;
   if (TooBig(b * b)) return Refuse(BigNumbersMessage);
   if (TooBig((a * 4) * c)) return Refuse(BigNumbersMessage);
   if (ZeroInSixDecimals(a + a)) return Refuse(NotQuadraticMessage);
@@ -174,15 +176,16 @@ CheckResult CheckCoefficients(const CoefficientTexts& typed) {
   // of places stands for all: a root is checked by its six-decimal text
   // before it is rounded, and rounding up to fewer places never makes that
   // text longer.
-  std::optional<DrawSteps> steps = Compose(texts, MostPlaces);
+  std::optional<DrawSteps> steps = Compose(texts, read, MostPlaces);
   if (!steps) return Refuse(BigNumbersMessage);
   return {true, std::nullopt, std::move(steps)};
 }
 
 DrawSteps DrawQuadraticSolution(const CoefficientTexts& typed, int places) {
   if (!CheckCoefficients(typed).valid) return DrawSteps();
+  const CoefficientTexts texts = FieldTexts(typed);
   const std::optional<DrawSteps> steps =
-      Compose(FieldTexts(typed), std::clamp(places, 0, MostPlaces));
+      Compose(texts, Read(texts), std::clamp(places, 0, MostPlaces));
   return steps ? *steps : DrawSteps();
 }
 
@@ -207,8 +210,9 @@ Verdict Check(const FormInputs& in) {
 
 // Called for checked texts only: composed without a second check.
 DrawSteps Draw(const FormInputs& in, int, int places) {
+  const CoefficientTexts texts = FieldTexts(TextsOf(in));
   const std::optional<DrawSteps> steps =
-      Compose(FieldTexts(TextsOf(in)), std::clamp(places, 0, MostPlaces));
+      Compose(texts, Read(texts), std::clamp(places, 0, MostPlaces));
   return steps ? *steps : DrawSteps();
 }
 
