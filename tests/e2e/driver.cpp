@@ -449,16 +449,6 @@ void WriteDword(const std::string& path, const std::string& name, DWORD value) {
   key.WriteDword(name.c_str(), value);
 }
 
-void MoveMouseToScreen(POINT screen) {
-  INPUT move{};
-  move.type = INPUT_MOUSE;
-  move.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-  move.mi.dx = MulDiv(screen.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
-  move.mi.dy = MulDiv(screen.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
-  SendInput(1, &move, sizeof move);
-  Sleep(50);
-}
-
 void MouseClickAtScreen(POINT screen, int holdMs) {
   SetCursorPos(screen.x, screen.y);
   Sleep(50);

@@ -149,10 +149,6 @@ void WriteDword(const std::string& path, const std::string& name, DWORD value);
 // A click of the real mouse at a point of the screen, the button held for
 // `holdMs`: the window system gives the press and the release each to the
 // window under the pointer at its time, as it does a pupil's click.
-// Moves the real mouse to a point of the screen, as a hand does: the window
-// under it gets the move.
-void MoveMouseToScreen(POINT screen);
-
 void MouseClickAtScreen(POINT screen, int holdMs = 150);
 
 // How many processes of a program file (such as L"Trigona.exe") run.
