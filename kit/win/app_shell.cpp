@@ -89,7 +89,10 @@ bool RegisterMainClass(HINSTANCE instance, std::string_view keyName, WNDPROC win
 }
 
 HWND CreateCenteredMainWindow(HINSTANCE instance, std::string_view keyName,
-                              std::string_view caption, int w, int h, void* state) {
+                              std::string_view caption, int w, int h, void* state,
+                              DisplayScale scale) {
+  w = scale(w);
+  h = scale(h);
   // Integer division truncating towards zero, as the windows have always
   // been placed (a window larger than the screen gets a negative origin).
   const int x = (GetSystemMetrics(SM_CXFULLSCREEN) - w) / 2;
@@ -229,7 +232,7 @@ namespace {
 HoverDrawn TrackHelpIcon(HWND window, HINSTANCE instance, CommonWindowState& state,
                          POINT mouse) {
   const RECT& place = state.helpRegion;
-  return ControlFactory(instance, window)
+  return ControlFactory(instance, window, state.scale)
       .TrackHover(place, mouse, state.normalShown, state.hoverShown, IDB_HELP, IDB_HELP_HOVER,
                   place.left, place.top, place.right - place.left, place.bottom - place.top);
 }
@@ -246,7 +249,7 @@ bool HandleCommonMessage(HWND window, UINT message, WPARAM, LPARAM lParam,
       result = reinterpret_cast<LRESULT>(state.whiteBrush.Get());
       return true;
     case WM_MOUSEMOVE: {
-      const POINT mouse{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+      const POINT mouse = state.scale.Unscaled({GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
       const HoverDrawn drawn = TrackHelpIcon(window, instance, state, mouse);
       // A mouse that leaves the window straight from the icon sends no move
       // outside it: the window asks to be told when the mouse has left.
@@ -265,7 +268,7 @@ bool HandleCommonMessage(HWND window, UINT message, WPARAM, LPARAM lParam,
       return false;
     }
     case WM_LBUTTONDOWN: {
-      const POINT mouse{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+      const POINT mouse = state.scale.Unscaled({GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
       if (PtInRect(&state.helpRegion, mouse) && state.openHelp != nullptr) state.openHelp(window);
       return false;
     }

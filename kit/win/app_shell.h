@@ -12,6 +12,7 @@
 #include <string_view>
 #include <vector>
 
+#include "display_scale.h"
 #include "key_filter.h"
 #include "scoped.h"
 #include "solution.h"
@@ -30,13 +31,15 @@ std::string MainClassName(std::string_view keyName);
 bool RegisterMainClass(HINSTANCE instance, std::string_view keyName, WNDPROC windowProc);
 
 // A fixed-size main window (caption, system menu and minimize box; no
-// resizing, no maximising) of w x h pixels centred on the work area. It is
+// resizing, no maximising) of w x h 96-DPI pixels at the given scale,
+// centred on the work area. It is
 // created hidden: ShowMainWindow shows it once its controls exist, so that
 // it appears whole rather than filling in control by control. `state` is
 // the window procedure's lpCreateParams on WM_NCCREATE and WM_CREATE: the
 // object behind the window.
 HWND CreateCenteredMainWindow(HINSTANCE instance, std::string_view keyName,
-                              std::string_view caption, int w, int h, void* state = nullptr);
+                              std::string_view caption, int w, int h, void* state = nullptr,
+                              DisplayScale scale = {});
 
 // The object a window procedure's window was created with (`state` above):
 // kept in the window's GWLP_USERDATA from WM_NCCREATE on, so that each
@@ -126,7 +129,9 @@ struct CommonWindowState {
   // Background of the labels and check boxes. The window procedure creates
   // it on WM_CREATE and deletes it on WM_CLOSE.
   GdiBrush whiteBrush;
-  // The help icon's place, also where its bitmaps are drawn.
+  // The screen's scale the window is drawn at.
+  DisplayScale scale{};
+  // The help icon's place at 96 DPI, also where its bitmaps are drawn.
   RECT helpRegion{};
   bool normalShown = false;
   bool hoverShown = true;
@@ -134,7 +139,8 @@ struct CommonWindowState {
   void (*openHelp)(HWND owner) = OpenHelp;
 };
 
-// Handles the part of a message that every main window shares:
+// Handles the part of a message that every main window shares (mouse
+// positions are taken as 96-DPI places at the state's scale):
 // - WM_CTLCOLORSTATIC: answers with the white brush (handled; while there is
 //   no brush the default colours stay);
 // - WM_MOUSEMOVE: swaps the help icon for its hover picture and back;

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <string>
 
+#include "display_scale.h"
 #include "scoped.h"
 #include "wide.h"
 
@@ -30,6 +31,10 @@ HFONT CreateFontFromDefault(int height, int width, std::string_view face) {
   attributes.lfWidth = width;
   if (!face.empty()) SetFace(attributes, face);
   return CreateFontIndirectW(&attributes);
+}
+
+HFONT CreateUiFont(DisplayScale scale) {
+  return CreateFontFromDefault(scale.FontHeight(UiFontHeight), 0, {});
 }
 
 HWND ControlFactory::CreateControl(DWORD exStyle, const wchar_t* className,
@@ -112,22 +117,68 @@ void ControlFactory::FillCombos(const HWND* combos, int first, int n, UnitList e
   }
 }
 
-void ControlFactory::DrawBitmap(HDC dc, int resourceId, int x, int y, int w, int h) const {
-  const GdiBitmap bitmap(LoadBitmapW(instance_, MAKEINTRESOURCEW(resourceId)));
+GdiBitmap LoadArt(HINSTANCE instance, int resourceId) {
+  return GdiBitmap(LoadBitmapW(instance, MAKEINTRESOURCEW(resourceId)));
+}
+
+namespace {
+
+// The picture drawn where the context's logical places `to` lie, from the
+// source rectangle `from` given in the 1x picture's pixels: the double-size
+// picture when the device is more than a quarter larger than the places and
+// one exists, stretched smoothly where its size is not the device's.
+void DrawArt(HDC dc, HINSTANCE instance, int resourceId, const RECT& to, RECT from) {
+  const int w = to.right - to.left;
+  const int h = to.bottom - to.top;
+  if (w <= 0 || h <= 0) return;
+  const RECT device = DeviceRect(dc, to);
+  const int deviceW = device.right - device.left;
+  const int deviceH = device.bottom - device.top;
+  GdiBitmap bitmap;
+  if (deviceW * 4 > w * 5 || deviceH * 4 > h * 5) {
+    bitmap = LoadArt(instance, resourceId + DoubleArtOffset);
+    if (bitmap) from = {from.left * 2, from.top * 2, from.right * 2, from.bottom * 2};
+  }
+  if (!bitmap) bitmap = LoadArt(instance, resourceId);
   if (!bitmap) return;
+  BITMAP size{};
+  GetObjectW(bitmap.Get(), sizeof size, &size);
+  // A source wider or taller than the picture (a band one pixel wide) takes
+  // what there is.
+  from.right = std::min<LONG>(from.right, size.bmWidth);
+  from.bottom = std::min<LONG>(from.bottom, size.bmHeight);
+  const int fromW = from.right - from.left;
+  const int fromH = from.bottom - from.top;
+  if (fromW <= 0 || fromH <= 0) return;
   const MemoryDC memory(dc);
   if (memory.Dc() == nullptr) return;
   const ScopedSelectObject select(memory.Dc(), bitmap.Get());
-  BitBlt(dc, x, y, w, h, memory.Dc(), 0, 0, SRCCOPY);
+  // The copy goes in device pixels, whatever the context's scaling.
+  const int saved = SaveDC(dc);
+  SetMapMode(dc, MM_TEXT);
+  SetViewportOrgEx(dc, 0, 0, nullptr);
+  SetWindowOrgEx(dc, 0, 0, nullptr);
+  if (fromW == deviceW && fromH == deviceH) {
+    BitBlt(dc, device.left, device.top, deviceW, deviceH, memory.Dc(), from.left, from.top,
+           SRCCOPY);
+  } else {
+    SetStretchBltMode(dc, HALFTONE);
+    SetBrushOrgEx(dc, 0, 0, nullptr);
+    StretchBlt(dc, device.left, device.top, deviceW, deviceH, memory.Dc(), from.left, from.top,
+               fromW, fromH, SRCCOPY);
+  }
+  RestoreDC(dc, saved);
+}
+
+}  // namespace
+
+void ControlFactory::DrawBitmap(HDC dc, int resourceId, int x, int y, int w, int h) const {
+  DrawArt(dc, instance_, resourceId, {x, y, x + w, y + h}, {0, 0, w, h});
 }
 
 void ControlFactory::DrawBand(HDC dc, int resourceId, int xFrom, int xTo, int y, int h) const {
-  const GdiBitmap bitmap(LoadBitmapW(instance_, MAKEINTRESOURCEW(resourceId)));
-  if (!bitmap) return;
-  const MemoryDC memory(dc);
-  if (memory.Dc() == nullptr) return;
-  const ScopedSelectObject select(memory.Dc(), bitmap.Get());
-  for (int x = xFrom; x < xTo; ++x) BitBlt(dc, x, y, 1, h, memory.Dc(), 0, 0, SRCCOPY);
+  // The band's one column, stretched across.
+  DrawArt(dc, instance_, resourceId, {xFrom, y, xTo, y + h}, {0, 0, 1, h});
 }
 
 HoverDrawn ControlFactory::TrackHover(const RECT& region, POINT mouse, bool& normalShown,
@@ -136,6 +187,7 @@ HoverDrawn ControlFactory::TrackHover(const RECT& region, POINT mouse, bool& nor
   const bool inside = PtInRect(&region, mouse) != FALSE;
   if (inside ? hoverShown : normalShown) return HoverDrawn::Nothing;
   const WindowDC dc(parent_);
+  const ScaledDrawing scaled(dc.Dc(), scale_);
   DrawBitmap(dc.Dc(), inside ? hoverId : normalId, x, y, w, h);
   hoverShown = inside;
   normalShown = !inside;

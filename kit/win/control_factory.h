@@ -12,7 +12,9 @@
 
 #include <string_view>
 
+#include "display_scale.h"
 #include "number_text.h"
+#include "scoped.h"
 #include "units.h"
 
 namespace prolexa {
@@ -27,12 +29,22 @@ static_assert(MakerAddress.size() == 9, "the banner draws nine characters");
 // GdiFont).
 HFONT CreateFontFromDefault(int height, int width, std::string_view face);
 
+// The font of the suite's controls at a screen's scale: the default GUI
+// font's face at 8 points (11 pixels high at 96 DPI).
+inline constexpr int UiFontHeight = -11;
+HFONT CreateUiFont(DisplayScale scale);
+
+// A picture resource of the program, or null when it has none of that
+// number.
+GdiBitmap LoadArt(HINSTANCE instance, int resourceId);
+
 // What TrackHover drew, if anything.
 enum class HoverDrawn { Nothing, Normal, Hover };
 
 class ControlFactory {
  public:
-  ControlFactory(HINSTANCE instance, HWND parent) : instance_(instance), parent_(parent) {}
+  ControlFactory(HINSTANCE instance, HWND parent, DisplayScale scale = {})
+      : instance_(instance), parent_(parent), scale_(scale) {}
 
   HWND CreateLabel(std::string_view text, int x, int y, int w, int h) const;
   HWND CreateEdit(std::string_view text, int x, int y, int w, int h) const;
@@ -58,13 +70,21 @@ class ControlFactory {
   void FillCombos(const HWND* combos, int first, int n, UnitList entries,
                   const DWORD* selections) const;
 
+  // The drawing functions take the context's logical places, which a
+  // ScaledDrawing makes 96-DPI places on a screen of any DPI: a picture then
+  // comes from its double-size version where the device is more than a
+  // quarter larger (and the program has one), stretched smoothly to the
+  // device pixels it covers.
+  //
   // Copies the top-left w x h pixels of a bitmap resource to (x, y).
   void DrawBitmap(HDC dc, int resourceId, int x, int y, int w, int h) const;
-  // Copies a band picture one pixel wide and h high to every x from xFrom up
-  // to (not including) xTo at row y: one narrow bitmap fills any width.
+  // Stretches a band picture one pixel wide and h high across every x from
+  // xFrom up to (not including) xTo at row y: one narrow bitmap fills any
+  // width.
   void DrawBand(HDC dc, int resourceId, int xFrom, int xTo, int y, int h) const;
   // Swaps the normal and the hover picture as the mouse enters or leaves
-  // `region`, drawing on the parent window. The flags belong to the program;
+  // `region`, drawing on the parent window at the factory's scale; the
+  // places and the mouse are 96-DPI places. The flags belong to the program;
   // they start with hoverShown true and normalShown false, so that the first
   // move outside the picture draws the normal one and a first move inside
   // draws nothing (the paint handler has just drawn the normal one).
@@ -85,6 +105,7 @@ class ControlFactory {
 
   HINSTANCE instance_;
   HWND parent_;
+  DisplayScale scale_;
 };
 
 // The selector of decimal places shared by the calculators: a label, a
