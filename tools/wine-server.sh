@@ -16,7 +16,7 @@ case "${1:-}" in
       # a server that was killed must not stop the tests.
       fifo=$(mktemp -u)
       mkfifo "$fifo"
-      setsid Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$fifo" \
+      setsid Xvfb -displayfd 3 -screen 0 2560x1600x24 -nolisten tcp 3>"$fifo" \
         </dev/null >/dev/null 2>&1 &
       echo $! >"$pidfile"
       display=$(timeout 10 head -n1 "$fifo" || true)

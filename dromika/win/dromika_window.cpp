@@ -1,77 +1,7 @@
-// Dromika: two bodies meeting or one catching up with the other, with the
-// worked solution.
 #include <windows.h>
 
-#include "calculator_form.h"
-#include "dromika_solver.h"
-
-namespace prolexa::dromika {
-namespace {
-
-FormField Row(std::string_view label, int labelX, int labelWidth, int x, int y) {
-  return {.label = label,
-          .labelPlace = {labelX, y, labelWidth, 20},
-          .place = {x, y, 97, 21},
-          .limit = FieldLimit};
-}
-
-template <std::size_t N>
-FormList Choice(int x, int y, int w, int h, const std::array<std::string_view, N>& entries,
-                const char* preference) {
-  return {.place = {x, y, w, h}, .entries = ListOf(entries), .preference = preference};
-}
-
-// The catch-up has no distance: its row goes and the rows below move up.
-void SetUpKind(CalculatorWindow& window) {
-  const bool meeting = window.Mode() == Meeting;
-  window.ShowRow(Distance, meeting);
-  window.MoveRow(Speed1, meeting ? 134 : 107);
-  window.MoveRow(Speed2, meeting ? 134 : 107);
-  window.MoveRow(Time1, meeting ? 161 : 134);
-  window.MoveRow(Time2, meeting ? 161 : 134);
-}
-
-const CalculatorForm kForm{
-    .keyName = "Dromika",
-    .initCommonControls = false,
-    .caption = "Dromika",
-    .helpPage = "dromika.html",
-    .frame = {.width = 780, .height = 650, .titleX = 271},
-    .fields = {Row("dráha", 12, 50, 70, 107), Row("rýchlost v1", 12, 50, 70, 134),
-               Row("rýchlost v2", 254, 52, 312, 134), Row("čas t1", 12, 50, 70, 161),
-               Row("čas t2", 254, 50, 312, 161)},
-    .fieldKeys = FieldKeys,
-    .lists = {Choice(174, 107, 50, 110, DistanceUnitNames, "cmb0"),
-              Choice(174, 134, 50, 110, SpeedUnitNames, "cmb2"),
-              Choice(416, 134, 50, 110, SpeedUnitNames, "cmb3"),
-              Choice(174, 161, 50, 110, TimeUnitNames, "cmb4"),
-              Choice(416, 161, 50, 110, TimeUnitNames, "cmb5"),
-              Choice(481, 161, 115, 90, SpeedUnitNames, "cmb1"),
-              Choice(10, 75, 300, 110, KindNames, "cmb6")},
-    .options = {{.text = "Zobrazit jednotky",
-                 .place = {355, 200, 110, 15},
-                 .preference = "checked",
-                 .defaultChecked = true}},
-    .labels = {{.text = "Vypočítej:", .place = {12, 60, 50, 20}},
-               {.text = "Počítat v:", .place = {483, 145, 110, 20}}},
-    // A kind outside the list starts on the meeting.
-    .modes = {.preference = "cmb6", .count = KindCount, .show = SetUpKind, .list = Kind},
-    .computeButton = {12, 195},
-    .rounding = {.edit = POINT{283, 198}, .textDrop = 2, .caption = "Zaokrouhlit na"},
-    .focusChain = {FormControl::Field(Distance), FormControl::List(DistanceUnit),
-                   FormControl::Field(Speed1), FormControl::List(Speed1Unit),
-                   FormControl::Field(Speed2), FormControl::List(Speed2Unit),
-                   FormControl::Field(Time1), FormControl::List(Time1Unit),
-                   FormControl::Field(Time2), FormControl::List(Time2Unit),
-                   FormControl::List(System), FormControl::Option(ShowUnits),
-                   FormControl::Compute(), FormControl::Clear(), FormControl::List(Kind)},
-    .solutionAreas = {{0, 225, 780, 560}},
-    .core = Core,
-};
-
-}  // namespace
-}  // namespace prolexa::dromika
+#include "dromika_form.h"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
-  return prolexa::RunCalculator(instance, prolexa::dromika::kForm);
+  return prolexa::RunCalculator(instance, prolexa::dromika::Form());
 }

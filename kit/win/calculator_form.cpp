@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "display_scale.h"
 #include "gdi_formula_target.h"
 #include "plain_text.h"
 #include "scoped.h"
@@ -33,7 +34,10 @@ RECT HelpIconPlace(const CalculatorFrame& frame) {
 
 // The rounding selector's three parts around the count's edit.
 RoundingSelectorPlace RoundingPlace(const RoundingPreference& rounding, POINT edit) {
-  constexpr int kLabelWidth = 70, kEditWidth = 30, kEditHeight = 21, kWordWidth = 35;
+  // The label stands right-aligned before the edit with room for its
+  // longest wording in every language at every scale, as is the places
+  // word after it.
+  constexpr int kLabelWidth = 84, kEditWidth = 30, kEditHeight = 21, kWordWidth = 40;
   constexpr int kTextHeight = 15, kWordGap = 3;
   const int textY = edit.y + rounding.textDrop;
   return {.label = {edit.x - rounding.labelGap - kLabelWidth, textY, kLabelWidth, kTextHeight},
@@ -179,48 +183,53 @@ void CalculatorWindow::WritePreferences() const {
   }
 }
 
+HWND CalculatorWindow::Placed(HWND control, const ControlPlace& place) {
+  if (control != nullptr) placed_.push_back({control, place});
+  return control;
+}
+
 bool CalculatorWindow::CreateControls() {
   // A field of no known kind would take every key.
   if (form_.fieldKeys.size() != form_.fields.size()) return false;
+  // The controls are made at their 96-DPI places; ApplyScale then puts
+  // them where the window's scale wants them, before the window is shown.
   const ControlFactory f(instance_, main_);
-  std::vector<HWND> withFont;
   // Start-up ends at the first control that cannot be made.
-  const auto made = [&withFont](std::vector<HWND>& into, HWND control) {
-    if (control == nullptr) return false;
+  const auto made = [this](std::vector<HWND>& into, HWND control, const ControlPlace& p) {
+    if (Placed(control, p) == nullptr) return false;
     into.push_back(control);
-    withFont.push_back(control);
     return true;
   };
   for (const FormField& field : form_.fields) {
     const ControlPlace& p = field.place;
-    if (!made(fields_, f.CreateEdit(field.initial, p.x, p.y, p.w, p.h))) return false;
+    if (!made(fields_, f.CreateEdit(field.initial, p.x, p.y, p.w, p.h), p)) return false;
     if (!field.enabled) EnableWindow(fields_.back(), FALSE);
   }
   for (const FormList& list : form_.lists) {
     const ControlPlace& p = list.place;
-    if (!made(lists_, f.CreateDropList(p.x, p.y, p.w, p.h))) return false;
+    if (!made(lists_, f.CreateDropList(p.x, p.y, p.w, p.h), p)) return false;
   }
   for (const FormField& field : form_.fields) {
     const ControlPlace& p = field.labelPlace;
-    if (!made(fieldLabels_, f.CreateLabel(field.label, p.x, p.y, p.w, p.h))) return false;
+    if (!made(fieldLabels_, f.CreateLabel(field.label, p.x, p.y, p.w, p.h), p)) return false;
   }
   for (const FormLabel& label : form_.labels) {
     const ControlPlace& p = label.place;
-    if (!made(labels_, f.CreateLabel(label.text, p.x, p.y, p.w, p.h))) return false;
+    if (!made(labels_, f.CreateLabel(label.text, p.x, p.y, p.w, p.h), p)) return false;
   }
   for (const FormOption& option : form_.options) {
     const ControlPlace& p = option.place;
-    if (!made(options_, f.CreateCheckBox(option.text, p.x, p.y, p.w, p.h))) return false;
+    if (!made(options_, f.CreateCheckBox(option.text, p.x, p.y, p.w, p.h), p)) return false;
   }
   for (const FormLabel& radio : form_.modes.radios) {
     const ControlPlace& p = radio.place;
-    if (!made(radios_, f.CreateRadioButton(radio.text, p.x, p.y, p.w, p.h))) return false;
+    if (!made(radios_, f.CreateRadioButton(radio.text, p.x, p.y, p.w, p.h), p)) return false;
     if (!radio.enabled) EnableWindow(radios_.back(), FALSE);
   }
   std::vector<HWND> buttons;
   const auto button = [&](HWND& out, std::string_view text, const ControlPlace& p) {
     out = f.CreateButton(text, p.x, p.y, p.w, p.h);
-    return made(buttons, out);
+    return made(buttons, out, p);
   };
   const POINT ok = form_.computeButton;
   const POINT clear = form_.clearButton.value_or(POINT{ok.x + kButtonWidth + kButtonGap, ok.y});
@@ -237,16 +246,22 @@ bool CalculatorWindow::CreateControls() {
     buttons_.push_back(pressable);
   }
   const std::optional<POINT> places = form_.rounding.edit;
-  if (places && !CreateRoundingSelector(f, rounding_, RoundingPlace(form_.rounding, *places),
-                                        preferences_.places, form_.rounding.language)) {
-    return false;
-  }
-  if (places && !form_.rounding.caption.empty()) {
-    SetWindowTextUtf8(rounding_.label, form_.rounding.caption);
+  if (places) {
+    const RoundingSelectorPlace at = RoundingPlace(form_.rounding, *places);
+    if (!CreateRoundingSelector(f, rounding_, at, preferences_.places,
+                                form_.rounding.language)) {
+      return false;
+    }
+    Placed(rounding_.label, at.label);
+    Placed(rounding_.edit, at.edit);
+    Placed(rounding_.places, at.places);
+    if (!form_.rounding.caption.empty()) {
+      SetWindowTextUtf8(rounding_.label, form_.rounding.caption);
+    }
   }
 
   common_.helpRegion = HelpIconPlace(form_.frame);
-  f.ApplyDefaultFont(withFont.data(), static_cast<int>(withFont.size()));
+  ApplyScale();
   for (std::size_t i = 0; i < options_.size(); ++i) {
     if (preferences_.options[i]) SendMessageW(options_[i], BM_SETCHECK, BST_CHECKED, 0);
   }
@@ -267,6 +282,54 @@ bool CalculatorWindow::CreateControls() {
   ShowMode();
   FocusFirstField();
   return true;
+}
+
+void CalculatorWindow::ApplyScale() {
+  common_.scale = scale_;
+  // The old font goes only once no control uses it.
+  GdiFont font(CreateUiFont(scale_));
+  const auto fontHandle = reinterpret_cast<WPARAM>(font.Get());
+  for (const PlacedControl& placed : placed_) {
+    // The font first: a list's closed height follows its font, and its
+    // place's height is then the dropped list's.
+    SendMessageW(placed.control, WM_SETFONT, fontHandle, FALSE);
+    const ControlPlace& p = placed.place;
+    // Edges scaled, not sizes: controls that touch at 96 DPI still touch.
+    const int x = scale_(p.x);
+    const int y = scale_(p.y);
+    SetWindowPos(placed.control, nullptr, x, y, scale_(p.x + p.w) - x, scale_(p.y + p.h) - y,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+  font_ = std::move(font);
+  if (rounding_.spinner != nullptr) {
+    // Attached anew, the up-down control takes the right end of the edit's
+    // new place; its own width the system gives at 96 DPI, so it is made
+    // as much wider as the scale asks.
+    constexpr int kSpinnerWidth = 16;
+    SendMessageW(rounding_.spinner, UDM_SETBUDDY, reinterpret_cast<WPARAM>(rounding_.edit), 0);
+    RECT spinner{};
+    RECT edit{};
+    GetWindowRect(rounding_.spinner, &spinner);
+    GetWindowRect(rounding_.edit, &edit);
+    MapWindowPoints(nullptr, main_, reinterpret_cast<POINT*>(&spinner), 2);
+    MapWindowPoints(nullptr, main_, reinterpret_cast<POINT*>(&edit), 2);
+    const int wider = scale_(kSpinnerWidth) - (spinner.right - spinner.left);
+    if (wider > 0) {
+      SetWindowPos(rounding_.spinner, nullptr, spinner.left - wider, spinner.top,
+                   spinner.right - spinner.left + wider, spinner.bottom - spinner.top,
+                   SWP_NOZORDER | SWP_NOACTIVATE);
+      SetWindowPos(rounding_.edit, nullptr, 0, 0, edit.right - edit.left - wider,
+                   edit.bottom - edit.top, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+  }
+}
+
+void CalculatorWindow::ChangeScale(DisplayScale scale, const RECT& suggested) {
+  scale_ = scale;
+  SetWindowPos(main_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+               suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+  ApplyScale();
+  InvalidateRect(main_, nullptr, TRUE);
 }
 
 HWND CalculatorWindow::ControlOf(FormControl control) const {
@@ -319,9 +382,10 @@ KeyPolicy CalculatorWindow::Keys() const {
 void CalculatorWindow::InvalidateSolution() {
   RECT client{};
   GetClientRect(main_, &client);
-  for (RECT area : form_.solutionAreas) {
+  for (const RECT& named : form_.solutionAreas) {
     // A line may run past the area the program names; whatever it drew
     // there must go with it.
+    RECT area = scale_(named);
     area.right = std::max(area.right, client.right);
     InvalidateResult(main_, area);
   }
@@ -353,7 +417,10 @@ RECT CalculatorWindow::SolutionBox() const {
   RECT client{};
   GetClientRect(main_, &client);
   RECT box{};
-  for (const RECT& area : form_.solutionAreas) UnionRect(&box, &box, &area);
+  for (const RECT& area : form_.solutionAreas) {
+    const RECT scaled = scale_(area);
+    UnionRect(&box, &box, &scaled);
+  }
   box.right = std::max(box.right, client.right);
   IntersectRect(&box, &box, &client);
   return box;
@@ -453,6 +520,8 @@ void CalculatorWindow::Clear() {
 }
 
 void CalculatorWindow::PaintContent(HDC dc) {
+  // Everything below is drawn at its 96-DPI place; the context scales it.
+  const ScaledDrawing scaled(dc, scale_);
   PaintFrame(dc, instance_, form_.frame, form_.caption, common_);
   GdiFormulaTarget target(dc);
   if (form_.figure != nullptr) PaintSteps(form_.figure(mode_), target, form_.core.profile);
@@ -542,13 +611,13 @@ void CalculatorWindow::MoveRow(int field, int y) {
   const auto i = static_cast<std::size_t>(field);
   std::vector<HWND> row = {fieldLabels_.at(i), fields_.at(i)};
   if (i < lists_.size()) row.push_back(lists_[i]);
-  for (HWND control : row) {
-    RECT place{};
-    GetWindowRect(control, &place);
-    MapWindowPoints(nullptr, main_, reinterpret_cast<POINT*>(&place), 2);
+  for (PlacedControl& placed : placed_) {
+    if (std::find(row.begin(), row.end(), placed.control) == row.end()) continue;
+    placed.place.y = y;
     // Only moved: a list's height includes its dropped part, which its
     // window rectangle does not show.
-    SetWindowPos(control, nullptr, place.left, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    SetWindowPos(placed.control, nullptr, scale_(placed.place.x), scale_(y), 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
   }
 }
 
@@ -598,6 +667,9 @@ LRESULT CALLBACK CalculatorWindowProc(HWND window, UINT message, WPARAM wParam, 
     case WM_COPY:
       self.CopySolution();
       return 0;
+    case WM_DPICHANGED:
+      self.ChangeScale({LOWORD(wParam)}, *reinterpret_cast<const RECT*>(lParam));
+      return 0;
     case WM_RBUTTONUP:
       self.ShowSolutionMenu({GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
       return 0;
@@ -626,9 +698,23 @@ HWND CreateCalculatorWindow(CalculatorWindow& window) {
   if (!registered && !RegisterMainClass(window.instance_, form.keyName, CalculatorWindowProc)) {
     return nullptr;
   }
+  window.scale_ = window.forcedScale_.value_or(SystemScale());
   const HWND main = CreateCenteredMainWindow(window.instance_, form.keyName, form.caption,
-                                             form.frame.width, form.frame.height, &window);
-  if (main == nullptr || !window.CreateControls()) return nullptr;
+                                             form.frame.width, form.frame.height, &window,
+                                             window.scale_);
+  if (main == nullptr) return nullptr;
+  // A screen of another DPI than the system's (a second monitor) has the
+  // window made larger or smaller around its centre.
+  if (!window.forcedScale_ && WindowScale(main) != window.scale_) {
+    window.scale_ = WindowScale(main);
+    RECT place{};
+    GetWindowRect(main, &place);
+    const int w = window.scale_(form.frame.width);
+    const int h = window.scale_(form.frame.height);
+    SetWindowPos(main, nullptr, (place.left + place.right - w) / 2,
+                 (place.top + place.bottom - h) / 2, w, h, SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+  if (!window.CreateControls()) return nullptr;
   ShowMainWindow(main);
   return main;
 }

@@ -186,8 +186,11 @@ FormPreferences ReadFormPreferences(const CalculatorForm& form);
 // (GWLP_USERDATA), so a process may run several.
 class CalculatorWindow {
  public:
-  explicit CalculatorWindow(const CalculatorForm& form, HINSTANCE instance)
-      : form_(form), instance_(instance) {}
+  // The window is made at the screen's scale, or at `scale` when given (a
+  // test lays a form out at several).
+  explicit CalculatorWindow(const CalculatorForm& form, HINSTANCE instance,
+                            std::optional<DisplayScale> scale = std::nullopt)
+      : form_(form), instance_(instance), forcedScale_(scale) {}
   CalculatorWindow(const CalculatorWindow&) = delete;
   CalculatorWindow& operator=(const CalculatorWindow&) = delete;
 
@@ -202,6 +205,7 @@ class CalculatorWindow {
   HWND ClearButton() const { return clear_; }
   const RoundingSelector& Rounding() const { return rounding_; }
   bool SolutionShown() const { return shown_; }
+  DisplayScale Scale() const { return scale_; }
   int Mode() const { return mode_; }
 
   // Shows another exercise: the solution goes, the fields are emptied
@@ -211,7 +215,8 @@ class CalculatorWindow {
   // Shows or hides a field's row: its label, its edit and its list.
   void ShowRow(int field, bool shown);
   void SetFieldLabel(int field, std::string_view text);
-  // Moves a field's row (label, edit and list) up or down to y.
+  // Moves a field's row (label, edit and list) up or down to y (a 96-DPI
+  // place, as every place of the form).
   void MoveRow(int field, int y);
   // Fills a list with other entries and selects one of them.
   void RefillList(int list, UnitList entries, int selected);
@@ -236,11 +241,21 @@ class CalculatorWindow {
   KeyPolicy Keys() const;
   // What happened to a control: a click, a new list entry, a changed text.
   void OnCommand(HWND sender, UINT notification);
+  // The window moved to a screen of another DPI: it takes the system's
+  // suggested place (in the new screen's pixels), and its controls, fonts
+  // and content follow the new scale.
+  void ChangeScale(DisplayScale scale, const RECT& suggested);
 
  private:
   friend LRESULT CALLBACK CalculatorWindowProc(HWND, UINT, WPARAM, LPARAM);
   friend HWND CreateCalculatorWindow(CalculatorWindow& window);
   bool CreateControls();
+  // Keeps a control the kit made with its 96-DPI place.
+  HWND Placed(HWND control, const ControlPlace& place);
+  // Puts every control at its place and gives it the controls' font, both
+  // at the window's scale: the one place where the form's places are
+  // scaled.
+  void ApplyScale();
   void WritePreferences() const;
   void InvalidateSolution();
   // The rounding selector's count (0 for a form without one).
@@ -255,8 +270,18 @@ class CalculatorWindow {
   void FocusFirstField() const;
   HWND ControlOf(FormControl control) const;
 
+  // A control and where the form puts it at 96 DPI.
+  struct PlacedControl {
+    HWND control;
+    ControlPlace place;
+  };
+
   const CalculatorForm& form_;
   HINSTANCE instance_;
+  std::optional<DisplayScale> forcedScale_;
+  DisplayScale scale_;
+  std::vector<PlacedControl> placed_;
+  GdiFont font_;
   HWND main_ = nullptr;
   std::vector<HWND> fieldLabels_, fields_, lists_, options_, labels_, buttons_, radios_;
   HWND compute_ = nullptr, clear_ = nullptr, teach_ = nullptr;

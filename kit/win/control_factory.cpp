@@ -224,7 +224,15 @@ std::string_view RoundingLabelText(PlacesLanguage language) {
 
 HWND CreateRoundingLabel(const ControlFactory& factory, const ControlPlace& place,
                          PlacesLanguage language) {
-  return factory.CreateLabel(RoundingLabelText(language), place.x, place.y, place.w, place.h);
+  const HWND label =
+      factory.CreateLabel(RoundingLabelText(language), place.x, place.y, place.w, place.h);
+  // Right-aligned, the words end just before the count they name, however
+  // wide the font sets them.
+  if (label != nullptr) {
+    SetWindowLongW(label, GWL_STYLE,
+                   (GetWindowLongW(label, GWL_STYLE) & ~SS_TYPEMASK) | SS_RIGHT);
+  }
+  return label;
 }
 
 HWND CreateRoundingEdit(const ControlFactory& factory, const ControlPlace& place) {

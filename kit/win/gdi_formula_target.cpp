@@ -9,10 +9,16 @@
 namespace prolexa {
 namespace {
 
-void DrawTexts(HDC dc, const std::vector<TextItem>& items) {
+// Each character is set in its own cell, `cell` logical pixels wide, as
+// the layout counts them: at another scale the font's own advance would be
+// rounded differently, and a long line would drift from its marks.
+void DrawTexts(HDC dc, const std::vector<TextItem>& items, int cell) {
+  std::vector<INT> advances;
   for (const TextItem& item : items) {
     const std::wstring text = Widen(item.text);
-    TextOutW(dc, item.x, item.y, text.c_str(), static_cast<int>(text.size()));
+    advances.assign(text.size(), cell);
+    ExtTextOutW(dc, item.x, item.y, 0, nullptr, text.c_str(), static_cast<UINT>(text.size()),
+                advances.data());
   }
 }
 
@@ -28,6 +34,7 @@ void DrawRootSign(HDC dc, const RootSign& root) {
 void DrawSketch(HDC dc, const SketchItem& item) {
   const Box& b = item.box;
   const long c = item.colour;
+  // One logical pixel wide: as wide as the scale makes it.
   const GdiPen own(c >= 0 ? CreatePen(PS_SOLID, 1, RGB((c >> 16) & 0xFF, (c >> 8) & 0xFF, c & 0xFF))
                           : nullptr);
   const ScopedSelectObject pen(dc, own ? static_cast<HGDIOBJ>(own.Get())
@@ -49,7 +56,9 @@ void DrawSketch(HDC dc, const SketchItem& item) {
       break;
     }
     case SketchItem::Kind::Label: {
-      const ScopedSelectObject font(dc, GetStockObject(DEFAULT_GUI_FONT));
+      // The controls' font at 96 DPI, which the context scales.
+      const GdiFont labels(CreateUiFont({}));
+      const ScopedSelectObject font(dc, labels.Get());
       const std::wstring text = Widen(item.text);
       TextOutW(dc, item.at.x, item.at.y, text.c_str(), static_cast<int>(text.size()));
       break;
@@ -67,11 +76,15 @@ void GdiFormulaTarget::Draw(const FormulaLayout& layout) {
   {
     const GdiFont font = CreateFormulaFont(FormulaMainFontHeight);
     const ScopedSelectObject select(dc_, font.Get());
-    DrawTexts(dc_, layout.texts);
+    DrawTexts(dc_, layout.texts, CharWidth);
   }
   const GdiFont font = CreateFormulaFont(FormulaSmallFontHeight);
   const ScopedSelectObject select(dc_, font.Get());
-  DrawTexts(dc_, layout.superscripts);
+  DrawTexts(dc_, layout.superscripts, FormulaSmallCharWidth);
+  // Lines one logical pixel wide, which a scaled context widens with the
+  // rest; the stock pen would stay one device pixel thin.
+  const GdiPen pen(CreatePen(PS_SOLID, 1, GetTextColor(dc_)));
+  const ScopedSelectObject withPen(dc_, pen.Get());
   for (const RootSign& root : layout.roots) DrawRootSign(dc_, root);
   for (const FractionBar& bar : layout.bars) {
     MoveToEx(dc_, bar.x1, bar.y, nullptr);

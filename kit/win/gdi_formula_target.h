@@ -1,8 +1,10 @@
-// Draws a display list on a device context: the main texts in a monospaced
-// 14-pixel font, the superscripts in a 10-pixel one, root signs, fraction
-// bars and a figure's lines, arcs and ellipses with the context's current
-// pen, a figure's labels in the default GUI font. Text goes out in the
-// context's current colour and background mode.
+// Draws a display list on a device context in its logical places (which a
+// ScaledDrawing makes 96-DPI places): the main texts in a monospaced
+// 14-pixel font, each character in its 8-pixel cell, the superscripts in a
+// 10-pixel one, root signs and fraction bars with a pen one logical pixel
+// wide in the text colour, a figure's lines, arcs and ellipses in their
+// colour or the context's current pen, a figure's labels in the controls'
+// font. Text goes out in the context's current colour and background mode.
 #pragma once
 
 #include <windows.h>
@@ -17,6 +19,8 @@ namespace prolexa {
 // advances exactly that, and so does its metric-compatible substitute.
 inline constexpr int FormulaMainFontHeight = -14;
 inline constexpr int FormulaSmallFontHeight = -10;
+// What the small face advances a character at that height.
+inline constexpr int FormulaSmallCharWidth = 6;
 
 // A formula font: the default GUI font's attributes with the given height and
 // the face "Courier New".

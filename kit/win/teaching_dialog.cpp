@@ -24,8 +24,11 @@ INT_PTR CALLBACK TeachingProc(HWND dialog, UINT message, WPARAM wParam, LPARAM l
       self->white.Reset(CreateSolidBrush(RGB(255, 255, 255)));
       const TeachingDialogLook& look = *self->look;
       if (!look.emphasisTextIds.empty()) {
-        self->emphasis.Reset(
-            CreateFontFromDefault(look.emphasisHeight, look.emphasisWidth, look.emphasisFace));
+        // The template's own font grows with the screen's DPI; this one is
+        // given in 96-DPI pixels.
+        const DisplayScale scale = WindowScale(dialog);
+        self->emphasis.Reset(CreateFontFromDefault(scale.FontHeight(look.emphasisHeight),
+                                                   scale(look.emphasisWidth), look.emphasisFace));
         for (int id : look.emphasisTextIds) {
           SendDlgItemMessageW(dialog, id, WM_SETFONT,
                               reinterpret_cast<WPARAM>(self->emphasis.Get()), TRUE);
@@ -37,6 +40,7 @@ INT_PTR CALLBACK TeachingProc(HWND dialog, UINT message, WPARAM wParam, LPARAM l
       if (self == nullptr || self->look->pictureId == 0) return FALSE;
       const RECT& r = self->look->picture;
       PaintDC paint(dialog);
+      const ScaledDrawing scaled(paint.Dc(), WindowScale(dialog));
       ControlFactory(self->instance, dialog)
           .DrawBitmap(paint.Dc(), self->look->pictureId, r.left, r.top, r.right - r.left,
                       r.bottom - r.top);

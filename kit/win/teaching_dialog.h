@@ -14,7 +14,7 @@ namespace prolexa {
 struct TeachingDialogLook {
   int templateId = IDD_TEACHING;
   int pictureId = 0;  // no picture when 0
-  RECT picture{};     // where the picture is copied, in client pixels
+  RECT picture{};     // where the picture is copied, in client pixels at 96 DPI
   // Texts set in a font of their own (the statement of a theorem,
   // headings); none when empty.
   std::vector<int> emphasisTextIds{};

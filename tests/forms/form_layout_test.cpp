@@ -1,0 +1,290 @@
+// Every calculator's window at every display scale the suite supports: each
+// text fits its control as the control's own font measures it, no two
+// controls stand on each other, the content is the 96-DPI content at the
+// scale, and a move to a screen of another DPI takes all of it along.
+#include <windows.h>
+#include <commctrl.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "dromika_form.h"
+#include "mernika_form.h"
+#include "radixa_form.h"
+#include "rezeze_form.h"
+#include "trigona_form.h"
+#include "wide.h"
+#include "zazozarozovuz_form.h"
+#include "zeraz_form.h"
+
+namespace prolexa {
+namespace {
+
+struct Program {
+  const char* name;
+  const CalculatorForm& (*form)();
+};
+
+const Program kPrograms[] = {
+    {"Trigona", trigona::Form},   {"Radixa", radixa::Form},
+    {"Rezeze", rezeze::Form},     {"Dromika", dromika::Form},
+    {"Zazozarozovuz", zazozarozovuz::Form}, {"Zeraz", zeraz::Form},
+    {"Mernika", mernika::Form},
+};
+
+const int kDpis[] = {96, 120, 144, 192};
+
+void Ignore(HWND, const Refusal&) {}
+
+// A form as its program has it, but refusals are not shown in a box.
+CalculatorForm Quiet(const CalculatorForm& form) {
+  CalculatorForm quiet = form;
+  quiet.showRefusal = Ignore;
+  return quiet;
+}
+
+std::wstring ClassOf(HWND window) {
+  wchar_t name[64] = {};
+  GetClassNameW(window, name, 64);
+  return name;
+}
+
+RECT PlaceInParent(HWND control) {
+  RECT place{};
+  GetWindowRect(control, &place);
+  MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&place), 2);
+  return place;
+}
+
+// The text as the control's font sets it.
+SIZE Extent(HWND control, const std::wstring& text) {
+  const HDC dc = GetDC(control);
+  const HGDIOBJ previous =
+      SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(control, WM_GETFONT, 0, 0)));
+  SIZE size{};
+  GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
+  SelectObject(dc, previous);
+  ReleaseDC(control, dc);
+  return size;
+}
+
+std::wstring TextOf(HWND control) {
+  std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(control)) + 1, L'\0');
+  text.resize(static_cast<std::size_t>(
+      GetWindowTextW(control, text.data(), static_cast<int>(text.size()))));
+  return text;
+}
+
+std::vector<HWND> ShownControls(HWND main) {
+  std::vector<HWND> shown;
+  for (HWND child = GetWindow(main, GW_CHILD); child != nullptr;
+       child = GetWindow(child, GW_HWNDNEXT)) {
+    if (IsWindowVisible(child)) shown.push_back(child);
+  }
+  return shown;
+}
+
+// What a control needs beside its text's width: a push button's edges, a
+// check box's box and gap, a list's arrow and margins.
+int Beside(HWND control, DisplayScale scale) {
+  const std::wstring kind = ClassOf(control);
+  if (kind == L"ComboBox") return scale(17 + 6);
+  if (kind != L"Button") return 0;
+  const LONG type = GetWindowLongW(control, GWL_STYLE) & BS_TYPEMASK;
+  return type == BS_PUSHBUTTON ? scale(4) : scale(13 + 4);
+}
+
+// Each text of the shown controls fits them, and they stand apart and
+// inside the client area.
+void ExpectWhole(HWND main, DisplayScale scale, const std::string& where) {
+  RECT client{};
+  GetClientRect(main, &client);
+  const std::vector<HWND> shown = ShownControls(main);
+  for (HWND control : shown) {
+    const RECT place = PlaceInParent(control);
+    const std::wstring kind = ClassOf(control);
+    std::vector<std::wstring> texts;
+    if (kind == L"Static" || kind == L"Button") texts.push_back(TextOf(control));
+    if (kind == L"ComboBox") {
+      const auto count = SendMessageW(control, CB_GETCOUNT, 0, 0);
+      for (WPARAM i = 0; i < static_cast<WPARAM>(count); ++i) {
+        std::wstring entry(static_cast<std::size_t>(SendMessageW(control, CB_GETLBTEXTLEN, i, 0)) + 1,
+                           L'\0');
+        entry.resize(static_cast<std::size_t>(
+            SendMessageW(control, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(entry.data()))));
+        texts.push_back(entry);
+      }
+    }
+    for (const std::wstring& text : texts) {
+      const SIZE size = Extent(control, text);
+      EXPECT_LE(size.cx + Beside(control, scale), place.right - place.left)
+          << where << ": \"" << Narrow(text) << "\" is cut";
+      EXPECT_LE(size.cy, place.bottom - place.top) << where << ": \"" << Narrow(text) << "\"";
+    }
+    RECT inside{};
+    EXPECT_TRUE(IntersectRect(&inside, &place, &client) && EqualRect(&inside, &place))
+        << where << ": \"" << Narrow(TextOf(control)) << "\" reaches out of the window";
+  }
+  for (std::size_t i = 0; i < shown.size(); ++i) {
+    for (std::size_t j = i + 1; j < shown.size(); ++j) {
+      // An up-down control shares its buddy's edge by design.
+      const auto buddy = [](HWND spinner, HWND other) {
+        return ClassOf(spinner) == UPDOWN_CLASSW &&
+               reinterpret_cast<HWND>(SendMessageW(spinner, UDM_GETBUDDY, 0, 0)) == other;
+      };
+      if (buddy(shown[i], shown[j]) || buddy(shown[j], shown[i])) continue;
+      const RECT a = PlaceInParent(shown[i]);
+      const RECT b = PlaceInParent(shown[j]);
+      RECT both{};
+      EXPECT_FALSE(IntersectRect(&both, &a, &b))
+          << where << ": \"" << Narrow(TextOf(shown[i])) << "\" and \""
+          << Narrow(TextOf(shown[j])) << "\" overlap";
+    }
+  }
+}
+
+TEST(FormLayout, EveryTextFitsAndNoControlsOverlapAtEveryScale) {
+  for (const Program& program : kPrograms) {
+    const CalculatorForm form = Quiet(program.form());
+    for (int dpi : kDpis) {
+      CalculatorWindow window(form, GetModuleHandleW(nullptr), DisplayScale{dpi});
+      const HWND main = CreateCalculatorWindow(window);
+      ASSERT_NE(main, nullptr) << program.name;
+      RECT outer{};
+      GetWindowRect(main, &outer);
+      EXPECT_EQ(outer.right - outer.left, MulDiv(form.frame.width, dpi, 96)) << program.name;
+      EXPECT_EQ(outer.bottom - outer.top, MulDiv(form.frame.height, dpi, 96)) << program.name;
+      for (int mode = 0; mode < form.modes.count; ++mode) {
+        window.SwitchMode(mode);
+        ExpectWhole(main, window.Scale(),
+                    std::string(program.name) + " at " + std::to_string(dpi) + " DPI, exercise " +
+                        std::to_string(mode));
+      }
+      DestroyWindow(main);
+    }
+  }
+}
+
+// A picture of a window's content as PaintContent draws it, read back row
+// by row.
+class Picture {
+ public:
+  Picture(int w, int h) : w_(w), h_(h), dc_(CreateCompatibleDC(nullptr)) {
+    BITMAPINFO info{};
+    info.bmiHeader = {sizeof info.bmiHeader, w, -h, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    void* bits = nullptr;
+    bitmap_ = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    bits_ = static_cast<const DWORD*>(bits);
+    previous_ = SelectObject(dc_, bitmap_);
+    const RECT all{0, 0, w, h};
+    FillRect(dc_, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+  }
+  ~Picture() {
+    SelectObject(dc_, previous_);
+    DeleteObject(bitmap_);
+    DeleteDC(dc_);
+  }
+  HDC Dc() const { return dc_; }
+  // The box of the dark pixels (text and lines, not the bands' tints) in
+  // a region; empty when there are none.
+  RECT Ink(const RECT& region) const {
+    GdiFlush();
+    RECT box{region.right, region.bottom, region.left, region.top};
+    for (int y = region.top; y < std::min<int>(region.bottom, h_); ++y) {
+      for (int x = region.left; x < std::min<int>(region.right, w_); ++x) {
+        const DWORD p = bits_[y * w_ + x];
+        if ((p & 0xFF) < 128 && ((p >> 8) & 0xFF) < 128 && ((p >> 16) & 0xFF) < 128) {
+          box = {std::min<LONG>(box.left, x), std::min<LONG>(box.top, y),
+                 std::max<LONG>(box.right, x + 1), std::max<LONG>(box.bottom, y + 1)};
+        }
+      }
+    }
+    return box;
+  }
+
+ private:
+  int w_, h_;
+  HDC dc_;
+  HBITMAP bitmap_ = nullptr;
+  HGDIOBJ previous_ = nullptr;
+  const DWORD* bits_ = nullptr;
+};
+
+// Trigona with a = 3, b = 4 computed, its content painted at a scale.
+struct Painted {
+  RECT banner, figure, solution;
+};
+
+Painted PaintTrigona(int dpi) {
+  const CalculatorForm form = Quiet(trigona::Form());
+  CalculatorWindow window(form, GetModuleHandleW(nullptr), DisplayScale{dpi});
+  const HWND main = CreateCalculatorWindow(window);
+  SetWindowTextW(window.Field(0), L"3");
+  SetWindowTextW(window.Field(1), L"4.25");
+  window.Compute();
+  const DisplayScale s{dpi};
+  Picture picture(s(form.frame.width), s(form.frame.height));
+  window.PaintContent(picture.Dc());
+  const Painted painted{picture.Ink(s(RECT{0, 0, 420, 60})), picture.Ink(s(RECT{380, 70, 520, 190})),
+                        picture.Ink(s(RECT{0, 220, 520, 400}))};
+  DestroyWindow(main);
+  return painted;
+}
+
+TEST(FormLayout, ContentAtTwiceTheDpiIsTheSameContentTwiceAsLarge) {
+  const Painted small = PaintTrigona(96);
+  const Painted large = PaintTrigona(192);
+  const std::pair<const char*, RECT Painted::*> parts[] = {
+      {"banner", &Painted::banner}, {"figure", &Painted::figure}, {"solution", &Painted::solution}};
+  for (const auto& [name, part] : parts) {
+    const RECT& a = small.*part;
+    const RECT& b = large.*part;
+    ASSERT_LT(a.left, a.right) << name << " has ink at 96 DPI";
+    for (const auto& [at96, at192] : {std::pair{a.left, b.left}, {a.top, b.top},
+                                      {a.right, b.right}, {a.bottom, b.bottom}}) {
+      EXPECT_NEAR(at192, 2 * at96, 2) << name;
+    }
+  }
+}
+
+TEST(FormLayout, AMoveToAScreenOfAnotherDpiTakesControlsFontsAndContentAlong) {
+  const CalculatorForm form = Quiet(trigona::Form());
+  CalculatorWindow window(form, GetModuleHandleW(nullptr), DisplayScale{96});
+  const HWND main = CreateCalculatorWindow(window);
+  SetWindowTextW(window.Field(0), L"3");
+  SetWindowTextW(window.Field(1), L"4");
+  window.Compute();
+  // What the system sends when the window has moved onto a 144-DPI screen.
+  RECT suggested{40, 30, 40 + 788, 30 + 750};
+  SendMessageW(main, WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&suggested));
+  RECT outer{};
+  GetWindowRect(main, &outer);
+  EXPECT_TRUE(EqualRect(&outer, &suggested));
+  const RECT ok = PlaceInParent(window.ComputeButton());
+  EXPECT_EQ(ok.left, 18);  // 12, 190, 75 x 25 at 96 DPI
+  EXPECT_EQ(ok.top, 285);
+  EXPECT_EQ(ok.right - ok.left, 113);
+  LOGFONTW font{};
+  GetObjectW(reinterpret_cast<HGDIOBJ>(SendMessageW(window.Field(0), WM_GETFONT, 0, 0)),
+             sizeof font, &font);
+  EXPECT_EQ(font.lfHeight, -17);
+  ExpectWhole(main, DisplayScale{144}, "Trigona after the move");
+  // What the window shows now: the solution as the 144-DPI window draws it.
+  UpdateWindow(main);
+  RECT client{};
+  GetClientRect(main, &client);
+  Picture shown(client.right, client.bottom);
+  const HDC screen = GetDC(main);
+  BitBlt(shown.Dc(), 0, 0, client.right, client.bottom, screen, 0, 0, SRCCOPY);
+  ReleaseDC(main, screen);
+  const RECT ink = shown.Ink(DisplayScale{144}(RECT{0, 220, 370, 395}));
+  const Painted expected = PaintTrigona(144);
+  EXPECT_NEAR(ink.right, expected.solution.right, 2);
+  EXPECT_NEAR(ink.bottom, expected.solution.bottom, 2);
+  DestroyWindow(main);
+}
+
+}  // namespace
+}  // namespace prolexa
