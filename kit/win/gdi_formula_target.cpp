@@ -9,17 +9,34 @@
 namespace prolexa {
 namespace {
 
-// Each character is set in its own cell, `cell` logical pixels wide, as
-// the layout counts them: at another scale the font's own advance would be
-// rounded differently, and a long line would drift from its marks.
+// How far below a text's top its baseline lies in the font selected into
+// the context, at 96 DPI.
+int AscentAt96(HDC dc) {
+  const MemoryDC plain(nullptr);
+  const ScopedSelectObject font(plain.Dc(), GetCurrentObject(dc, OBJ_FONT));
+  TEXTMETRICW metrics{};
+  GetTextMetricsW(plain.Dc(), &metrics);
+  return metrics.tmAscent;
+}
+
+// Draws texts whose places are their top left corners at 96 DPI. They go
+// out on their baselines, which the context scales exactly, whereas a
+// larger font's own ascent is rounded on its own and would shift the text
+// by a pixel or two. Each character is set in its own cell, `cell` logical
+// pixels wide, as the layout counts them, for the same reason: the font's
+// own advance is rounded differently at another scale, and a long line
+// would drift from its marks.
 void DrawTexts(HDC dc, const std::vector<TextItem>& items, int cell) {
+  const int ascent = AscentAt96(dc);
+  const UINT align = SetTextAlign(dc, TA_BASELINE | TA_LEFT);
   std::vector<INT> advances;
   for (const TextItem& item : items) {
     const std::wstring text = Widen(item.text);
     advances.assign(text.size(), cell);
-    ExtTextOutW(dc, item.x, item.y, 0, nullptr, text.c_str(), static_cast<UINT>(text.size()),
-                advances.data());
+    ExtTextOutW(dc, item.x, item.y + ascent, 0, nullptr, text.c_str(),
+                static_cast<UINT>(text.size()), advances.data());
   }
+  SetTextAlign(dc, align);
 }
 
 void DrawRootSign(HDC dc, const RootSign& root) {
@@ -60,7 +77,10 @@ void DrawSketch(HDC dc, const SketchItem& item) {
       const GdiFont labels(CreateUiFont({}));
       const ScopedSelectObject font(dc, labels.Get());
       const std::wstring text = Widen(item.text);
-      TextOutW(dc, item.at.x, item.at.y, text.c_str(), static_cast<int>(text.size()));
+      const int ascent = AscentAt96(dc);
+      const UINT align = SetTextAlign(dc, TA_BASELINE | TA_LEFT);
+      TextOutW(dc, item.at.x, item.at.y + ascent, text.c_str(), static_cast<int>(text.size()));
+      SetTextAlign(dc, align);
       break;
     }
   }

@@ -212,7 +212,7 @@ class Picture {
   const DWORD* bits_ = nullptr;
 };
 
-// Trigona with a = 3, b = 4 computed, its content painted at a scale.
+// Trigona with a = 3, b = 4.25 computed, its content painted at a scale.
 struct Painted {
   RECT banner, figure, solution;
 };
@@ -254,7 +254,7 @@ TEST(FormLayout, AMoveToAScreenOfAnotherDpiTakesControlsFontsAndContentAlong) {
   CalculatorWindow window(form, GetModuleHandleW(nullptr), DisplayScale{96});
   const HWND main = CreateCalculatorWindow(window);
   SetWindowTextW(window.Field(0), L"3");
-  SetWindowTextW(window.Field(1), L"4");
+  SetWindowTextW(window.Field(1), L"4.25");
   window.Compute();
   // What the system sends when the window has moved onto a 144-DPI screen.
   RECT suggested{40, 30, 40 + 788, 30 + 750};

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "display_scale.h"
 #include "solution.h"
 #include "test_window.h"
 #include "utf.h"
@@ -195,6 +196,39 @@ TEST(GdiFormulaTarget, PaintsAWholeSolutionAsTheWindowsDo) {
   EXPECT_GT(firstLine, 0);
   EXPECT_GT(secondLine, 0) << "the hidden line takes no room: the next one is 30 pixels down";
   EXPECT_EQ(below, 0);
+}
+
+}  // namespace
+}  // namespace prolexa
+
+namespace prolexa {
+namespace {
+
+// At any scale each character of a formula line stands in its cell: the
+// first's ink starts in the first cell and the last's ends in the last, a
+// main text's cells 8 scaled pixels wide, a superscript's 6.
+TEST(GdiFormulaTarget, KeepsEachCharacterInItsScaledCell) {
+  const std::string line(40, 'W');
+  for (int dpi : {96, 120, 144, 192}) {
+    const DisplayScale s{dpi};
+    for (const auto& [size, cell] : {std::pair{TextSize::Main, CharWidth},
+                                     std::pair{TextSize::Small, FormulaSmallCharWidth}}) {
+      test::Canvas canvas(s(400), s(40));
+      {
+        const ScaledDrawing scaled(canvas.Dc(), s);
+        FormulaLayout layout;
+        (size == TextSize::Main ? layout.texts : layout.superscripts)
+            .push_back({.x = 10, .y = 10, .size = size, .text = line});
+        GdiFormulaTarget(canvas.Dc()).Draw(layout);
+      }
+      const auto cellLeft = [&](int i) { return s(10 + i * cell); };
+      const int last = static_cast<int>(line.size()) - 1;
+      EXPECT_EQ(canvas.InkIn(0, 0, cellLeft(0), s(40)), 0) << dpi << " DPI: ink before the line";
+      EXPECT_GT(canvas.InkIn(cellLeft(last), 0, cellLeft(last + 1), s(40)), 0) << dpi;
+      EXPECT_EQ(canvas.InkIn(cellLeft(last + 1) + 1, 0, s(400), s(40)), 0)
+          << dpi << " DPI: the line drifts past its last cell";
+    }
+  }
 }
 
 }  // namespace
