@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <climits>
 #include <string>
 #include <vector>
 
@@ -167,6 +169,34 @@ TEST(FormLayout, EveryTextFitsAndNoControlsOverlapAtEveryScale) {
   }
 }
 
+// Whether a solution fits its window is decided in 96-DPI places, so no
+// scale changes a verdict.
+TEST(FormLayout, NoScaleChangesWhetherASolutionFits) {
+  const struct {
+    const wchar_t* a;
+    const wchar_t* b;
+    const wchar_t* c;
+    bool shown;
+  } cases[] = {
+      {L"-234.416952", L"8404.727431", L"-68632721.8", false},  // too wide at six places
+      {L"1", L"-3", L"2", true},
+  };
+  const CalculatorForm form = Quiet(radixa::Form());
+  for (int dpi : kDpis) {
+    CalculatorWindow window(form, GetModuleHandleW(nullptr), DisplayScale{dpi});
+    const HWND main = CreateCalculatorWindow(window);
+    SetWindowTextW(window.Rounding().edit, L"6");
+    for (const auto& c : cases) {
+      SetWindowTextW(window.Field(0), c.a);
+      SetWindowTextW(window.Field(1), c.b);
+      SetWindowTextW(window.Field(2), c.c);
+      window.Compute();
+      EXPECT_EQ(window.SolutionShown(), c.shown) << dpi << " DPI, c = " << Narrow(c.c);
+    }
+    DestroyWindow(main);
+  }
+}
+
 // A picture of a window's content as PaintContent draws it, read back row
 // by row.
 class Picture {
@@ -249,6 +279,32 @@ TEST(FormLayout, ContentAtTwiceTheDpiIsTheSameContentTwiceAsLarge) {
   }
 }
 
+// The box of the dark pixels of the picture on the clipboard.
+RECT CopiedInk() {
+  RECT box{LONG_MAX, LONG_MAX, 0, 0};
+  if (!OpenClipboard(nullptr)) return box;
+  if (const HANDLE data = GetClipboardData(CF_DIB)) {
+    const auto* header = static_cast<const BITMAPINFOHEADER*>(GlobalLock(data));
+    const auto* bits = reinterpret_cast<const BYTE*>(header + 1);
+    const LONG w = header->biWidth;
+    const LONG h = header->biHeight;  // rows from the bottom
+    const LONG stride = (w * 3 + 3) / 4 * 4;
+    for (LONG row = 0; row < h; ++row) {
+      for (LONG x = 0; x < w; ++x) {
+        const BYTE* p = bits + row * stride + x * 3;
+        if (p[0] < 128 && p[1] < 128 && p[2] < 128) {
+          const LONG y = h - 1 - row;
+          box = {std::min(box.left, x), std::min(box.top, y), std::max(box.right, x + 1),
+                 std::max(box.bottom, y + 1)};
+        }
+      }
+    }
+    GlobalUnlock(data);
+  }
+  CloseClipboard();
+  return box;
+}
+
 TEST(FormLayout, AMoveToAScreenOfAnotherDpiTakesControlsFontsAndContentAlong) {
   const CalculatorForm form = Quiet(trigona::Form());
   CalculatorWindow window(form, GetModuleHandleW(nullptr), DisplayScale{96});
@@ -283,6 +339,14 @@ TEST(FormLayout, AMoveToAScreenOfAnotherDpiTakesControlsFontsAndContentAlong) {
   const Painted expected = PaintTrigona(144);
   EXPECT_NEAR(ink.right, expected.solution.right, 2);
   EXPECT_NEAR(ink.bottom, expected.solution.bottom, 2);
+  // The copied picture is the solution area as the window shows it.
+  ASSERT_TRUE(window.CopySolution());
+  const RECT box = window.SolutionBox();
+  const RECT copied = CopiedInk();
+  EXPECT_EQ(copied.left + box.left, ink.left);
+  EXPECT_EQ(copied.top + box.top, ink.top);
+  EXPECT_EQ(copied.right + box.left, ink.right);
+  EXPECT_EQ(copied.bottom + box.top, ink.bottom);
   DestroyWindow(main);
 }
 
