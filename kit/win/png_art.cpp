@@ -84,10 +84,12 @@ GdiBitmap LoadPngArt(HINSTANCE instance, int resourceId) {
       FAILED(stream->InitializeFromMemory(bytes, size))) {
     return {};
   }
-  // The PNG decoder only: bytes of another format under this type are a
-  // fault of the resource script, not a picture to guess at.
+  // The PNG decoder itself: bytes of another format under this type are a
+  // fault of the resource script, not a picture to guess at, and naming the
+  // decoder spares the search through every installed one.
   ComPtr<IWICBitmapDecoder> decoder;
-  if (FAILED(factory->CreateDecoder(GUID_ContainerFormatPng, nullptr, decoder.Out())) ||
+  if (FAILED(create(CLSID_WICPngDecoder, nullptr, CLSCTX_INPROC_SERVER, IID_IWICBitmapDecoder,
+                    decoder.OutVoid())) ||
       FAILED(decoder->Initialize(stream.Get(), WICDecodeMetadataCacheOnDemand))) {
     return {};
   }
