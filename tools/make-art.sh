@@ -44,8 +44,25 @@
 #   10..25 tile_<program>.bmp and tile_<program>_hover.bmp, 310 x 89 each, in
 #                        the order Zazozarozovuz, Radixa, Dromika, Trigona,
 #                        Redero, Zoverudir, Zeraz, Mernika
-# All bitmaps are BMP3 without alpha: 24-bit in the calculators, 256 colours
-# (run-length encoded where that is smaller) in the launcher.
+#
+# Double-size pictures, for screens of more than 120 DPI: every picture above
+# but the icons also comes drawn at twice the size (fonts at twice the point
+# size, lines twice as thick, places doubled), as resource number + 1000
+# (DOUBLE_ART in kit/res/double_art.h) and file name "<name>@2x":
+#   calculators  1102 help@2x.bmp and 1103 help_hover@2x.bmp, 70 x 62;
+#                1104 band_top@2x.bmp, 1 x 130; 1105 band_bottom@2x.bmp,
+#                1 x 194; 1106 teach@2x.bmp, 176 x 208 (Trigona)
+#   launcher     1102 banner@2x.png 1450 x 200, 1103 page2@2x.png and
+#                1104 page1@2x.png 1450 x 822, 1105 help@2x.png and 1106
+#                help_hover@2x.png 70 x 62, 1107..1112 the tabs (62 x 298,
+#                62 x 276, 64 x 244), 1113..1116 close and minimise 60 x 40,
+#                1010..1025 the tiles 620 x 178
+#
+# All bitmaps are BMP3 without alpha: 24-bit in the calculators (Trigona's
+# double-size teaching picture in 256 colours, which keeps the program within
+# its size budget), 256 colours (run-length encoded where that is smaller) in
+# the launcher. The launcher's double-size pictures are PNG files of 256
+# colours (resource type PNG): as BMP they would not fit its size budget.
 
 set -euo pipefail
 
