@@ -44,8 +44,25 @@
 #   10..25 tile_<program>.bmp and tile_<program>_hover.bmp, 310 x 89 each, in
 #                        the order Zazozarozovuz, Radixa, Dromika, Trigona,
 #                        Redero, Zoverudir, Zeraz, Mernika
-# All bitmaps are BMP3 without alpha: 24-bit in the calculators, 256 colours
-# (run-length encoded where that is smaller) in the launcher.
+#
+# Double-size pictures, for screens of more than 120 DPI: every picture above
+# but the icons also comes drawn at twice the size (fonts at twice the point
+# size, lines twice as thick, places doubled), as resource number + 1000
+# (DOUBLE_ART in kit/res/double_art.h) and file name "<name>@2x":
+#   calculators  1102 help@2x.bmp and 1103 help_hover@2x.bmp, 70 x 62;
+#                1104 band_top@2x.bmp, 1 x 130; 1105 band_bottom@2x.bmp,
+#                1 x 194; 1106 teach@2x.bmp, 176 x 208 (Trigona)
+#   launcher     1102 banner@2x.png 1450 x 200, 1103 page2@2x.png and
+#                1104 page1@2x.png 1450 x 822, 1105 help@2x.png and 1106
+#                help_hover@2x.png 70 x 62, 1107..1112 the tabs (62 x 298,
+#                62 x 276, 64 x 244), 1113..1116 close and minimise 60 x 40,
+#                1010..1025 the tiles 620 x 178
+#
+# All bitmaps are BMP3 without alpha: 24-bit in the calculators (Trigona's
+# double-size teaching picture in 256 colours, which keeps the program within
+# its size budget), 256 colours (run-length encoded where that is smaller) in
+# the launcher. The launcher's double-size pictures are PNG files of 256
+# colours (resource type PNG): as BMP they would not fit its size budget.
 
 set -euo pipefail
 
@@ -74,6 +91,39 @@ HELP_Y=10          # the help icon is drawn at y = 10, over the header band
 HOVER_FILL='#f39a1e'
 HOVER_RING='#ffd98a'
 
+# The scale the pictures are drawn at: 1 for a 96-DPI screen, 2 for the
+# double-size versions that the programs draw on screens of more than 120 DPI.
+# Every place, length and font size below is given at 1x and multiplied by X.
+X=1
+
+# The file of a calculator's picture at the current scale: $1 = path without
+# ".bmp"; the double-size version is "<name>@2x.bmp".
+art() {
+    if (( X == 1 )); then echo "$1.bmp"; else echo "$1@2x.bmp"; fi
+}
+
+# The same for the launcher, whose double-size pictures are PNG files: four
+# times the pixels of its large pictures would not fit its size budget as BMP.
+zr_art() {
+    if (( X == 1 )); then echo "$1.bmp"; else echo "$1@2x.png"; fi
+}
+
+# Writes a picture as a PNG of 256 colours without dithering, as the
+# launcher's BMPs are, and without the chunks that carry the time of writing
+# or colour corrections, so that a second run writes the same bytes and the
+# system's decoder gives the pixels as drawn.
+# $1 = source image, $2 = target .png
+save_png() {
+    convert "$1" -alpha off +dither -colors 256 -define png:exclude-chunks=all \
+        -define png:compression-level=9 "PNG8:$2"
+}
+
+# Writes one of the launcher's pictures at the current scale: $1 = source
+# image, $2 = target path without the extension.
+save_zr() {
+    if (( X == 1 )); then save_bmp_small "$1" "$2.bmp"; else save_png "$1" "$2@2x.png"; fi
+}
+
 # Writes a picture as an uncompressed 24-bit BMP3 with no alpha channel.
 # $1 = source image, $2 = target .bmp
 save_bmp() {
@@ -100,12 +150,12 @@ save_bmp_small() {
 # $1 = tint, $2 = light tint, $3 = soft line, $4 = accent, $5 = output
 make_band_top() {
     local tint=$1 light=$2 soft=$3 accent=$4 out=$5
-    convert -size 1x54 "gradient:$tint-$light" \
-        \( -size 1x1 "xc:$soft" \) \
-        \( -size 1x2 "xc:$accent" \) \
-        \( -size 1x8 xc:white \) \
+    convert -size "1x$((54 * X))" "gradient:$tint-$light" \
+        \( -size "1x$X" "xc:$soft" \) \
+        \( -size "1x$((2 * X))" "xc:$accent" \) \
+        \( -size "1x$((8 * X))" xc:white \) \
         -append "$TMP/band_top.png"
-    [[ $(identify -format '%h' "$TMP/band_top.png") == "$HEADER_HEIGHT" ]]
+    [[ $(identify -format '%h' "$TMP/band_top.png") == "$((HEADER_HEIGHT * X))" ]]
     save_bmp "$TMP/band_top.png" "$out"
 }
 
@@ -119,15 +169,15 @@ make_band_bottom() {
     local tint=$1 light=$2 soft=$3 accent=$4 lead=$5 out=$6
     local fade=()
     if (( lead > 0 )); then
-        fade=(-size "1x$lead" "gradient:white-$light")
+        fade=(-size "1x$((lead * X))" "gradient:white-$light")
     fi
     convert "${fade[@]}" \
-        \( -size 1x2 "xc:$accent" \) \
-        \( -size 1x1 "xc:$soft" \) \
-        \( -size "1x$((50 - lead * 2 / 3))" "gradient:$light-$tint" \) \
-        \( -size "1x$((FOOTER_HEIGHT - 53 - lead + lead * 2 / 3))" "xc:$tint" \) \
+        \( -size "1x$((2 * X))" "xc:$accent" \) \
+        \( -size "1x$X" "xc:$soft" \) \
+        \( -size "1x$(((50 - lead * 2 / 3) * X))" "gradient:$light-$tint" \) \
+        \( -size "1x$(((FOOTER_HEIGHT - 53 - lead + lead * 2 / 3) * X))" "xc:$tint" \) \
         -append "$TMP/band_bottom.png"
-    [[ $(identify -format '%h' "$TMP/band_bottom.png") == "$FOOTER_HEIGHT" ]]
+    [[ $(identify -format '%h' "$TMP/band_bottom.png") == "$((FOOTER_HEIGHT * X))" ]]
     save_bmp "$TMP/band_bottom.png" "$out"
 }
 
@@ -140,11 +190,12 @@ make_band_bottom() {
 make_help() {
     local band=$1 fill=$2 ring=$3 edge=$4 out=$5 at=${6:-}
     local s=8 w=$((HELP_W * 8)) h=$((HELP_H * 8))
+    local size="$((HELP_W * X))x$((HELP_H * X))"
     if [[ -n $at ]]; then
-        convert "$band" -crop "${HELP_W}x${HELP_H}+${at}" +repage "$TMP/help_bg.png"
+        convert "$band" -crop "$size+$((${at%+*} * X))+$((${at#*+} * X))" +repage "$TMP/help_bg.png"
     else
-        convert "$band" -crop "1x${HELP_H}+0+${HELP_Y}" +repage \
-            -scale "${HELP_W}x${HELP_H}!" "$TMP/help_bg.png"
+        convert "$band" -crop "1x$((HELP_H * X))+0+$((HELP_Y * X))" +repage \
+            -scale "$size!" "$TMP/help_bg.png"
     fi
     # centre of the disc at (17.5, 15.5) px, radius 13 px, drawn 8 times larger
     local cx=$((175 * s / 10)) cy=$((155 * s / 10)) r=$((13 * s))
@@ -162,9 +213,9 @@ make_help() {
         -draw "ellipse $cx,$((cy - 6 * s)) $((9 * s)),$((5 * s)) 0,360" \
         -font "$SANS_BOLD" -pointsize $((21 * s)) -fill white -gravity center \
         -annotate "+0+$((s / 2))" '?' \
-        -filter Box -resize "${HELP_W}x${HELP_H}!" "$TMP/help_fg.png"
+        -filter Box -resize "$size!" "$TMP/help_fg.png"
     convert "$TMP/help_bg.png" "$TMP/help_fg.png" -composite "$TMP/help.png"
-    save_bmp "$TMP/help.png" "$out"
+    if [[ $out == *.png ]]; then save_png "$TMP/help.png" "$out"; else save_bmp "$TMP/help.png" "$out"; fi
 }
 
 # The header and footer bands and the help icons of a calculator whose
@@ -174,11 +225,11 @@ make_help() {
 # $6 = the help icon's dark edge
 make_frame() {
     local res=$1 tint=$2 light=$3 soft=$4 accent=$5 edge=$6
-    make_band_top "$tint" "$light" "$soft" "$accent" "$res/band_top.bmp"
+    make_band_top "$tint" "$light" "$soft" "$accent" "$(art "$res/band_top")"
     cp "$TMP/band_top.png" "$TMP/frame_band.png"
-    make_band_bottom "$tint" "$light" "$soft" "$accent" 24 "$res/band_bottom.bmp"
-    make_help "$TMP/frame_band.png" "$accent" none "$edge" "$res/help.bmp"
-    make_help "$TMP/frame_band.png" "$HOVER_FILL" "$HOVER_RING" '#c96f00' "$res/help_hover.bmp"
+    make_band_bottom "$tint" "$light" "$soft" "$accent" 24 "$(art "$res/band_bottom")"
+    make_help "$TMP/frame_band.png" "$accent" none "$edge" "$(art "$res/help")"
+    make_help "$TMP/frame_band.png" "$HOVER_FILL" "$HOVER_RING" '#c96f00' "$(art "$res/help_hover")"
 }
 
 # Icon: a rounded tile in the program's colours with a white drawing on it.
@@ -187,6 +238,8 @@ make_frame() {
 # $1 = tile top colour, $2 = tile bottom colour, $3 and $4 = names of arrays
 # of -draw arguments on a 256 px canvas (large, small), $5 = output
 make_icon() {
+    # an icon holds its own sizes: it is made once, with the 1x pictures
+    (( X == 1 )) || return 0
     local top=$1 bottom=$2 out=$5
     make_tile "$top" "$bottom" "$3" "$TMP/icon_large.png"
     make_tile "$top" "$bottom" "$4" "$TMP/icon_small.png"
@@ -229,11 +282,11 @@ make_trigona() {
     mkdir -p "$res"
     local tint='#c7dcf3' light='#eef5fd' soft='#9dbfe6' accent='#2f6db3'
 
-    make_band_top "$tint" "$light" "$soft" "$accent" "$res/band_top.bmp"
+    make_band_top "$tint" "$light" "$soft" "$accent" "$(art "$res/band_top")"
     cp "$TMP/band_top.png" "$TMP/trigona_band.png"
-    make_band_bottom "$tint" "$light" "$soft" "$accent" 0 "$res/band_bottom.bmp"
-    make_help "$TMP/trigona_band.png" "$accent" none '#1f4f87' "$res/help.bmp"
-    make_help "$TMP/trigona_band.png" "$HOVER_FILL" "$HOVER_RING" '#c96f00' "$res/help_hover.bmp"
+    make_band_bottom "$tint" "$light" "$soft" "$accent" 0 "$(art "$res/band_bottom")"
+    make_help "$TMP/trigona_band.png" "$accent" none '#1f4f87' "$(art "$res/help")"
+    make_help "$TMP/trigona_band.png" "$HOVER_FILL" "$HOVER_RING" '#c96f00' "$(art "$res/help_hover")"
 
     # icon: a right triangle with the right angle marked
     # shellcheck disable=SC2034 # used through make_icon's name reference
@@ -250,8 +303,9 @@ make_trigona() {
 
     # teaching picture: the right triangle with the squares over its sides,
     # divided into 3 x 3, 4 x 4 and 5 x 5 cells (9 + 16 = 25).
-    # Drawn 4 times larger; one cell is 8 px, the figure 80 x 88 px.
-    local s=4
+    # Drawn 4 times larger than it is shown; one cell is 8 px, the figure
+    # 80 x 88 px.
+    local s=$((4 * X))
     # grid point (x, y) in cells, y upwards, right angle at (0, 0)
     px() { echo $(( (4 + ($1 + 3) * 8) * s + s / 2 )); }
     py() { echo $(( (8 + (7 - $2) * 8) * s + s / 2 )); }
@@ -293,8 +347,14 @@ make_trigona() {
         -fill '#8a4f00' -annotate "-$((28 * s))+$((0 * s))" 'a' \
         -fill '#236b2c' -annotate "+$((0 * s))+$((28 * s))" 'b' \
         -fill '#1f4f9a' -annotate "+$((12 * s))-$((16 * s))" 'c' \
-        -filter Box -resize 88x104! "$TMP/teach.png"
-    save_bmp "$TMP/teach.png" "$res/teach.bmp"
+        -filter Box -resize "$((88 * X))x$((104 * X))!" "$TMP/teach.png"
+    if (( X == 1 )); then
+        save_bmp "$TMP/teach.png" "$res/teach.bmp"
+    else
+        # 256 colours hold the flat fills and their edges, and keep Trigona
+        # within its size budget
+        save_bmp_small "$TMP/teach.png" "$(art "$res/teach")"
+    fi
 }
 
 # ---------------------------------------------------------------------- Radixa
@@ -546,8 +606,9 @@ zr_emblem() {
 zr_tile() {
     local name=$1 desc=$2 accent=$3 tint=$4 out=$6
     local -n picture=$5
-    local s=4 w=310 h=89
-    convert -size 256x256 xc:none "${picture[@]}" -filter Box -resize 64x64 "$TMP/zr_pic.png"
+    local s=$((4 * X)) w=310 h=89
+    convert -size 256x256 xc:none "${picture[@]}" -filter Box -resize "$((64 * X))x$((64 * X))" \
+        "$TMP/zr_pic.png"
     local hover card ring border chevron
     for hover in 0 1; do
         if (( hover )); then
@@ -566,15 +627,17 @@ zr_tile() {
             -fill "$tint" -draw "roundrectangle $((9 * s)),$((8 * s)) $((81 * s - 1)),$((80 * s - 1)) $((9 * s)),$((9 * s))" \
             -fill none -stroke "$chevron" -strokewidth $((3 * s)) \
             -draw "polyline $((288 * s)),$((34 * s)) $((296 * s)),$((43 * s)) $((288 * s)),$((52 * s))" \
-            -filter Box -resize "${w}x${h}!" \
-            "$TMP/zr_pic.png" -geometry +13+12 -composite \
-            -stroke none -font "$SANS_BOLD" -pointsize 25 -fill "$accent" -annotate +94+41 "$name" \
-            -font "$SANS" -pointsize 14 -fill '#4a4860' -annotate +95+64 "$desc" \
+            -filter Box -resize "$((w * X))x$((h * X))!" \
+            "$TMP/zr_pic.png" -geometry "+$((13 * X))+$((12 * X))" -composite \
+            -stroke none -font "$SANS_BOLD" -pointsize $((25 * X)) -fill "$accent" \
+            -annotate "+$((94 * X))+$((41 * X))" "$name" \
+            -font "$SANS" -pointsize $((14 * X)) -fill '#4a4860' \
+            -annotate "+$((95 * X))+$((64 * X))" "$desc" \
             "$TMP/zr_tile.png"
         if (( hover )); then
-            save_bmp_small "$TMP/zr_tile.png" "${out}_hover.bmp"
+            save_zr "$TMP/zr_tile.png" "${out}_hover"
         else
-            save_bmp_small "$TMP/zr_tile.png" "$out.bmp"
+            save_zr "$TMP/zr_tile.png" "$out"
         fi
     done
 }
@@ -585,34 +648,37 @@ zr_tile() {
 # the middle, $5 = output without ".bmp"
 zr_tab() {
     local text=$1 w=$2 h=$3 up=$4 out=$5
-    local s=4 hover fill1 fill2 border ink
+    local s=$((4 * X)) hover fill1 fill2 border ink
+    local size="$((w * X))x$((h * X))"
     for hover in 0 1; do
         if (( hover )); then
             fill1='#ffe9c2' fill2='#f8b95e' border="$HOVER_FILL" ink='#4a2800'
         else
             fill1=white fill2="$ZR_TINT" border="$ZR_SOFT" ink="$ZR_TEXT"
         fi
-        convert -size $((h - 4))x$((w - 1)) "gradient:$fill1-$fill2" -rotate -90 "$TMP/zr_tab_fill.png"
+        convert -size $(((h - 4) * X))x$(((w - 1) * X)) "gradient:$fill1-$fill2" -rotate -90 \
+            "$TMP/zr_tab_fill.png"
         convert -size $((w * s))x$((h * s)) xc:black -fill white -stroke none \
             -draw "roundrectangle $((1 * s)),$((2 * s)) $(((w + 12) * s)),$(((h - 2) * s - 1)) $((8 * s)),$((8 * s))" \
-            -filter Box -resize "${w}x${h}!" "$TMP/zr_tab_outer.png"
+            -filter Box -resize "$size!" "$TMP/zr_tab_outer.png"
         convert -size $((w * s))x$((h * s)) xc:black -fill white -stroke none \
             -draw "roundrectangle $((2 * s)),$((3 * s)) $(((w + 12) * s)),$(((h - 3) * s - 1)) $((7 * s)),$((7 * s))" \
-            -filter Box -resize "${w}x${h}!" "$TMP/zr_tab_inner.png"
+            -filter Box -resize "$size!" "$TMP/zr_tab_inner.png"
         # the text, drawn across and turned to read upwards
-        convert -size "${h}x${w}" xc:none -font "$SANS_BOLD" -pointsize 14 -fill "$ink" \
-            -gravity center -annotate "+$((0 - up))+1" "$text" -rotate -90 "$TMP/zr_tab_text.png"
-        convert -size "${w}x${h}" "xc:$ZR_STRIP" \
-            \( -size "${w}x${h}" "xc:$border" "$TMP/zr_tab_outer.png" -alpha off -compose CopyOpacity -composite \) \
+        convert -size "$((h * X))x$((w * X))" xc:none -font "$SANS_BOLD" -pointsize $((14 * X)) \
+            -fill "$ink" -gravity center -annotate "+$(((0 - up) * X))+$X" "$text" -rotate -90 \
+            "$TMP/zr_tab_text.png"
+        convert -size "$size" "xc:$ZR_STRIP" \
+            \( -size "$size" "xc:$border" "$TMP/zr_tab_outer.png" -alpha off -compose CopyOpacity -composite \) \
             -compose Over -composite \
-            \( -size "${w}x${h}" xc:none "$TMP/zr_tab_fill.png" -geometry +1+2 -composite \
+            \( -size "$size" xc:none "$TMP/zr_tab_fill.png" -geometry "+$X+$((2 * X))" -composite \
                "$TMP/zr_tab_inner.png" -alpha off -compose CopyOpacity -composite \) \
             -compose Over -composite \
             "$TMP/zr_tab_text.png" -composite "$TMP/zr_tab.png"
         if (( hover )); then
-            save_bmp_small "$TMP/zr_tab.png" "${out}_hover.bmp"
+            save_zr "$TMP/zr_tab.png" "${out}_hover"
         else
-            save_bmp_small "$TMP/zr_tab.png" "$out.bmp"
+            save_zr "$TMP/zr_tab.png" "$out"
         fi
     done
 }
@@ -625,7 +691,8 @@ zr_caption() {
     local banner=$1 x=$2 hover_fill=$4 out=$5
     local -n glyph=$3
     local hover fill stroke ink
-    convert "$banner" -crop "30x20+$x+0" +repage "$TMP/zr_cap_bg.png"
+    local size="$((30 * X))x$((20 * X))"
+    convert "$banner" -crop "$size+$((x * X))+0" +repage "$TMP/zr_cap_bg.png"
     for hover in 0 1; do
         if (( hover )); then
             fill="$hover_fill" stroke="$hover_fill" ink=white
@@ -635,12 +702,12 @@ zr_caption() {
         convert -size 120x80 xc:none \
             -fill "$fill" -stroke "$stroke" -strokewidth 4 -draw 'roundrectangle 4,-24 115,73 14,14' \
             -stroke none -fill "$ink" "${glyph[@]}" \
-            -filter Box -resize 30x20! "$TMP/zr_cap_fg.png"
+            -filter Box -resize "$size!" "$TMP/zr_cap_fg.png"
         convert "$TMP/zr_cap_bg.png" "$TMP/zr_cap_fg.png" -composite "$TMP/zr_cap.png"
         if (( hover )); then
-            save_bmp_small "$TMP/zr_cap.png" "${out}_hover.bmp"
+            save_zr "$TMP/zr_cap.png" "${out}_hover"
         else
-            save_bmp_small "$TMP/zr_cap.png" "$out.bmp"
+            save_zr "$TMP/zr_cap.png" "$out"
         fi
     done
 }
@@ -654,30 +721,41 @@ zr_page() {
     local page=$1 hint=$2 hint2=$3 out=$4
     local faint
     zr_emblem '#e9e7f7' "$ZR_PAGE" '#f7e6cf' "$ZR_PAGE" faint
-    convert -size 256x256 xc:none "${faint[@]}" -filter Box -resize 150x150 "$TMP/zr_faint.png"
+    convert -size 256x256 xc:none "${faint[@]}" -filter Box -resize "$((150 * X))x$((150 * X))" \
+        "$TMP/zr_faint.png"
+    # the two page dots, the current one filled, the other a ring
+    local dot1="circle $((490 * X)),$((381 * X)) $((494 * X)),$((381 * X))"
+    local dot2="circle $((505 * X)),$((381 * X)) $((509 * X)),$((381 * X))"
+    local ring_width
+    ring_width=$(awk -v x="$X" 'BEGIN { print 1.5 * x }')
     local dots
     if (( page == 1 )); then
-        dots=(-fill "$ZR_ACCENT" -draw 'circle 490,381 494,381'
-              -fill none -stroke "$ZR_SOFT" -strokewidth 1.5 -draw 'circle 505,381 509,381' -stroke none)
+        dots=(-fill "$ZR_ACCENT" -draw "$dot1"
+              -fill none -stroke "$ZR_SOFT" -strokewidth "$ring_width" -draw "$dot2" -stroke none)
     else
-        dots=(-fill none -stroke "$ZR_SOFT" -strokewidth 1.5 -draw 'circle 490,381 494,381' -stroke none
-              -fill "$ZR_ACCENT" -draw 'circle 505,381 509,381')
+        dots=(-fill none -stroke "$ZR_SOFT" -strokewidth "$ring_width" -draw "$dot1" -stroke none
+              -fill "$ZR_ACCENT" -draw "$dot2")
     fi
-    convert -size 725x20 "gradient:white-$ZR_PAGE" \
-        \( -size 725x384 "xc:$ZR_PAGE" \) \
-        \( -size 725x1 "xc:$ZR_SOFT" \) \
-        \( -size 725x1 "xc:$ZR_ACCENT" \) \
-        \( -size 725x5 "gradient:$ZR_LIGHT-$ZR_TINT" \) \
+    # the strip's edge, one pixel wide at 1x
+    local edge=(-draw 'line 692,0 692,410')
+    (( X == 1 )) || edge=(-draw "rectangle $((692 * X)),0 $((693 * X - 1)),$((411 * X - 1))")
+    local wide=$((725 * X))
+    convert -size "${wide}x$((20 * X))" "gradient:white-$ZR_PAGE" \
+        \( -size "${wide}x$((384 * X))" "xc:$ZR_PAGE" \) \
+        \( -size "${wide}x$X" "xc:$ZR_SOFT" \) \
+        \( -size "${wide}x$X" "xc:$ZR_ACCENT" \) \
+        \( -size "${wide}x$((5 * X))" "gradient:$ZR_LIGHT-$ZR_TINT" \) \
         -append \
-        -fill "$ZR_STRIP" -draw 'rectangle 693,0 724,410' \
-        -fill "$ZR_SOFT" -draw 'line 692,0 692,410' \
-        "$TMP/zr_faint.png" -geometry +440+140 -composite \
-        -font "$SANS" -pointsize 13 -fill "$ZR_MUTED" -gravity north \
-        -annotate "+152+316" "$hint" -annotate "+152+333" "$hint2" \
+        -fill "$ZR_STRIP" -draw "rectangle $((693 * X)),0 $((725 * X - 1)),$((411 * X - 1))" \
+        -fill "$ZR_SOFT" "${edge[@]}" \
+        "$TMP/zr_faint.png" -geometry "+$((440 * X))+$((140 * X))" -composite \
+        -font "$SANS" -pointsize $((13 * X)) -fill "$ZR_MUTED" -gravity north \
+        -annotate "+$((152 * X))+$((316 * X))" "$hint" -annotate "+$((152 * X))+$((333 * X))" "$hint2" \
         -gravity none "${dots[@]}" \
-        -font "$SANS_BOLD" -pointsize 12 -fill "$ZR_MUTED" -annotate +521+386 "$page / 2" \
+        -font "$SANS_BOLD" -pointsize $((12 * X)) -fill "$ZR_MUTED" \
+        -annotate "+$((521 * X))+$((386 * X))" "$page / 2" \
         "$TMP/zr_page.png"
-    save_bmp_small "$TMP/zr_page.png" "$out"
+    save_zr "$TMP/zr_page.png" "$out"
 }
 
 make_zeruraruri() {
@@ -698,20 +776,24 @@ make_zeruraruri() {
     make_icon '#7b73d6' '#3a3392' icon_large icon_small "$res/app.ico"
 
     # banner: the band of the calculators, taller, with the suite's name
-    convert -size 725x89 "gradient:$ZR_TINT-$ZR_LIGHT" \
-        \( -size 725x1 "xc:$ZR_SOFT" \) \
-        \( -size 725x2 "xc:$ZR_ACCENT" \) \
-        \( -size 725x8 xc:white \) \
+    local wide=$((725 * X))
+    convert -size "${wide}x$((89 * X))" "gradient:$ZR_TINT-$ZR_LIGHT" \
+        \( -size "${wide}x$X" "xc:$ZR_SOFT" \) \
+        \( -size "${wide}x$((2 * X))" "xc:$ZR_ACCENT" \) \
+        \( -size "${wide}x$((8 * X))" xc:white \) \
         -append \
-        -font "$SANS_ITALIC" -pointsize 52 -fill "$ZR_TEXT" -annotate +40+64 'Prolexa' \
-        -font "$SANS_ITALIC" -pointsize 18 -fill "$ZR_ACCENT" -annotate +262+47 'Matematika a fyzika pre školu' \
-        -font "$SANS" -pointsize 13 -fill "$ZR_MUTED" -annotate +263+68 'tolvek.cz' \
+        -font "$SANS_ITALIC" -pointsize $((52 * X)) -fill "$ZR_TEXT" \
+        -annotate "+$((40 * X))+$((64 * X))" 'Prolexa' \
+        -font "$SANS_ITALIC" -pointsize $((18 * X)) -fill "$ZR_ACCENT" \
+        -annotate "+$((262 * X))+$((47 * X))" 'Matematika a fyzika pre školu' \
+        -font "$SANS" -pointsize $((13 * X)) -fill "$ZR_MUTED" \
+        -annotate "+$((263 * X))+$((68 * X))" 'tolvek.cz' \
         "$TMP/zr_banner.png"
-    [[ $(identify -format '%wx%h' "$TMP/zr_banner.png") == 725x100 ]]
-    save_bmp_small "$TMP/zr_banner.png" "$res/banner.bmp"
+    [[ $(identify -format '%wx%h' "$TMP/zr_banner.png") == "${wide}x$((100 * X))" ]]
+    save_zr "$TMP/zr_banner.png" "$res/banner"
 
-    make_help "$TMP/zr_banner.png" "$ZR_ACCENT" none "$ZR_EDGE" "$res/help.bmp" 682+45
-    make_help "$TMP/zr_banner.png" "$HOVER_FILL" "$HOVER_RING" '#c96f00' "$res/help_hover.bmp" 682+45
+    make_help "$TMP/zr_banner.png" "$ZR_ACCENT" none "$ZR_EDGE" "$(zr_art "$res/help")" 682+45
+    make_help "$TMP/zr_banner.png" "$HOVER_FILL" "$HOVER_RING" '#c96f00' "$(zr_art "$res/help_hover")" 682+45
 
     # shellcheck disable=SC2034 # used through zr_caption's name reference
     local cross=(-draw 'polygon 42,21 47,16 60,29 73,16 78,21 65,34 78,47 73,52 60,39 47,52 42,47 55,34')
@@ -720,8 +802,8 @@ make_zeruraruri() {
     zr_caption "$TMP/zr_banner.png" 680 cross '#e0492f' "$res/close"
     zr_caption "$TMP/zr_banner.png" 650 bar "$HOVER_FILL" "$res/minimise"
 
-    zr_page 1 'Potiahnite pravým tlačidlom myši doľava:' 'ďalšie programy' "$res/page1.bmp"
-    zr_page 2 'Potiahnite pravým tlačidlom myši doprava:' 'späť na prvú stranu' "$res/page2.bmp"
+    zr_page 1 'Potiahnite pravým tlačidlom myši doľava:' 'ďalšie programy' "$res/page1"
+    zr_page 2 'Potiahnite pravým tlačidlom myši doprava:' 'späť na prvú stranu' "$res/page2"
 
     zr_tab 'Nastavenia' 31 149 0 "$res/tab_settings"
     zr_tab 'O programe' 31 138 0 "$res/tab_about"
@@ -827,14 +909,10 @@ targets=("$@")
 [[ ${#targets[@]} -gt 0 ]] || targets=(trigona radixa rezeze dromika zazozarozovuz zeraz mernika zeruraruri)
 for t in "${targets[@]}"; do
     case $t in
-        trigona) make_trigona ;;
-        radixa) make_radixa ;;
-        rezeze) make_rezeze ;;
-        dromika) make_dromika ;;
-        zazozarozovuz) make_zazozarozovuz ;;
-        zeraz) make_zeraz ;;
-        mernika) make_mernika ;;
-        zeruraruri) make_zeruraruri ;;
+        trigona|radixa|rezeze|dromika|zazozarozovuz|zeraz|mernika|zeruraruri) ;;
         *) echo "make-art: unknown program '$t'" >&2; exit 2 ;;
     esac
+    for X in 1 2; do
+        "make_$t"
+    done
 done

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "display_scale.h"
+#include "png_art.h"
 #include "scoped.h"
 #include "wide.h"
 
@@ -118,7 +119,11 @@ void ControlFactory::FillCombos(const HWND* combos, int first, int n, UnitList e
 }
 
 GdiBitmap LoadArt(HINSTANCE instance, int resourceId) {
-  return GdiBitmap(LoadBitmapW(instance, MAKEINTRESOURCEW(resourceId)));
+  if (const HBITMAP bitmap = LoadBitmapW(instance, MAKEINTRESOURCEW(resourceId))) {
+    return GdiBitmap(bitmap);
+  }
+  // Pictures too large for a program's budget as BMP come as PNG.
+  return LoadPngArt(instance, resourceId);
 }
 
 namespace {

@@ -258,6 +258,34 @@ TEST(ControlFactory, DrawsABandAcrossAWidth) {
   for (const auto& p : probes) EXPECT_EQ(canvas.At(p.x, p.y), p.colour) << p.why;
 }
 
+TEST(ControlFactory, DrawsTheDoubleSizePictureOnScreensMoreThanAQuarterLarger) {
+  const ControlFactory factory(Instance(), nullptr);
+  constexpr COLORREF Green = RGB(0, 255, 0);            // 106's double size, a BMP
+  constexpr COLORREF PngTopLeft = RGB(0, 128, 128);     // 107's, a PNG in four quarters
+  constexpr COLORREF PngBottomRight = RGB(0, 160, 0);
+  const struct {
+    int dpi;
+    int id;
+    COLORREF topLeft, bottomRight;  // of the 35 x 31 place, in device pixels
+  } cases[] = {
+      {96, 106, Red, Red},     {120, 106, Red, Red},       {144, 106, Green, Green},
+      {192, 106, Green, Green}, {96, 107, Blue, Blue},     {120, 107, Blue, Blue},
+      {144, 107, PngTopLeft, PngBottomRight},               {192, 107, PngTopLeft, PngBottomRight},
+  };
+  for (const auto& c : cases) {
+    const DisplayScale scale{c.dpi};
+    Canvas canvas(scale(60), scale(60));
+    {
+      const ScaledDrawing scaled(canvas.Dc(), scale);
+      factory.DrawBitmap(canvas.Dc(), c.id, 10, 10, 35, 31);
+    }
+    const int left = scale(10), top = scale(10), right = scale(45) - 1, bottom = scale(41) - 1;
+    EXPECT_EQ(canvas.At(left, top), c.topLeft) << c.dpi << " dpi, picture " << c.id;
+    EXPECT_EQ(canvas.At(right, bottom), c.bottomRight) << c.dpi << " dpi, picture " << c.id;
+    EXPECT_EQ(canvas.At(right + 1, bottom + 1), White) << c.dpi << " dpi, picture " << c.id;
+  }
+}
+
 TEST(CreateFontFromDefault, TakesHeightWidthAndFace) {
   const struct {
     int height, width;
