@@ -35,8 +35,8 @@ TEST_F(DromikaTest, MeetsCatchesUpAndWarns) {
   Start();
   EXPECT_EQ(program->FocusedControl(), distance);
   program->Type(distance, "100");
-  program->Type(Field(70, 134), "6");
-  program->Type(Field(312, 134), "4");
+  program->Type(Field(74, 134), "6");
+  program->Type(Field(316, 134), "4");
   EXPECT_FALSE(program->ClickForMessageBox(compute, 300).has_value());
   EXPECT_GT(Ink(), 400);
 
@@ -44,7 +44,7 @@ TEST_F(DromikaTest, MeetsCatchesUpAndWarns) {
   program->PressKey(kind, VK_DOWN);
   EXPECT_FALSE(IsWindowVisible(distance));
   EXPECT_EQ(Ink(), 0);
-  const HWND v1 = Field(70, 107), v2 = Field(312, 107), t1 = Field(70, 134);
+  const HWND v1 = Field(74, 107), v2 = Field(316, 107), t1 = Field(74, 134);
   ASSERT_NE(v1, nullptr);
   ASSERT_NE(t1, nullptr);
   EXPECT_EQ(program->Text(v1), "");
@@ -62,8 +62,8 @@ TEST_F(DromikaTest, StartsOnTheStoredKindAndWritesOnlyItsChoices) {
   Store("cmb1", 7);  // outside the list: m/s
   Start();
   EXPECT_FALSE(IsWindowVisible(distance));
-  EXPECT_EQ(program->FocusedControl(), Field(70, 107));
-  EXPECT_EQ(program->Text(program->Control(L"ComboBox", 174, 134)), "hod");
+  EXPECT_EQ(program->FocusedControl(), Field(74, 107));
+  EXPECT_EQ(program->Text(program->Control(L"ComboBox", 178, 134)), "hod");
   EXPECT_EQ(program->Text(program->Control(L"ComboBox", 481, 161)), "m/s");
   ASSERT_TRUE(Ended());
   EXPECT_EQ(Stored("checked").value_or(99), 1u);

@@ -8,9 +8,11 @@
 namespace prolexa::dromika {
 namespace {
 
-FormField Row(std::string_view label, int labelX, int labelWidth, int x, int y) {
+// The label reaches to a pixel before its field: "rýchlost v1" takes nearly
+// all of that room.
+FormField Row(std::string_view label, int labelX, int x, int y) {
   return {.label = label,
-          .labelPlace = {labelX, y, labelWidth, 20},
+          .labelPlace = {labelX, y, x - labelX - 1, 20},
           .place = {x, y, 97, 21},
           .limit = FieldLimit};
 }
@@ -37,23 +39,24 @@ const CalculatorForm kForm{
     .caption = "Dromika",
     .helpPage = "dromika.html",
     .frame = {.width = 780, .height = 650, .titleX = 271},
-    .fields = {Row("dráha", 12, 50, 70, 107), Row("rýchlost v1", 12, 50, 70, 134),
-               Row("rýchlost v2", 254, 52, 312, 134), Row("čas t1", 12, 50, 70, 161),
-               Row("čas t2", 254, 50, 312, 161)},
+    .fields = {Row("dráha", 12, 74, 107), Row("rýchlost v1", 12, 74, 134),
+               Row("rýchlost v2", 254, 316, 134), Row("čas t1", 12, 74, 161),
+               Row("čas t2", 254, 316, 161)},
     .fieldKeys = FieldKeys,
-    .lists = {Choice(174, 107, 50, 110, DistanceUnitNames, "cmb0"),
-              Choice(174, 134, 50, 110, SpeedUnitNames, "cmb2"),
-              Choice(416, 134, 50, 110, SpeedUnitNames, "cmb3"),
-              Choice(174, 161, 50, 110, TimeUnitNames, "cmb4"),
-              Choice(416, 161, 50, 110, TimeUnitNames, "cmb5"),
+    .lists = {Choice(178, 107, 50, 110, DistanceUnitNames, "cmb0"),
+              Choice(178, 134, 50, 110, SpeedUnitNames, "cmb2"),
+              Choice(420, 134, 50, 110, SpeedUnitNames, "cmb3"),
+              Choice(178, 161, 50, 110, TimeUnitNames, "cmb4"),
+              Choice(420, 161, 50, 110, TimeUnitNames, "cmb5"),
               Choice(481, 161, 115, 90, SpeedUnitNames, "cmb1"),
-              Choice(10, 75, 300, 110, KindNames, "cmb6")},
+              Choice(10, 75, 345, 110, KindNames, "cmb6")},
     .options = {{.text = "Zobrazit jednotky",
-                 .place = {355, 200, 110, 15},
+                 .place = {360, 200, 120, 15},
                  .preference = "checked",
                  .defaultChecked = true}},
-    .labels = {{.text = "Vypočítej:", .place = {12, 60, 50, 20}},
-               {.text = "Počítat v:", .place = {483, 145, 110, 20}}},
+    // Each label ends where the list below it begins.
+    .labels = {{.text = "Vypočítej:", .place = {12, 60, 60, 15}},
+               {.text = "Počítat v:", .place = {483, 145, 110, 16}}},
     // A kind outside the list starts on the meeting.
     .modes = {.preference = "cmb6", .count = KindCount, .show = SetUpKind, .list = Kind},
     .computeButton = {12, 195},

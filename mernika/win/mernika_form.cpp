@@ -15,7 +15,7 @@ void ShowCategory(CalculatorWindow& window) {
 }
 
 FormList Choice(int y, UnitList entries = {}) {
-  return {.place = {214, y, 150, 110}, .entries = entries};
+  return {.place = {214, y, 170, 110}, .entries = entries};
 }
 
 const CalculatorForm kForm{
@@ -24,12 +24,12 @@ const CalculatorForm kForm{
     .helpPage = "mernika.html",
     .frame = {.width = 518, .height = 433, .titleX = 127},
     .fields = {{.label = "Vstup",
-                .labelPlace = {42, 100, 35, 16},
+                .labelPlace = {42, 100, 37, 16},
                 .place = {80, 100, 127, 21},
                 .limit = FieldLimit},
                // The result is painted, not written here.
                {.label = "Výstup",
-                .labelPlace = {42, 130, 35, 16},
+                .labelPlace = {42, 130, 37, 16},
                 .place = {80, 130, 127, 21},
                 .enabled = false}},
     .fieldKeys = FieldKeys,

@@ -13,7 +13,7 @@ namespace {
 // what is computed.
 FormField Coefficient(std::string_view label, int y) {
   return {.label = label,
-          .labelPlace = {12, y, 50, 20},
+          .labelPlace = {12, y, 64, 20},
           .place = {78, y, 50, 21},
           .limit = static_cast<int>(CoefficientLimit)};
 }

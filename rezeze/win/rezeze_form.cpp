@@ -12,9 +12,11 @@ namespace {
 constexpr int kTitle = 0;  // the form's own label
 constexpr int kPrevious = 0, kNext = 1;
 
-FormField Row(int x, int y, int labelX, int labelWidth, std::string_view label) {
+// The label reaches to a pixel before its field: the exercises name their
+// rows differently, and the longest names ("zakladna z1") take all of it.
+FormField Row(int x, int y, int labelX, std::string_view label) {
   return {.label = label,
-          .labelPlace = {labelX, y, labelWidth, 20},
+          .labelPlace = {labelX, y, x - labelX - 1, 20},
           .place = {x, y, 97, 21},
           .limit = FieldLimit};
 }
@@ -49,17 +51,17 @@ const CalculatorForm kForm{
     .caption = "Ruzezi",
     .helpPage = "rezeze.html",
     .frame = {.width = 650, .height = 550, .titleX = 270},
-    .fields = {Row(78, 77, 12, 55, "strana a"), Row(78, 104, 12, 57, "strana b"),
-               Row(78, 131, 12, 50, "obvod o"), Row(330, 77, 264, 50, "obsah S"),
-               Row(330, 104, 264, 50, "obsah S")},
+    .fields = {Row(78, 77, 12, "strana a"), Row(78, 104, 12, "strana b"),
+               Row(78, 131, 12, "obvod o"), Row(330, 77, 264, "obsah S"),
+               Row(330, 104, 264, "obsah S")},
     .fieldKeys = FieldKeys,
     .lists = {Units(182, 77, "cmb0"), Units(182, 104), Units(182, 131), Units(434, 77),
               Units(434, 104, "cmb1")},
     .options = {{.text = "Zobrazit jednotky",
-                 .place = {24, 163, 110, 15},
+                 .place = {24, 163, 120, 15},
                  .preference = "checked",
                  .defaultChecked = true}},
-    .labels = {{.text = "Obvod čtverce", .place = {525, 170, 100, 20}}},
+    .labels = {{.text = "Obvod čtverce", .place = {525, 170, 110, 20}}},
     .buttons = {{.text = "<<",
                  .place = {532, 190, 25, 25},
                  .pressed = [](CalculatorWindow& w) { w.SwitchMode(PreviousExercise(w.Mode())); }},

@@ -24,7 +24,7 @@ TEST_F(ZerazTest, FindsTheMassOfTheExampleAndAsksForFourValues) {
   const HWND twoBodies = program->Control(L"Button", 300, 70);
   for (HWND control : {compute, clear, twoBodies}) ASSERT_NE(control, nullptr);
   EXPECT_FALSE(IsWindowEnabled(twoBodies));
-  EXPECT_EQ(program->Text(program->Control(L"Edit", 88, 95)), "150");
+  EXPECT_EQ(program->Text(program->Control(L"Edit", 92, 95)), "150");
   EXPECT_EQ(program->Text(program->Control(L"Edit", 323, 264)), "2") << "9 places: the default";
 
   EXPECT_FALSE(program->ClickForMessageBox(compute, 300).has_value());

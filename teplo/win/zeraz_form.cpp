@@ -8,11 +8,16 @@
 namespace prolexa::zeraz {
 namespace {
 
-FormField Value(std::string_view label, ControlPlace labelPlace, int y,
+// A quantity's name stands left of its field and reaches to a pixel before
+// it: the longest, "merná tepelná", takes all of that room.
+constexpr int kNameX = 12, kFieldX = 92, kListX = 196;
+constexpr int kNameWidth = kFieldX - kNameX - 1;
+
+FormField Value(std::string_view label, int labelY, int labelHeight, int y,
                 std::string_view initial = {}) {
   return {.label = label,
-          .labelPlace = labelPlace,
-          .place = {88, y, 97, 21},
+          .labelPlace = {kNameX, labelY, kNameWidth, labelHeight},
+          .place = {kFieldX, y, 97, 21},
           .limit = FieldLimit,
           .initial = initial};
 }
@@ -20,7 +25,7 @@ FormField Value(std::string_view label, ControlPlace labelPlace, int y,
 template <std::size_t N>
 FormList Units(int y, const std::array<std::string_view, N>& entries, const char* preference,
                int defaultEntry = 0) {
-  return {.place = {192, y, 50, 110},
+  return {.place = {kListX, y, 50, 110},
           .entries = ListOf(entries),
           .preference = preference,
           .defaultEntry = defaultEntry};
@@ -32,23 +37,24 @@ const CalculatorForm kForm{
     .caption = "Zeraz",
     .helpPage = "zeraz.html",
     .frame = {.width = 725, .height = 655, .titleX = 300},
-    .fields = {Value("teplo T", {12, 95, 50, 20}, 95, "150"),
-               Value("hmotnosť m", {12, 122, 55, 20}, 122),
-               Value("merná tepelná\r\nkapacita c", {12, 144, 68, 25}, 149, "1"),
-               Value("teplota t0", {12, 176, 68, 25}, 176, "10"),
-               Value("teplota t1", {12, 203, 68, 25}, 203, "25")},
+    .fields = {Value("teplo T", 95, 20, 95, "150"), Value("hmotnosť m", 122, 20, 122),
+               Value("merná tepelná", 144, 14, 149, "1"), Value("teplota t0", 176, 25, 176, "10"),
+               Value("teplota t1", 203, 25, 203, "25")},
     .fieldKeys = FieldKeys,
     .lists = {Units(95, HeatUnitNames, "cmb0"), Units(122, MassUnitNames, "cmb1", DefaultMassUnit),
               Units(176, TemperatureUnitNames, "cmb2"), Units(203, TemperatureUnitNames, "cmb3")},
     .options = {{.text = "Zobraziť jednotky",
-                 .place = {24, 235, 110, 15},
+                 .place = {24, 235, 120, 15},
                  .preference = "checked",
                  .defaultChecked = true}},
+    // The capacity's name takes two lines, each a label of its own that is
+    // sized for its own text; the second stands right under the field's.
+    .labels = {{.text = "kapacita c", .place = {kNameX, 158, kNameWidth, 14}}},
     // Two bodies are not computed: that choice is shown but cannot be made.
     .modes = {.count = 1,
-              .radios = {{.text = "Výpočet tepla jedného telesa", .place = {12, 70, 160, 15}},
+              .radios = {{.text = "Výpočet tepla jedného telesa", .place = {12, 70, 180, 15}},
                          {.text = "Výpočet tepla dvoch telies",
-                          .place = {300, 70, 150, 15},
+                          .place = {300, 70, 165, 15},
                           .enabled = false}}},
     .computeButton = {12, 262},
     .clearText = "Vymazať",

@@ -13,7 +13,7 @@ constexpr int kClearOnSwitch = 0;  // the form's only option box
 
 FormField Count(std::string_view label, int y, int digits) {
   return {.label = label,
-          .labelPlace = {230, y, 7, 12},
+          .labelPlace = {230, y, 10, 14},
           .place = {243, y, 42, 21},
           .limit = digits};
 }
@@ -38,10 +38,11 @@ const CalculatorForm kForm{
     .fields = {Count("n", 79, NDigits), Count("k", 111, KDigits)},
     .fieldKeys = FieldKeys,
     .options = {{.text = "Vymazat pole n a k při prepínání možností",
-                 .place = {188, 180, 230, 15},
+                 .place = {188, 180, 250, 15},
                  .preference = "checked",
                  .shapesSolution = false}},
-    .labels = {{.text = "Možnosti", .place = {21, 63, 44, 12}}},
+    // The frame's caption: it covers the frame's top line behind it.
+    .labels = {{.text = "Možnosti", .place = {21, 63, 48, 14}}},
     .modes = {.preference = "index",
               .count = OptionCount,
               .radios = {Radio(Variations, 86), Radio(VariationsRepeated, 118),
