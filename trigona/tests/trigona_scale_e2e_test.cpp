@@ -3,11 +3,8 @@
 // test runs on a 96-DPI screen, which holds the 96-DPI figures below true.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <string>
-
 #include "calculator_test.h"
-#include "display_scale.h"
+#include "scaled_screen.h"
 
 namespace prolexa::e2e {
 namespace {
@@ -24,19 +21,6 @@ constexpr RECT kSolutionInk{13, 225, 123, 392};
 // glyph's edge drawn at a larger size lands up to a couple of pixels off.
 constexpr int kPlaceSlack = 2;
 constexpr int kInkSlack = 4;
-
-// The DPI the test was registered for: its prefix's screen must have it, or
-// a prefix whose setting did not take would pass every check at 96.
-int RegisteredDpi() {
-  const char* dpi = std::getenv("PROLEXA_WINE_DPI");
-  return dpi != nullptr ? std::atoi(dpi) : BaseDpi;
-}
-
-::testing::AssertionResult Near(LONG actual, LONG expected, int slack, const char* what) {
-  if (std::labs(actual - expected) <= slack) return ::testing::AssertionSuccess();
-  return ::testing::AssertionFailure() << what << " is " << actual << ", scaled it is "
-                                       << expected << " (+-" << slack << ")";
-}
 
 class TrigonaScaleTest : public CalculatorTest {
  protected:
