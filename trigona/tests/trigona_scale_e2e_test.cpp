@@ -3,6 +3,8 @@
 // test runs on a 96-DPI screen, which holds the 96-DPI figures below true.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "calculator_test.h"
 #include "scaled_screen.h"
 
@@ -59,11 +61,12 @@ TEST_F(TrigonaScaleTest, ASolutionIsDrawnWholeAtTheScreensScale) {
   const std::optional<MessageBoxInfo> box = program->ClickForMessageBox(compute, 500);
   ASSERT_FALSE(box.has_value()) << box->caption << ": " << box->text;
 
-  // The ink is looked for in the whole client area below the controls, so
-  // that a drawing cut off or running past its scaled area both show.
+  // The ink is looked for across the whole width of the client area, so
+  // that a drawing cut off and one running past its scaled area both show.
   RECT client{};
   GetClientRect(program->Main(), &client);
-  const RECT below{0, scale(kSolutionArea.top), client.right, scale(kSolutionArea.bottom)};
+  const RECT below{0, scale(kSolutionArea.top), client.right,
+                   std::min<LONG>(client.bottom, scale(kSolutionArea.bottom))};
   const RECT ink = program->InkBounds(below);
   const RECT expected = scale(kSolutionInk);
   EXPECT_TRUE(Near(ink.left, expected.left, kInkSlack, "the ink's left edge"));
