@@ -355,16 +355,13 @@ RECT Program::InkBounds(const RECT& client) const {
   const std::vector<COLORREF> pixels = Pixels(client);
   const int width = client.right - client.left;
   RECT ink{};
-  bool any = false;
   for (std::size_t i = 0; i < pixels.size(); ++i) {
     const COLORREF p = pixels[i];
     if (((p >> 16) & 0xFF) >= 128 || ((p >> 8) & 0xFF) >= 128 || (p & 0xFF) >= 128) continue;
-    const int x = client.left + static_cast<int>(i % static_cast<std::size_t>(width));
-    const int y = client.top + static_cast<int>(i / static_cast<std::size_t>(width));
-    if (!any) ink = {x, y, x + 1, y + 1};
-    ink = {std::min<LONG>(ink.left, x), std::min<LONG>(ink.top, y), std::max<LONG>(ink.right, x + 1),
-           std::max<LONG>(ink.bottom, y + 1)};
-    any = true;
+    const LONG x = client.left + static_cast<LONG>(i % static_cast<std::size_t>(width));
+    const LONG y = client.top + static_cast<LONG>(i / static_cast<std::size_t>(width));
+    const RECT dot{x, y, x + 1, y + 1};
+    UnionRect(&ink, &ink, &dot);  // an empty rectangle adds nothing
   }
   return ink;
 }

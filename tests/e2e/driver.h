@@ -57,8 +57,8 @@ class Program {
   // the main window's client area, a shown one before a hidden one (a form
   // may hide a row where another moves); nullptr when there is none.
   HWND Control(const wchar_t* windowClass, int x, int y) const;
-  // The same within `tolerance` pixels each way, the nearest first: a place
-  // scaled from 96 DPI may be rounded either way.
+  // The visible one nearest to (x, y) within `tolerance` pixels each way: a
+  // place scaled from 96 DPI may be rounded either way.
   HWND ControlNear(const wchar_t* windowClass, int x, int y, int tolerance) const;
   std::vector<HWND> Controls() const;
   // The first child control of a class, wherever it stands.
