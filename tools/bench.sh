@@ -16,6 +16,9 @@
 #                    a partial run prints its tables and leaves the document
 #   BENCH_FRAMES     a folder that receives the pictures of each program's
 #                    last start (none)
+#
+# Trigona is also timed on a screen at 150 % (144 DPI), in a prefix of that
+# DPI, against notepad started there.
 set -euo pipefail
 export LC_ALL=C
 here=$(cd "$(dirname "$0")" && pwd)
@@ -32,6 +35,10 @@ arch_suffix=$([ "${PROLEXA_WINE_ARCH:-win32}" != win64 ] || echo 64)
 export PROLEXA_WINEPREFIX="${PROLEXA_WINEPREFIX:-$root/build/wineprefix$arch_suffix-bench}"
 source "$here/wine-env.sh"
 "$here/wine-prefix.sh"
+# The same prefix at 144 DPI, a copy with its own server (tools/wine-env.sh).
+scaled_dpi=144
+scaled_prefix=$(PROLEXA_WINE_DPI=$scaled_dpi && source "$here/wine-env.sh" && echo "$WINEPREFIX")
+PROLEXA_WINE_DPI=$scaled_dpi "$here/wine-prefix.sh"
 bin="$root/build/windows$arch_suffix/bin"
 shipped="$root/build/windows/bin"
 solve="$root/build/host/tools/solve/prolexa-solve"
@@ -63,6 +70,12 @@ worst_cases="$root/tools/solve/worst-cases.txt"
 worst_inputs() { awk -v name="$1" '$1 == name { $1 = ""; sub(/^ /, ""); print; exit }' "$worst_cases"; }
 notepad_title="Untitled - Notepad"
 notepad_dir="$WINEPREFIX/drive_c/windows/system32"
+scaled_notepad_dir="$scaled_prefix/drive_c/windows/system32"
+# The programs timed at 144 DPI as well: those of the run among these.
+scaled=()
+for p in "${programs[@]}"; do
+  [ "${p%%|*}" != Trigona ] || scaled+=("$p")
+done
 size_limit=307200
 instruction_limit=50000
 
@@ -70,6 +83,7 @@ work=$(mktemp -d -p /dev/shm 2>/dev/null || mktemp -d)
 xvfb=""
 cleanup() {
   wineserver -k </dev/null >/dev/null 2>&1 || true
+  WINEPREFIX=$scaled_prefix wineserver -k </dev/null >/dev/null 2>&1 || true
   [ -z "$xvfb" ] || kill "$xvfb" 2>/dev/null || true
   rm -rf "$work"
 }
@@ -91,9 +105,12 @@ display=$(timeout 10 head -n1 "$fifo" || true)
 [ -n "$display" ] || { echo "bench: Xvfb did not start" >&2; exit 1; }
 export DISPLAY=":$display"
 fb="$work/fb/Xvfb_screen0"
-# One server for the whole run, so that no start pays for starting Wine.
-wineserver -p </dev/null >/dev/null 2>&1
-"$PROLEXA_WINE" cmd /c exit </dev/null >/dev/null 2>&1 || true
+# One server for the whole run, so that no start pays for starting Wine;
+# one for each prefix.
+for prefix in "$WINEPREFIX" "$scaled_prefix"; do
+  WINEPREFIX=$prefix wineserver -p </dev/null >/dev/null 2>&1
+  WINEPREFIX=$prefix "$PROLEXA_WINE" cmd /c exit </dev/null >/dev/null 2>&1 || true
+done
 sleep 0.5
 cp "$fb" "$work/background"
 
@@ -226,6 +243,16 @@ for p in "${programs[@]}"; do
   IFS='|' read -r exe title _ <<<"$p"
   measure "$bin" "$exe.exe" "$title" >/dev/null
 done
+# A start in the scaled prefix: the variables given before a function call
+# hold for the programs it starts.
+at_scaled() { WINEPREFIX=$scaled_prefix "$@"; }
+if [ ${#scaled[@]} -gt 0 ]; then
+  at_scaled measure "$scaled_notepad_dir" notepad "$notepad_title" >/dev/null
+fi
+for p in "${scaled[@]}"; do
+  IFS='|' read -r exe title _ <<<"$p"
+  at_scaled measure "$bin" "$exe.exe" "$title" >/dev/null
+done
 
 results="$work/results"
 : >"$results"
@@ -244,6 +271,14 @@ for p in "${programs[@]}"; do
     done
     cp "$work/log" "$BENCH_FRAMES/$exe/times.txt"
   fi
+done
+for p in "${scaled[@]}"; do
+  IFS='|' read -r exe title _ <<<"$p"
+  echo "bench: $exe at $scaled_dpi DPI, $runs starts against notepad there"
+  for _ in $(seq "$runs"); do
+    echo "$exe@$scaled_dpi program $(at_scaled measure "$bin" "$exe.exe" "$title")" >>"$results"
+    echo "$exe@$scaled_dpi notepad $(at_scaled measure "$scaled_notepad_dir" notepad "$notepad_title")" >>"$results"
+  done
 done
 
 # field EXE ROLE N: field N of every run of one program ("program") or of
@@ -268,22 +303,32 @@ size_table="$work/size"
 } >"$size_table"
 have_valgrind=$(command -v valgrind >/dev/null && echo yes || echo no)
 
-for p in "${programs[@]}"; do
-  IFS='|' read -r exe title name <<<"$p"
-  inputs=$(worst_inputs "$name")
-  ok=$(field "$exe" program 3 | grep -vc '^-$' || true)
-  read -r fp fp_lo fp_hi < <(field "$exe" program 3 | stats 1000 0)
-  read -r np np_lo np_hi < <(field "$exe" notepad 3 | stats 1000 0)
-  read -r cp cp_lo cp_hi < <(field "$exe" program 4 | stats 1000 0)
-  read -r nc nc_lo nc_hi < <(field "$exe" notepad 4 | stats 1000 0)
-  read -r fr fr_lo fr_hi < <(field "$exe" program 5 | stats 1 0)
+# timing_row KEY LABEL: the timing table's row of the runs kept as KEY.
+timing_row() {
+  local key=$1 label=$2 ok fp fp_lo fp_hi np np_lo np_hi cp cp_lo cp_hi nc nc_lo nc_hi
+  local fr fr_lo fr_hi frames
+  ok=$(field "$key" program 3 | grep -vc '^-$' || true)
+  read -r fp fp_lo fp_hi < <(field "$key" program 3 | stats 1000 0)
+  read -r np np_lo np_hi < <(field "$key" notepad 3 | stats 1000 0)
+  read -r cp cp_lo cp_hi < <(field "$key" program 4 | stats 1000 0)
+  read -r nc nc_lo nc_hi < <(field "$key" notepad 4 | stats 1000 0)
+  read -r fr fr_lo fr_hi < <(field "$key" program 5 | stats 1 0)
   if [ "$fr" = - ] || [ "$fr_lo" = "$fr_hi" ]; then
     frames=$fr
   else
     frames="$fr ($fr_lo–$fr_hi)"
   fi
-  label=$([ "$exe" = "$title" ] && echo "$exe" || echo "$exe ($title)")
   echo "| $label | $ok/$runs | $(cell "$fp" "$fp_lo" "$fp_hi") | $(cell "$np" "$np_lo" "$np_hi") | $(ratio "$fp" "$np") | $(cell "$cp" "$cp_lo" "$cp_hi") | $(cell "$nc" "$nc_lo" "$nc_hi") | $(ratio "$cp" "$nc") | $frames |" >>"$timing_table"
+}
+
+for p in "${programs[@]}"; do
+  IFS='|' read -r exe title name <<<"$p"
+  inputs=$(worst_inputs "$name")
+  label=$([ "$exe" = "$title" ] && echo "$exe" || echo "$exe ($title)")
+  timing_row "$exe" "$label"
+  for q in "${scaled[@]}"; do
+    [ "${q%%|*}" != "$exe" ] || timing_row "$exe@$scaled_dpi" "$label at $scaled_dpi DPI"
+  done
 
   if [ -f "$shipped/$exe.exe" ]; then
     size=$(stat -c %s "$shipped/$exe.exe")
@@ -372,6 +417,9 @@ $(cat "$timing_table")
 - **frames**: how many different pictures the window's area showed until complete (median,
   range). A window that appears whole shows one or two.
 - **runs**: starts whose window appeared and settled; only those count.
+- **at $scaled_dpi DPI**: the program on a screen at 150 %, in a copy of the benchmark's prefix
+  with \`LogPixels\` $scaled_dpi and a server of its own, on the same display; its notepad
+  starts run in that prefix too.
 
 Method. One Xvfb display (1024×768, 24 bits) and one wineserver (\`wineserver -p\`) serve the
 whole run, in a prefix of the benchmark's own, and one unmeasured start of notepad and of

@@ -11,12 +11,20 @@ case "${1:-}" in
   start)
     "$here/wine-prefix.sh"
     display=$PROLEXA_TEST_DISPLAY
-    if ! DISPLAY=":$display" xdpyinfo >/dev/null 2>&1; then
+    # A prefix at another DPI draws on a display of its own, so that its
+    # tests may run beside the 96-DPI ones, with a screen as much larger as
+    # its pixels are denser. At 96 DPI the screen is large enough for the
+    # layout tests' windows at twice the scale (Dromika is 1560 x 1300 then);
+    # at 150 % it is 3840 x 2400, and the scaled windows fit on it as the
+    # others fit on theirs.
+    width=$((2560 * PROLEXA_WINE_DPI / 96))
+    height=$((1600 * PROLEXA_WINE_DPI / 96))
+    if [ "$PROLEXA_WINE_DPI" != 96 ] || ! DISPLAY=":$display" xdpyinfo >/dev/null 2>&1; then
       # Let the server pick a free display: a display number left locked by
       # a server that was killed must not stop the tests.
       fifo=$(mktemp -u)
       mkfifo "$fifo"
-      setsid Xvfb -displayfd 3 -screen 0 2560x1600x24 -nolisten tcp 3>"$fifo" \
+      setsid Xvfb -displayfd 3 -screen 0 "${width}x${height}x24" -nolisten tcp 3>"$fifo" \
         </dev/null >/dev/null 2>&1 &
       echo $! >"$pidfile"
       display=$(timeout 10 head -n1 "$fifo" || true)

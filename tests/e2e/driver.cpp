@@ -3,6 +3,7 @@
 #include <tlhelp32.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <cstring>
 
 #include "scoped.h"
@@ -129,6 +130,23 @@ HWND Program::Control(const wchar_t* windowClass, int x, int y) const {
     if (hidden == nullptr) hidden = child;
   }
   return hidden;
+}
+
+HWND Program::ControlNear(const wchar_t* windowClass, int x, int y, int tolerance) const {
+  HWND nearest = nullptr;
+  int best = tolerance + 1;
+  for (HWND child : Controls()) {
+    if (_wcsicmp(ClassOf(child).c_str(), windowClass) != 0 || !IsWindowVisible(child)) continue;
+    RECT r{};
+    GetWindowRect(child, &r);
+    MapWindowPoints(nullptr, main_, reinterpret_cast<POINT*>(&r), 2);
+    const int off = std::max(std::abs(r.left - x), std::abs(r.top - y));
+    if (off < best) {
+      best = off;
+      nearest = child;
+    }
+  }
+  return nearest;
 }
 
 HWND Program::ControlOfClass(const wchar_t* windowClass) const {
@@ -333,6 +351,21 @@ unsigned long long Program::PixelHash(const RECT& client) const {
   return hash;
 }
 
+RECT Program::InkBounds(const RECT& client) const {
+  const std::vector<COLORREF> pixels = Pixels(client);
+  const int width = client.right - client.left;
+  RECT ink{};
+  for (std::size_t i = 0; i < pixels.size(); ++i) {
+    const COLORREF p = pixels[i];
+    if (((p >> 16) & 0xFF) >= 128 || ((p >> 8) & 0xFF) >= 128 || (p & 0xFF) >= 128) continue;
+    const LONG x = client.left + static_cast<LONG>(i % static_cast<std::size_t>(width));
+    const LONG y = client.top + static_cast<LONG>(i / static_cast<std::size_t>(width));
+    const RECT dot{x, y, x + 1, y + 1};
+    UnionRect(&ink, &ink, &dot);  // an empty rectangle adds nothing
+  }
+  return ink;
+}
+
 bool Program::Exited(int ms, DWORD* exitCode) const {
   if (process_.hProcess == nullptr) return false;
   if (WaitForSingleObject(process_.hProcess, static_cast<DWORD>(ms)) != WAIT_OBJECT_0) {
@@ -461,6 +494,21 @@ void MouseClickAtScreen(POINT screen, int holdMs) {
   release.mi.dwFlags = MOUSEEVENTF_LEFTUP;
   SendInput(1, &release, sizeof release);
   Sleep(50);
+}
+
+int ScreenDpi() {
+  const WindowDC screen(nullptr);
+  return GetDeviceCaps(screen.Dc(), LOGPIXELSY);
+}
+
+void CloseTopWindows(const wchar_t* windowClass) {
+  while (const std::optional<HWND> window = Program::WaitAnyTopWindow(windowClass, 0)) {
+    DWORD owner = 0;
+    GetWindowThreadProcessId(*window, &owner);
+    PostMessageW(*window, WM_CLOSE, 0, 0);
+    const OwnedHandle<HANDLE, CloseHandle> process(OpenProcess(SYNCHRONIZE, FALSE, owner));
+    if (!process || WaitForSingleObject(process.Get(), 5000) != WAIT_OBJECT_0) return;
+  }
 }
 
 int ProcessCount(const wchar_t* exeName) {

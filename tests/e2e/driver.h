@@ -57,6 +57,9 @@ class Program {
   // the main window's client area, a shown one before a hidden one (a form
   // may hide a row where another moves); nullptr when there is none.
   HWND Control(const wchar_t* windowClass, int x, int y) const;
+  // The visible one nearest to (x, y) within `tolerance` pixels each way: a
+  // place scaled from 96 DPI may be rounded either way.
+  HWND ControlNear(const wchar_t* windowClass, int x, int y, int tolerance) const;
   std::vector<HWND> Controls() const;
   // The first child control of a class, wherever it stands.
   HWND ControlOfClass(const wchar_t* windowClass) const;
@@ -111,6 +114,9 @@ class Program {
   PixelCount CountPixels(const RECT& client) const;
   // A fingerprint of the pixels of a rectangle, to tell two drawings apart.
   unsigned long long PixelHash(const RECT& client) const;
+  // The smallest rectangle of the client area holding every pixel drawn in
+  // ink inside `client`; an empty one where there is none.
+  RECT InkBounds(const RECT& client) const;
 
   // Closes the main window and waits for the process to end.
   bool Close(DWORD* exitCode = nullptr, int ms = 5000);
@@ -150,6 +156,12 @@ void WriteDword(const std::string& path, const std::string& name, DWORD value);
 // `holdMs`: the window system gives the press and the release each to the
 // window under the pointer at its time, as it does a pupil's click.
 void MouseClickAtScreen(POINT screen, int holdMs = 150);
+
+// The DPI the test's screen has, as the programs see it.
+int ScreenDpi();
+// Closes every visible top-level window of a class, in any process (a
+// calculator the launcher started).
+void CloseTopWindows(const wchar_t* windowClass);
 
 // How many processes of a program file (such as L"Trigona.exe") run.
 int ProcessCount(const wchar_t* exeName);

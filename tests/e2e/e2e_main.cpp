@@ -7,6 +7,10 @@
 #include "driver.h"
 
 int main(int argc, char** argv) {
+  // The test reads the programs' windows and pixels as the screen has them:
+  // a process unaware of the display's scaling would be told every place
+  // and size of a scaled window shrunk back to 96 DPI.
+  SetProcessDPIAware();
   ::testing::InitGoogleTest(&argc, argv);
   if (argc < 2) {
     std::fprintf(stderr, "usage: %s PROGRAM_FOLDER\n", argv[0]);

@@ -1,0 +1,60 @@
+// The launcher on a screen of any DPI: its skinned window is the 96-DPI one
+// scaled by the screen's DPI, and a tile answers a click at its scaled
+// place. The same test runs on a 96-DPI screen, which holds the 96-DPI
+// figures below true.
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "driver.h"
+#include "scaled_screen.h"
+
+namespace prolexa::e2e {
+namespace {
+
+// At 96 DPI: the window's outer size, and the middle of Trigona's tile, the
+// first slot of the first page.
+constexpr SIZE kWindow{731, 540};
+constexpr POINT kTrigonaTile{182, 164};
+// One pixel of rounding each way.
+constexpr int kSizeSlack = 2;
+
+class LauncherScaleTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_EQ(ScreenDpi(), RegisteredDpi()) << "the prefix's screen is not at its DPI";
+    scale = DisplayScale{.dpi = ScreenDpi()};
+    launcher = std::make_unique<Program>(ProgramFolder() + L"\\Zeruraruri.exe",
+                                         L"Tolvek-00-Zeruraruri");
+    ASSERT_TRUE(launcher->Started());
+  }
+  // A click at an unscaled place may have started another calculator.
+  void TearDown() override {
+    for (const wchar_t* calculator : {L"Tolvek-00-Trigona", L"Tolvek-00-Radixa"}) {
+      CloseTopWindows(calculator);
+    }
+  }
+
+  DisplayScale scale;
+  std::unique_ptr<Program> launcher;
+};
+
+TEST_F(LauncherScaleTest, TheWindowIsItsSizeAtTheScreensScale) {
+  RECT place{};
+  GetWindowRect(launcher->Main(), &place);
+  EXPECT_TRUE(Near(place.right - place.left, scale(kWindow.cx), kSizeSlack, "the width"));
+  EXPECT_TRUE(Near(place.bottom - place.top, scale(kWindow.cy), kSizeSlack, "the height"));
+}
+
+// At 150 % the middle of Trigona's tile stands where the 96-DPI window has
+// Radixa's, the slot below: a launcher that takes clicks at 96-DPI places
+// starts the wrong calculator.
+TEST_F(LauncherScaleTest, ATileStartsItsCalculatorFromItsScaledPlace) {
+  launcher->ClickAt(scale(kTrigonaTile.x), scale(kTrigonaTile.y));
+  EXPECT_TRUE(Program::WaitAnyTopWindow(L"Tolvek-00-Trigona").has_value());
+  EXPECT_FALSE(Program::WaitAnyTopWindow(L"Tolvek-00-Radixa", 0).has_value());
+  EXPECT_FALSE(launcher->WaitMessageBox(0).has_value());
+}
+
+}  // namespace
+}  // namespace prolexa::e2e
