@@ -77,6 +77,8 @@ for p in "${programs[@]}"; do
   [ "${p%%|*}" != Trigona ] || scaled+=("$p")
 done
 size_limit=307200
+# The launcher carries its skin at two sizes.
+launcher_size_limit=460800
 instruction_limit=50000
 
 work=$(mktemp -d -p /dev/shm 2>/dev/null || mktemp -d)
@@ -294,10 +296,10 @@ size_table="$work/size"
 } >"$timing_table"
 {
   if [ "$bin" != "$shipped" ]; then
-    echo "| program | size, bytes (32-bit, shipped) | ≤ 300 KB | size, bytes (64-bit, timed) | worst solution: lines | instructions | ≤ 50,000 |"
+    echo "| program | size, bytes (32-bit, shipped) | within budget | size, bytes (64-bit, timed) | worst solution: lines | instructions | ≤ 50,000 |"
     echo "|---|---|---|---|---|---|---|"
   else
-    echo "| program | size, bytes | ≤ 300 KB | worst solution: lines | instructions | ≤ 50,000 |"
+    echo "| program | size, bytes | within budget | worst solution: lines | instructions | ≤ 50,000 |"
     echo "|---|---|---|---|---|---|"
   fi
 } >"$size_table"
@@ -332,7 +334,8 @@ for p in "${programs[@]}"; do
 
   if [ -f "$shipped/$exe.exe" ]; then
     size=$(stat -c %s "$shipped/$exe.exe")
-    fits=$([ "$size" -le "$size_limit" ] && echo yes || echo no)
+    limit=$([ "$exe" = Zeruraruri ] && echo "$launcher_size_limit" || echo "$size_limit")
+    fits=$([ "$size" -le "$limit" ] && echo yes || echo no)
     size=$(thousands "$size")
   else
     size="not built"
@@ -446,7 +449,8 @@ is no frame: a window with a focused field would otherwise never be complete.
 
 $(cat "$size_table")
 
-- **size**: the program file in bytes; **≤ 300 KB**: at most 307,200 bytes.
+- **size**: the program file in bytes; **within budget**: at most 307,200 bytes (300 KB) for a
+  calculator, 460,800 (450 KB) for the launcher, whose skin comes at two sizes.
 - **worst solution**: the calculator's costliest solution (\`tools/solve/worst-cases.txt\`), given to
   \`prolexa-solve\`; **lines**: its formula lines.
 - **instructions**: instructions executed by \`prolexa::Solve\`, everything a window computes
