@@ -5,6 +5,7 @@
 #include <string>
 
 #include "control_factory.h"
+#include "display_scale.h"
 #include "gdi_formula_target.h"
 #include "launcher.h"
 #include "resource.h"
@@ -63,21 +64,33 @@ void Close(HWND dialog, INT_PTR result) {
   InvalidateRect(launcher, nullptr, TRUE);
 }
 
-// A "Times New Roman" of the given height on some of the dialog's texts.
+// A "Times New Roman" of the given height (at 96 DPI) on some of the
+// dialog's texts, as large as the dialog's own font has grown on its screen.
 void SetBookFont(HWND dialog, int height, std::initializer_list<int> texts) {
   DialogState& state = StateOf(dialog);
-  state.font.Reset(CreateFontFromDefault(height, 0, "Times New Roman"));
+  state.font.Reset(
+      CreateFontFromDefault(WindowScale(dialog).FontHeight(height), 0, "Times New Roman"));
   for (int id : texts) {
     SendDlgItemMessageW(dialog, id, WM_SETFONT, reinterpret_cast<WPARAM>(state.font.Get()), TRUE);
   }
 }
 
+using Icon = OwnedHandle<HICON, DestroyIcon>;
+
+// The program's icon in the dialog's corner, loaded at the size it is
+// drawn so that the icon file's nearest image is taken, not a stretched one.
 void PaintIcon(HWND dialog) {
+  constexpr int kAt = 10;
+  constexpr int kSize = 48;
+  const DisplayScale scale = WindowScale(dialog);
   const PaintDC paint(dialog);
-  const auto icon = static_cast<HICON>(LoadImageW(StateOf(dialog).instance,
-                                                  MAKEINTRESOURCEW(IDI_APP), IMAGE_ICON, 48, 48,
-                                                  LR_SHARED));
-  if (icon != nullptr) DrawIconEx(paint.Dc(), 10, 10, icon, 48, 48, 0, nullptr, DI_NORMAL);
+  const Icon icon(static_cast<HICON>(LoadImageW(StateOf(dialog).instance,
+                                                MAKEINTRESOURCEW(IDI_APP), IMAGE_ICON,
+                                                scale(kSize), scale(kSize), 0)));
+  if (icon) {
+    DrawIconEx(paint.Dc(), scale(kAt), scale(kAt), icon.Get(), scale(kSize), scale(kSize), 0,
+               nullptr, DI_NORMAL);
+  }
 }
 
 INT_PTR Run(HINSTANCE instance, HWND launcher, int templateId, DLGPROC procedure) {
@@ -154,6 +167,9 @@ INT_PTR CALLBACK SettingsProc(HWND dialog, UINT message, WPARAM wParam, LPARAM l
       return TRUE;
     case WM_PAINT: {
       const PaintDC paint(dialog);
+      // The figure's places are 96-DPI pixels; the template's controls
+      // around it grow with the dialog's font, so it grows by the same.
+      const ScaledDrawing scaled(paint.Dc(), WindowScale(dialog));
       GdiFormulaTarget target(paint.Dc());
       PaintSteps(ShapePreview(StateOf(dialog).shape), target, FormulaProfile{});
       return TRUE;
