@@ -58,6 +58,10 @@ struct State {
   bool leftPressed = false;
   // The scale of the screen the window stands on.
   DisplayScale scale{};
+  // The outer size the window was last given. The system would hold a
+  // window to the screen's size; the skin cannot shrink, so the window keeps
+  // its whole size and the banner drags the rest into view.
+  SIZE size{};
 };
 
 // A mouse position in the window's pixels as the 96-DPI place the core's
@@ -231,6 +235,7 @@ void CutToSkin(HWND window, DisplayScale scale) {
 // pictures normal until the mouse moves.
 void TakeScale(State& launcher, DisplayScale scale, const RECT& place) {
   launcher.scale = scale;
+  launcher.size = {place.right - place.left, place.bottom - place.top};
   launcher.spotHover.fill(HoverFlags{});
   launcher.slotHover.fill(HoverFlags{});
   SetWindowPos(launcher.main, nullptr, place.left, place.top, place.right - place.left,
@@ -240,15 +245,15 @@ void TakeScale(State& launcher, DisplayScale scale, const RECT& place) {
 }
 
 // The window was made at the system's scale; a screen of another DPI under
-// it (another monitor) has it drawn at that one's, from the same corner.
+// it (another monitor) has it drawn at that one's, from the same corner. On
+// a screen smaller than the window the system has also cut it to the
+// screen's size; it gets its whole size back.
 void TakeOwnScale(State& launcher) {
   const DisplayScale scale = WindowScale(launcher.main);
   RECT place{};
   GetWindowRect(launcher.main, &place);
-  if (scale != launcher.scale) {
-    place.right = place.left + scale(kWidth);
-    place.bottom = place.top + scale(kHeight);
-  }
+  place.right = place.left + scale(kWidth);
+  place.bottom = place.top + scale(kHeight);
   TakeScale(launcher, scale, place);
 }
 
@@ -293,6 +298,12 @@ LRESULT CALLBACK LauncherWindow(HWND window, UINT message, WPARAM wParam, LPARAM
       break;
     case WM_NCHITTEST:
       return HitTest(launcher, window, wParam, lParam);
+    case WM_GETMINMAXINFO: {
+      auto& limits = *reinterpret_cast<MINMAXINFO*>(lParam);
+      limits.ptMaxTrackSize.x = std::max(limits.ptMaxTrackSize.x, launcher.size.cx);
+      limits.ptMaxTrackSize.y = std::max(limits.ptMaxTrackSize.y, launcher.size.cy);
+      return 0;
+    }
     case WM_DPICHANGED:
       // Moved onto a screen of another DPI: the system suggests the place.
       if (lParam != 0) {
