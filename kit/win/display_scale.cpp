@@ -18,6 +18,8 @@ Function User32Function(const char* name) {
 
 }  // namespace
 
+DisplayScale ScaleForDpi(UINT dpi) { return Sane(dpi); }
+
 DisplayScale SystemScale() {
   using GetDpiForSystemFunction = UINT(WINAPI*)();
   static const auto forSystem = User32Function<GetDpiForSystemFunction>("GetDpiForSystem");

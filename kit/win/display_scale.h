@@ -41,6 +41,8 @@ struct DisplayScale {
 DisplayScale WindowScale(HWND window);
 // The DPI windows of this process are made at before they exist.
 DisplayScale SystemScale();
+// A DPI the system reports (WM_DPICHANGED's), held to the same bounds.
+DisplayScale ScaleForDpi(UINT dpi);
 
 // While it lives, the device context takes 96-DPI places: its mapping mode
 // multiplies by dpi / 96, keeping the viewport origin (in device pixels)

@@ -6,11 +6,13 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
 #include "driver.h"
 #include "resource.h"
+#include "scoped.h"
 #include "wide.h"
 
 namespace prolexa::e2e {
@@ -144,6 +146,110 @@ TEST_F(LauncherTest, ATileStartsItsCalculator) {
   const auto dromika = Program::WaitAnyTopWindow(L"Tolvek-00-Dromika");
   ASSERT_TRUE(dromika.has_value());
   PostMessageW(*dromika, WM_CLOSE, 0, 0);
+  EXPECT_FALSE(launcher->WaitMessageBox(300).has_value());
+}
+
+// What a pupil sees of a pixel: ink (text, figures), the light ground, or
+// neither (an edge between them).
+enum class Shade { Ink, Light, Between };
+
+Shade ShadeOf(COLORREF p) {
+  const int mean = (((p >> 16) & 0xFF) + ((p >> 8) & 0xFF) + (p & 0xFF)) / 3;
+  return mean < 128 ? Shade::Ink : mean > 200 ? Shade::Light : Shade::Between;
+}
+
+// Tells the launcher that its screen has another DPI, as the system does
+// when it is moved onto another screen. The suggested rectangle does not
+// travel with this message to another process, so it is written into the
+// launcher's own memory.
+bool SendDpiChanged(const Program& program, int dpi, const RECT& suggested) {
+  const OwnedHandle<HANDLE, CloseHandle> process(
+      OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_WRITE, FALSE, program.ProcessId()));
+  if (!process) return false;
+  void* remote = VirtualAllocEx(process.Get(), nullptr, sizeof suggested,
+                                MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
+  if (remote == nullptr) return false;
+  const bool written =
+      WriteProcessMemory(process.Get(), remote, &suggested, sizeof suggested, nullptr) != 0;
+  if (written) {
+    SendMessageW(program.Main(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi),
+                 reinterpret_cast<LPARAM>(remote));
+  }
+  VirtualFreeEx(process.Get(), remote, 0, MEM_RELEASE);
+  return written;
+}
+
+RECT BoxOf(HRGN region) {
+  RECT box{};
+  GetRgnBox(region, &box);
+  return box;
+}
+
+// Moved onto a screen of 144 DPI (the system suggests a place half as large
+// again; Wine on X11 sends no such message, so the test does), the launcher
+// shows and answers everything half as large again.
+TEST_F(LauncherTest, AtOneAndAHalfTimesTheDpiTheSkinGrowsWithItsPlaces) {
+  Start();
+  const HWND main = launcher->Main();
+  const std::vector<COLORREF> tile = launcher->Pixels(kFirstSlot);
+  RECT before{};
+  GetWindowRect(main, &before);
+  const GdiRegion region(CreateRectRgn(0, 0, 0, 0));
+  GetWindowRgn(main, region.Get());
+  const RECT skin = BoxOf(region.Get());
+  // With the client area's corner at the screen's, the tiles stay on a small
+  // screen.
+  POINT corner{0, 0};
+  ClientToScreen(main, &corner);
+  const int width = MulDiv(before.right - before.left, 3, 2);
+  const int height = MulDiv(before.bottom - before.top, 3, 2);
+  const RECT suggested{before.left - corner.x, before.top - corner.y,
+                       before.left - corner.x + width, before.top - corner.y + height};
+  ASSERT_TRUE(SendDpiChanged(*launcher, 144, suggested));
+  launcher->Settle();
+
+  // Taller than the test's screen, it keeps its whole size.
+  RECT after{};
+  GetWindowRect(main, &after);
+  EXPECT_NEAR(after.right - after.left, width, 2);
+  EXPECT_NEAR(after.bottom - after.top, height, 2);
+  GetWindowRgn(main, region.Get());
+  const RECT cut = BoxOf(region.Get());
+  EXPECT_NEAR(cut.right - cut.left, (skin.right - skin.left) * 1.5, 2) << "the skin's shape";
+  EXPECT_NEAR(cut.bottom - cut.top, (skin.bottom - skin.top) * 1.5, 2);
+
+  // Each pixel of the tile as drawn at 96 DPI against the middle of the
+  // pixels it covers now: ink stays ink and the ground stays light. (The
+  // smoothing blurs some of the thinnest strokes to neither; the tile drawn
+  // at its 96-DPI place keeps under a tenth of its ink.)
+  const int tileW = kFirstSlot.right - kFirstSlot.left;
+  const RECT grown{0, 0, 2 * kFirstSlot.right, 2 * kFirstSlot.bottom};
+  const std::vector<COLORREF> shown = launcher->Pixels(grown);
+  ASSERT_EQ(shown.size(), static_cast<std::size_t>(grown.right * grown.bottom));
+  int ink = 0, inkKept = 0, light = 0, lightKept = 0;
+  for (std::size_t i = 0; i < tile.size(); ++i) {
+    const Shade was = ShadeOf(tile[i]);
+    if (was == Shade::Between) continue;
+    // The middle of 96-DPI pixel p lies at 1.5 p + 0.75 now.
+    const int x = (6 * (kFirstSlot.left + static_cast<int>(i) % tileW) + 3) / 4;
+    const int y = (6 * (kFirstSlot.top + static_cast<int>(i) / tileW) + 3) / 4;
+    const bool kept = ShadeOf(shown[static_cast<std::size_t>(y * grown.right + x)]) == was;
+    (was == Shade::Ink ? ink : light) += 1;
+    (was == Shade::Ink ? inkKept : lightKept) += kept;
+  }
+  ASSERT_GT(ink, 500) << "the tile has ink to compare";
+  EXPECT_GE(inkKept, ink * 3 / 4) << inkKept << " of " << ink << " ink pixels";
+  EXPECT_GE(lightKept, light * 98 / 100) << lightKept << " of " << light << " light pixels";
+
+  // A click at a tile's new place starts its calculator; at 96 DPI both
+  // points lie beside the tiles.
+  for (const auto& [x, y, windowClass] : {std::tuple{150, 675, L"Tolvek-00-Rezeze"},
+                                          std::tuple{600, 225, L"Tolvek-00-Dromika"}}) {
+    launcher->ClickAt(x, y);
+    const auto started = Program::WaitAnyTopWindow(windowClass);
+    ASSERT_TRUE(started.has_value()) << x << ", " << y;
+    PostMessageW(*started, WM_CLOSE, 0, 0);
+  }
   EXPECT_FALSE(launcher->WaitMessageBox(300).has_value());
 }
 

@@ -2,9 +2,12 @@
 
 #include <shellapi.h>
 
+#include <span>
 #include <string>
+#include <utility>
 
 #include "control_factory.h"
+#include "display_scale.h"
 #include "gdi_formula_target.h"
 #include "launcher.h"
 #include "resource.h"
@@ -18,6 +21,9 @@ namespace {
 constexpr char kLauncherKey[] = "Zeruraruri";
 constexpr char kCombinationsKey[] = "Zazozarozovuz";
 constexpr char kShapesKey[] = "Rezeze";
+// What a dialog posts itself, with the new DPI, when the system has rescaled
+// it for a screen of another DPI.
+constexpr UINT kScaleBookFont = WM_APP + 1;
 
 // What every one of the dialogs keeps while it is open: its white
 // background, a font of its own for some texts, and the launcher to repaint
@@ -27,8 +33,12 @@ struct DialogState {
   HWND launcher = nullptr;
   GdiBrush white;
   GdiFont font;
+  int fontHeight = 0;  // at 96 DPI; 0 while the dialog has no font of its own
+  std::span<const int> fontTexts;
   int shape = 0;  // the settings dialog's shape
 };
+
+void ApplyBookFont(HWND dialog, DisplayScale scale);
 
 DialogState& StateOf(HWND dialog) {
   return *reinterpret_cast<DialogState*>(GetWindowLongPtrW(dialog, DWLP_USER));
@@ -36,7 +46,8 @@ DialogState& StateOf(HWND dialog) {
 
 // The common part of the three dialog procedures. True when the message is
 // answered and `result` holds the answer.
-bool HandleWhiteDialog(HWND dialog, UINT message, LPARAM lParam, INT_PTR& result) {
+bool HandleWhiteDialog(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam,
+                       INT_PTR& result) {
   // Before WM_INITDIALOG the dialog has no state to answer from.
   if (message != WM_INITDIALOG && GetWindowLongPtrW(dialog, DWLP_USER) == 0) {
     result = FALSE;
@@ -52,6 +63,15 @@ bool HandleWhiteDialog(HWND dialog, UINT message, LPARAM lParam, INT_PTR& result
     case WM_CTLCOLORSTATIC:
       result = reinterpret_cast<INT_PTR>(StateOf(dialog).white.Get());
       return true;
+    case WM_DPICHANGED:
+      // The system rescales the template's controls and its font after this
+      // message; the dialog's own font is rescaled once that is done.
+      PostMessageW(dialog, kScaleBookFont, LOWORD(wParam), 0);
+      return false;
+    case kScaleBookFont:
+      ApplyBookFont(dialog, ScaleForDpi(static_cast<UINT>(wParam)));
+      result = TRUE;
+      return true;
     default:
       return false;
   }
@@ -63,25 +83,51 @@ void Close(HWND dialog, INT_PTR result) {
   InvalidateRect(launcher, nullptr, TRUE);
 }
 
-// A "Times New Roman" of the given height on some of the dialog's texts.
-void SetBookFont(HWND dialog, int height, std::initializer_list<int> texts) {
+// Puts the dialog's "Times New Roman" on its texts at a scale, as large as
+// the template's font has grown on the dialog's screen. The font the texts
+// had is deleted once none of them shows it.
+void ApplyBookFont(HWND dialog, DisplayScale scale) {
   DialogState& state = StateOf(dialog);
-  state.font.Reset(CreateFontFromDefault(height, 0, "Times New Roman"));
-  for (int id : texts) {
-    SendDlgItemMessageW(dialog, id, WM_SETFONT, reinterpret_cast<WPARAM>(state.font.Get()), TRUE);
+  if (state.fontHeight == 0) return;
+  GdiFont font(
+      CreateFontFromDefault(scale.FontHeight(state.fontHeight), 0, "Times New Roman"));
+  for (int id : state.fontTexts) {
+    SendDlgItemMessageW(dialog, id, WM_SETFONT, reinterpret_cast<WPARAM>(font.Get()), TRUE);
+  }
+  state.font = std::move(font);
+}
+
+// A "Times New Roman" of the given height at 96 DPI on some of the dialog's
+// texts.
+void SetBookFont(HWND dialog, int height, std::span<const int> texts) {
+  DialogState& state = StateOf(dialog);
+  state.fontHeight = height;
+  state.fontTexts = texts;
+  ApplyBookFont(dialog, WindowScale(dialog));
+}
+
+using Icon = OwnedHandle<HICON, DestroyIcon>;
+
+// The program's icon in the dialog's corner, loaded at the size it is
+// drawn so that the icon file's nearest image is taken, not a stretched one.
+void PaintIcon(HWND dialog) {
+  constexpr int kAt = 10;
+  constexpr int kSize = 48;
+  const DisplayScale scale = WindowScale(dialog);
+  const PaintDC paint(dialog);
+  const Icon icon(static_cast<HICON>(LoadImageW(StateOf(dialog).instance,
+                                                MAKEINTRESOURCEW(IDI_APP), IMAGE_ICON,
+                                                scale(kSize), scale(kSize), 0)));
+  if (icon) {
+    DrawIconEx(paint.Dc(), scale(kAt), scale(kAt), icon.Get(), scale(kSize), scale(kSize), 0,
+               nullptr, DI_NORMAL);
   }
 }
 
-void PaintIcon(HWND dialog) {
-  const PaintDC paint(dialog);
-  const auto icon = static_cast<HICON>(LoadImageW(StateOf(dialog).instance,
-                                                  MAKEINTRESOURCEW(IDI_APP), IMAGE_ICON, 48, 48,
-                                                  LR_SHARED));
-  if (icon != nullptr) DrawIconEx(paint.Dc(), 10, 10, icon, 48, 48, 0, nullptr, DI_NORMAL);
-}
-
 INT_PTR Run(HINSTANCE instance, HWND launcher, int templateId, DLGPROC procedure) {
-  DialogState state{instance, launcher, GdiBrush(), GdiFont(), 0};
+  DialogState state;
+  state.instance = instance;
+  state.launcher = launcher;
   return DialogBoxParamW(instance, MAKEINTRESOURCEW(templateId), launcher, procedure,
                          reinterpret_cast<LPARAM>(&state));
 }
@@ -147,13 +193,16 @@ void SaveSettings(HWND dialog) {
 
 INT_PTR CALLBACK SettingsProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
   INT_PTR result = FALSE;
-  if (HandleWhiteDialog(dialog, message, lParam, result)) return result;
+  if (HandleWhiteDialog(dialog, message, wParam, lParam, result)) return result;
   switch (message) {
     case WM_INITDIALOG:
       LoadSettings(dialog);
       return TRUE;
     case WM_PAINT: {
       const PaintDC paint(dialog);
+      // The figure's places are 96-DPI pixels; the template's controls
+      // around it grow with the dialog's font, so it grows by the same.
+      const ScaledDrawing scaled(paint.Dc(), WindowScale(dialog));
       GdiFormulaTarget target(paint.Dc());
       PaintSteps(ShapePreview(StateOf(dialog).shape), target, FormulaProfile{});
       return TRUE;
@@ -188,12 +237,14 @@ INT_PTR CALLBACK SettingsProc(HWND dialog, UINT message, WPARAM wParam, LPARAM l
 
 // About.
 
+constexpr int kAboutBookTexts[] = {IDC_ABOUT_NAME};
+
 INT_PTR CALLBACK AboutProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
   INT_PTR result = FALSE;
-  if (HandleWhiteDialog(dialog, message, lParam, result)) return result;
+  if (HandleWhiteDialog(dialog, message, wParam, lParam, result)) return result;
   switch (message) {
     case WM_INITDIALOG:
-      SetBookFont(dialog, 20, {IDC_ABOUT_NAME});
+      SetBookFont(dialog, 20, kAboutBookTexts);
       return TRUE;
     case WM_PAINT:
       PaintIcon(dialog);
@@ -212,12 +263,15 @@ INT_PTR CALLBACK AboutProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lPar
 
 // Donation.
 
+constexpr int kDonationBookTexts[] = {IDC_DONATION_SUPPORT, IDC_DONATION_PROGRAMS,
+                                      IDC_DONATION_THANKS};
+
 INT_PTR CALLBACK DonationProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
   INT_PTR result = FALSE;
-  if (HandleWhiteDialog(dialog, message, lParam, result)) return result;
+  if (HandleWhiteDialog(dialog, message, wParam, lParam, result)) return result;
   switch (message) {
     case WM_INITDIALOG:
-      SetBookFont(dialog, 17, {IDC_DONATION_SUPPORT, IDC_DONATION_PROGRAMS, IDC_DONATION_THANKS});
+      SetBookFont(dialog, 17, kDonationBookTexts);
       return TRUE;
     case WM_PAINT:
       PaintIcon(dialog);

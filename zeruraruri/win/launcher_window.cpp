@@ -13,6 +13,7 @@
 
 #include "app_shell.h"
 #include "control_factory.h"
+#include "display_scale.h"
 #include "launcher.h"
 #include "launcher_dialogs.h"
 #include "resource.h"
@@ -23,6 +24,8 @@ namespace prolexa::zeruraruri {
 namespace {
 
 constexpr char kKeyName[] = "Zeruraruri";
+// Every size and place here and in the core is in pixels of a 96-DPI
+// screen; the window scales them to the screen it stands on.
 constexpr int kWidth = 731;
 constexpr int kHeight = 540;
 // The skin's size: the region cuts the window down to it, so the system's
@@ -53,9 +56,24 @@ struct State {
   // then. The click that closes the about dialog presses on the dialog and
   // lets go over the launcher, and must not start the tile under it.
   bool leftPressed = false;
+  // The scale of the screen the window stands on.
+  DisplayScale scale{};
+  // The outer size the window was last given. The system would hold a
+  // window to the screen's size; the skin cannot shrink, so the window keeps
+  // its whole size and the banner drags the rest into view.
+  SIZE size{};
 };
 
-Point ClientPoint(LPARAM lParam) { return {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}; }
+// A mouse position in the window's pixels as the 96-DPI place the core's
+// hit tests and the hover tracking take.
+Point PlaceOf(const State& launcher, POINT client) {
+  const POINT at = launcher.scale.Unscaled(client);
+  return {at.x, at.y};
+}
+
+Point ClientPoint(const State& launcher, LPARAM lParam) {
+  return PlaceOf(launcher, {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+}
 
 RECT ToRect(const Box& b) { return {b.left, b.top, b.right, b.bottom}; }
 
@@ -66,7 +84,8 @@ void ShowTilePage(State& launcher, int page) {
   launcher.tiles = PageTiles(shown);
   // The new tiles are drawn normal; their hover starts anew.
   launcher.slotHover.fill(HoverFlags{});
-  RedrawWindow(launcher.main, &kTileArea, nullptr, RDW_INVALIDATE | RDW_ERASE);
+  const RECT area = launcher.scale(kTileArea);
+  RedrawWindow(launcher.main, &area, nullptr, RDW_INVALIDATE | RDW_ERASE);
 }
 
 // A program of the suite's folder, the launcher's own: the file's full path,
@@ -103,8 +122,10 @@ void StartProgram(const State& launcher, std::string_view program) {
   ShowRefusal(launcher.main, ErrorRefusal(text));
 }
 
+// Draws at the window's scale: the places stay the skin's 96-DPI ones.
 void Paint(const State& launcher, HDC dc) {
-  const ControlFactory f(launcher.instance, nullptr);
+  const ScaledDrawing scaled(dc, launcher.scale);
+  const ControlFactory f(launcher.instance, nullptr, launcher.scale);
   f.DrawBitmap(dc, launcher.page == 1 ? IDB_PAGE2 : IDB_PAGE1, 0, 97, 725, 411);
   f.DrawBitmap(dc, IDB_BANNER, 0, 0, 725, 100);
   for (const HotSpot& spot : HotSpots()) {
@@ -121,7 +142,7 @@ void Paint(const State& launcher, HDC dc) {
 }
 
 void TrackMouse(State& launcher, Point mouse) {
-  const ControlFactory f(launcher.instance, launcher.main);
+  const ControlFactory f(launcher.instance, launcher.main, launcher.scale);
   const POINT at{mouse.x, mouse.y};
   const auto& spots = HotSpots();
   for (std::size_t i = 0; i < spots.size(); ++i) {
@@ -180,20 +201,20 @@ void OnLeftButtonUp(const State& launcher, Point mouse) {
 
 // The banner drags the window: a press there is taken as one on the
 // caption, which the system's frame no longer shows.
-LRESULT HitTest(HWND window, WPARAM wParam, LPARAM lParam) {
+LRESULT HitTest(const State& launcher, HWND window, WPARAM wParam, LPARAM lParam) {
   const LRESULT answer = DefWindowProcW(window, WM_NCHITTEST, wParam, lParam);
   POINT mouse{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
   ScreenToClient(window, &mouse);
-  if (answer == HTCLIENT && DragsWindow({mouse.x, mouse.y}) &&
+  if (answer == HTCLIENT && DragsWindow(PlaceOf(launcher, mouse)) &&
       GetAsyncKeyState(VK_LBUTTON) < 0) {
     return HTCAPTION;
   }
   return answer;
 }
 
-// Cuts the window to the skin's rounded shape, wherever the system's frame
-// puts the client area.
-void CutToSkin(HWND window) {
+// Cuts the window to the skin's rounded shape at a scale, wherever the
+// system's frame puts the client area.
+void CutToSkin(HWND window, DisplayScale scale) {
   RECT frame{}, client{};
   GetWindowRect(window, &frame);
   GetClientRect(window, &client);
@@ -201,11 +222,39 @@ void CutToSkin(HWND window) {
   ClientToScreen(window, &origin);
   const int x = origin.x - frame.left;
   const int y = origin.y - frame.top;
-  const int w = std::min<int>(kSkinWidth, client.right);
-  const int h = std::min<int>(kSkinHeight, client.bottom);
-  GdiRegion region(CreateRoundRectRgn(x, y, x + w, y + h, kCorner, kCorner));
+  const int w = std::min<int>(scale(kSkinWidth), client.right);
+  const int h = std::min<int>(scale(kSkinHeight), client.bottom);
+  const int corner = scale(kCorner);
+  GdiRegion region(CreateRoundRectRgn(x, y, x + w, y + h, corner, corner));
   // The window owns the region once it is set.
   if (region && SetWindowRgn(window, region.Get(), TRUE)) region.Release();
+}
+
+// Takes a screen's scale: the window moves to `place` (its outer rectangle
+// at that scale), is cut to the skin at that size and drawn anew, its
+// pictures normal until the mouse moves.
+void TakeScale(State& launcher, DisplayScale scale, const RECT& place) {
+  launcher.scale = scale;
+  launcher.size = {place.right - place.left, place.bottom - place.top};
+  launcher.spotHover.fill(HoverFlags{});
+  launcher.slotHover.fill(HoverFlags{});
+  SetWindowPos(launcher.main, nullptr, place.left, place.top, place.right - place.left,
+               place.bottom - place.top, SWP_NOZORDER | SWP_NOACTIVATE);
+  CutToSkin(launcher.main, scale);
+  InvalidateRect(launcher.main, nullptr, TRUE);
+}
+
+// The window was made at the system's scale; a screen of another DPI under
+// it (another monitor) has it drawn at that one's, from the same corner. On
+// a screen smaller than the window the system has also cut it to the
+// screen's size; it gets its whole size back.
+void TakeOwnScale(State& launcher) {
+  const DisplayScale scale = WindowScale(launcher.main);
+  RECT place{};
+  GetWindowRect(launcher.main, &place);
+  place.right = place.left + scale(kWidth);
+  place.bottom = place.top + scale(kHeight);
+  TakeScale(launcher, scale, place);
 }
 
 LRESULT CALLBACK LauncherWindow(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -223,29 +272,44 @@ LRESULT CALLBACK LauncherWindow(HWND window, UINT message, WPARAM wParam, LPARAM
       return 0;
     }
     case WM_MOUSEMOVE:
-      TrackMouse(launcher, ClientPoint(lParam));
+      TrackMouse(launcher, ClientPoint(launcher, lParam));
       return 0;
     case WM_MOUSELEAVE:
       TrackMouse(launcher, Point{-1, -1});  // nowhere on the window
       return 0;
     case WM_LBUTTONDOWN:
       launcher.leftPressed = true;
-      if (OnHelpIcon(ClientPoint(lParam))) OpenHelp(window);
+      if (OnHelpIcon(ClientPoint(launcher, lParam))) OpenHelp(window);
       break;
     case WM_LBUTTONDBLCLK:  // the second press of a double click
       launcher.leftPressed = true;
       break;
     case WM_LBUTTONUP:
-      if (std::exchange(launcher.leftPressed, false)) OnLeftButtonUp(launcher, ClientPoint(lParam));
+      if (std::exchange(launcher.leftPressed, false)) {
+        OnLeftButtonUp(launcher, ClientPoint(launcher, lParam));
+      }
       break;
     case WM_RBUTTONDOWN:
-      if (wParam == MK_RBUTTON) launcher.rightDownX = GET_X_LPARAM(lParam);
+      if (wParam == MK_RBUTTON) launcher.rightDownX = ClientPoint(launcher, lParam).x;
       break;
     case WM_RBUTTONUP:
-      ShowTilePage(launcher, PageAfterRightDrag(launcher.rightDownX, GET_X_LPARAM(lParam)));
+      ShowTilePage(launcher,
+                   PageAfterRightDrag(launcher.rightDownX, ClientPoint(launcher, lParam).x));
       break;
     case WM_NCHITTEST:
-      return HitTest(window, wParam, lParam);
+      return HitTest(launcher, window, wParam, lParam);
+    case WM_GETMINMAXINFO: {
+      auto& limits = *reinterpret_cast<MINMAXINFO*>(lParam);
+      limits.ptMaxTrackSize.x = std::max(limits.ptMaxTrackSize.x, launcher.size.cx);
+      limits.ptMaxTrackSize.y = std::max(limits.ptMaxTrackSize.y, launcher.size.cy);
+      return 0;
+    }
+    case WM_DPICHANGED:
+      // Moved onto a screen of another DPI: the system suggests the place.
+      if (lParam != 0) {
+        TakeScale(launcher, ScaleForDpi(LOWORD(wParam)), *reinterpret_cast<const RECT*>(lParam));
+      }
+      return 0;
     case WM_ACTIVATEAPP:
       InvalidateRect(window, nullptr, TRUE);
       break;
@@ -277,10 +341,12 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   state.instance = instance;
   SetHelpPage("zeruraruri.html");
   if (!RegisterMainClass(instance, zeruraruri::kKeyName, zeruraruri::LauncherWindow)) return 0;
+  state.scale = SystemScale();
   const HWND main = CreateCenteredMainWindow(instance, zeruraruri::kKeyName, "Prolexa",
-                                             zeruraruri::kWidth, zeruraruri::kHeight, &state);
+                                             zeruraruri::kWidth, zeruraruri::kHeight, &state,
+                                             state.scale);
   if (main == nullptr) return 0;
-  zeruraruri::CutToSkin(main);
+  zeruraruri::TakeOwnScale(state);
   ShowMainWindow(main);
   KeyPolicy keys;
   keys.helpOwner = main;
