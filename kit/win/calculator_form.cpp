@@ -191,8 +191,8 @@ HWND CalculatorWindow::Placed(HWND control, const ControlPlace& place) {
 bool CalculatorWindow::CreateControls() {
   // A field of no known kind would take every key.
   if (form_.fieldKeys.size() != form_.fields.size()) return false;
-  // The controls are made at their 96-DPI places; ApplyScale then puts
-  // them where the window's scale wants them, before the window is shown.
+  // Each control is made at its place at the window's scale and kept with
+  // its 96-DPI place, from which a change of scale places it anew.
   const ControlFactory f(instance_, main_);
   // Start-up ends at the first control that cannot be made.
   const auto made = [this](std::vector<HWND>& into, HWND control, const ControlPlace& p) {
@@ -201,35 +201,36 @@ bool CalculatorWindow::CreateControls() {
     return true;
   };
   for (const FormField& field : form_.fields) {
-    const ControlPlace& p = field.place;
-    if (!made(fields_, f.CreateEdit(field.initial, p.x, p.y, p.w, p.h), p)) return false;
+    const ControlPlace p = AtScale(field.place);
+    if (!made(fields_, f.CreateEdit(field.initial, p.x, p.y, p.w, p.h), field.place)) return false;
     if (!field.enabled) EnableWindow(fields_.back(), FALSE);
   }
   for (const FormList& list : form_.lists) {
-    const ControlPlace& p = list.place;
-    if (!made(lists_, f.CreateDropList(p.x, p.y, p.w, p.h), p)) return false;
+    const ControlPlace p = AtScale(list.place);
+    if (!made(lists_, f.CreateDropList(p.x, p.y, p.w, p.h), list.place)) return false;
   }
   for (const FormField& field : form_.fields) {
-    const ControlPlace& p = field.labelPlace;
-    if (!made(fieldLabels_, f.CreateLabel(field.label, p.x, p.y, p.w, p.h), p)) return false;
+    const ControlPlace p = AtScale(field.labelPlace);
+    if (!made(fieldLabels_, f.CreateLabel(field.label, p.x, p.y, p.w, p.h), field.labelPlace)) return false;
   }
   for (const FormLabel& label : form_.labels) {
-    const ControlPlace& p = label.place;
-    if (!made(labels_, f.CreateLabel(label.text, p.x, p.y, p.w, p.h), p)) return false;
+    const ControlPlace p = AtScale(label.place);
+    if (!made(labels_, f.CreateLabel(label.text, p.x, p.y, p.w, p.h), label.place)) return false;
   }
   for (const FormOption& option : form_.options) {
-    const ControlPlace& p = option.place;
-    if (!made(options_, f.CreateCheckBox(option.text, p.x, p.y, p.w, p.h), p)) return false;
+    const ControlPlace p = AtScale(option.place);
+    if (!made(options_, f.CreateCheckBox(option.text, p.x, p.y, p.w, p.h), option.place)) return false;
   }
   for (const FormLabel& radio : form_.modes.radios) {
-    const ControlPlace& p = radio.place;
-    if (!made(radios_, f.CreateRadioButton(radio.text, p.x, p.y, p.w, p.h), p)) return false;
+    const ControlPlace p = AtScale(radio.place);
+    if (!made(radios_, f.CreateRadioButton(radio.text, p.x, p.y, p.w, p.h), radio.place)) return false;
     if (!radio.enabled) EnableWindow(radios_.back(), FALSE);
   }
   std::vector<HWND> buttons;
-  const auto button = [&](HWND& out, std::string_view text, const ControlPlace& p) {
+  const auto button = [&](HWND& out, std::string_view text, const ControlPlace& place) {
+    const ControlPlace p = AtScale(place);
     out = f.CreateButton(text, p.x, p.y, p.w, p.h);
-    return made(buttons, out, p);
+    return made(buttons, out, place);
   };
   const POINT ok = form_.computeButton;
   const POINT clear = form_.clearButton.value_or(POINT{ok.x + kButtonWidth + kButtonGap, ok.y});
@@ -248,8 +249,9 @@ bool CalculatorWindow::CreateControls() {
   const std::optional<POINT> places = form_.rounding.edit;
   if (places) {
     const RoundingSelectorPlace at = RoundingPlace(form_.rounding, *places);
-    if (!CreateRoundingSelector(f, rounding_, at, preferences_.places,
-                                form_.rounding.language)) {
+    if (!CreateRoundingSelector(f, rounding_,
+                                {AtScale(at.label), AtScale(at.edit), AtScale(at.places)},
+                                preferences_.places, form_.rounding.language)) {
       return false;
     }
     Placed(rounding_.label, at.label);
@@ -261,7 +263,7 @@ bool CalculatorWindow::CreateControls() {
   }
 
   common_.helpRegion = HelpIconPlace(form_.frame);
-  ApplyScale();
+  ApplyScale(false);
   for (std::size_t i = 0; i < options_.size(); ++i) {
     if (preferences_.options[i]) SendMessageW(options_[i], BM_SETCHECK, BST_CHECKED, 0);
   }
@@ -284,7 +286,14 @@ bool CalculatorWindow::CreateControls() {
   return true;
 }
 
-void CalculatorWindow::ApplyScale() {
+ControlPlace CalculatorWindow::AtScale(const ControlPlace& place) const {
+  // Edges scaled, not sizes: controls that touch at 96 DPI still touch.
+  const int x = scale_(place.x);
+  const int y = scale_(place.y);
+  return {x, y, scale_(place.x + place.w) - x, scale_(place.y + place.h) - y};
+}
+
+void CalculatorWindow::ApplyScale(bool move) {
   common_.scale = scale_;
   // The old font goes only once no control uses it.
   GdiFont font(CreateUiFont(scale_));
@@ -293,34 +302,32 @@ void CalculatorWindow::ApplyScale() {
     // The font first: a list's closed height follows its font, and its
     // place's height is then the dropped list's.
     SendMessageW(placed.control, WM_SETFONT, fontHandle, FALSE);
-    const ControlPlace& p = placed.place;
-    // Edges scaled, not sizes: controls that touch at 96 DPI still touch.
-    const int x = scale_(p.x);
-    const int y = scale_(p.y);
-    SetWindowPos(placed.control, nullptr, x, y, scale_(p.x + p.w) - x, scale_(p.y + p.h) - y,
-                 SWP_NOZORDER | SWP_NOACTIVATE);
+    if (!move) continue;
+    const ControlPlace p = AtScale(placed.place);
+    SetWindowPos(placed.control, nullptr, p.x, p.y, p.w, p.h, SWP_NOZORDER | SWP_NOACTIVATE);
   }
   font_ = std::move(font);
-  if (rounding_.spinner != nullptr) {
-    // Attached anew, the up-down control takes the right end of the edit's
-    // new place; its own width the system gives at 96 DPI, so it is made
-    // as much wider as the scale asks.
-    constexpr int kSpinnerWidth = 16;
+  if (rounding_.spinner == nullptr) return;
+  // Attached anew, the up-down control takes the right end of the edit's
+  // new place. Its own width the system gives at 96 DPI, so it is made as
+  // much wider as the scale asks.
+  constexpr int kSpinnerWidth = 16;
+  if (move) {
     SendMessageW(rounding_.spinner, UDM_SETBUDDY, reinterpret_cast<WPARAM>(rounding_.edit), 0);
-    RECT spinner{};
-    RECT edit{};
-    GetWindowRect(rounding_.spinner, &spinner);
-    GetWindowRect(rounding_.edit, &edit);
-    MapWindowPoints(nullptr, main_, reinterpret_cast<POINT*>(&spinner), 2);
-    MapWindowPoints(nullptr, main_, reinterpret_cast<POINT*>(&edit), 2);
-    const int wider = scale_(kSpinnerWidth) - (spinner.right - spinner.left);
-    if (wider > 0) {
-      SetWindowPos(rounding_.spinner, nullptr, spinner.left - wider, spinner.top,
-                   spinner.right - spinner.left + wider, spinner.bottom - spinner.top,
-                   SWP_NOZORDER | SWP_NOACTIVATE);
-      SetWindowPos(rounding_.edit, nullptr, 0, 0, edit.right - edit.left - wider,
-                   edit.bottom - edit.top, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    }
+  }
+  RECT spinner{};
+  RECT edit{};
+  GetWindowRect(rounding_.spinner, &spinner);
+  GetWindowRect(rounding_.edit, &edit);
+  MapWindowPoints(nullptr, main_, reinterpret_cast<POINT*>(&spinner), 2);
+  MapWindowPoints(nullptr, main_, reinterpret_cast<POINT*>(&edit), 2);
+  const int wider = scale_(kSpinnerWidth) - (spinner.right - spinner.left);
+  if (wider > 0) {
+    SetWindowPos(rounding_.spinner, nullptr, spinner.left - wider, spinner.top,
+                 spinner.right - spinner.left + wider, spinner.bottom - spinner.top,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(rounding_.edit, nullptr, 0, 0, edit.right - edit.left - wider,
+                 edit.bottom - edit.top, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   }
 }
 
@@ -328,7 +335,7 @@ void CalculatorWindow::ChangeScale(DisplayScale scale, const RECT& suggested) {
   scale_ = scale;
   SetWindowPos(main_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
                suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
-  ApplyScale();
+  ApplyScale(true);
   InvalidateRect(main_, nullptr, TRUE);
 }
 
@@ -616,7 +623,8 @@ void CalculatorWindow::MoveRow(int field, int y) {
     placed.place.y = y;
     // Only moved: a list's height includes its dropped part, which its
     // window rectangle does not show.
-    SetWindowPos(placed.control, nullptr, scale_(placed.place.x), scale_(y), 0, 0,
+    const ControlPlace p = AtScale(placed.place);
+    SetWindowPos(placed.control, nullptr, p.x, p.y, 0, 0,
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
   }
 }
@@ -668,8 +676,19 @@ LRESULT CALLBACK CalculatorWindowProc(HWND window, UINT message, WPARAM wParam, 
       self.CopySolution();
       return 0;
     case WM_DPICHANGED:
-      self.ChangeScale({LOWORD(wParam)}, *reinterpret_cast<const RECT*>(lParam));
+      if (lParam != 0) {
+        self.ChangeScale(ScaleForDpi(LOWORD(wParam)), *reinterpret_cast<const RECT*>(lParam));
+      }
       return 0;
+    case WM_GETMINMAXINFO: {
+      // No smaller than the form at the window's scale, whatever the screen.
+      auto& limits = *reinterpret_cast<MINMAXINFO*>(lParam);
+      limits.ptMaxTrackSize.x = std::max<LONG>(limits.ptMaxTrackSize.x,
+                                               self.scale_(self.form_.frame.width));
+      limits.ptMaxTrackSize.y = std::max<LONG>(limits.ptMaxTrackSize.y,
+                                               self.scale_(self.form_.frame.height));
+      return 0;
+    }
     case WM_RBUTTONUP:
       self.ShowSolutionMenu({GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
       return 0;
@@ -703,16 +722,22 @@ HWND CreateCalculatorWindow(CalculatorWindow& window) {
                                              form.frame.width, form.frame.height, &window,
                                              window.scale_);
   if (main == nullptr) return nullptr;
-  // A screen of another DPI than the system's (a second monitor) has the
-  // window made larger or smaller around its centre.
-  if (!window.forcedScale_ && WindowScale(main) != window.scale_) {
-    window.scale_ = WindowScale(main);
-    RECT place{};
-    GetWindowRect(main, &place);
-    const int w = window.scale_(form.frame.width);
-    const int h = window.scale_(form.frame.height);
-    SetWindowPos(main, nullptr, (place.left + place.right - w) / 2,
-                 (place.top + place.bottom - h) / 2, w, h, SWP_NOZORDER | SWP_NOACTIVATE);
+  // The window gets its whole size at the scale of the screen it stands on:
+  // a screen of another DPI than the system's (a second monitor) wants
+  // another size, around the same centre, and the system holds a new window
+  // to the size of a screen smaller than it, which would cut off its
+  // lower lines for good (dragged by its caption, all of it can be seen).
+  const DisplayScale made = window.scale_;
+  if (!window.forcedScale_) window.scale_ = WindowScale(main);
+  RECT place{};
+  GetWindowRect(main, &place);
+  const int w = window.scale_(form.frame.width);
+  const int h = window.scale_(form.frame.height);
+  const bool rescaled = window.scale_ != made;
+  if (rescaled || place.right - place.left != w || place.bottom - place.top != h) {
+    SetWindowPos(main, nullptr, rescaled ? (place.left + place.right - w) / 2 : place.left,
+                 rescaled ? (place.top + place.bottom - h) / 2 : place.top, w, h,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
   }
   if (!window.CreateControls()) return nullptr;
   ShowMainWindow(main);

@@ -252,10 +252,12 @@ class CalculatorWindow {
   bool CreateControls();
   // Keeps a control the kit made with its 96-DPI place.
   HWND Placed(HWND control, const ControlPlace& place);
-  // Puts every control at its place and gives it the controls' font, both
-  // at the window's scale: the one place where the form's places are
-  // scaled.
-  void ApplyScale();
+  // A 96-DPI place at the window's scale: the one place where the form's
+  // places are scaled.
+  ControlPlace AtScale(const ControlPlace& place) const;
+  // Gives every control the controls' font at the window's scale, and puts
+  // it at its place when told to (the controls are made there).
+  void ApplyScale(bool move);
   void WritePreferences() const;
   void InvalidateSolution();
   // The rounding selector's count (0 for a form without one).
