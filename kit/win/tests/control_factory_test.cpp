@@ -286,6 +286,24 @@ TEST(ControlFactory, DrawsTheDoubleSizePictureOnScreensMoreThanAQuarterLarger) {
   }
 }
 
+// Between sizes the picture is resampled smoothly: at 150 % the column of
+// the 53 that the double-size picture's boundary of quarters (35 of 70)
+// crosses in its middle is half of each, and the columns beside it are
+// pure.
+TEST(ControlFactory, ResamplesAPictureSmoothlyBetweenItsSizes) {
+  const ControlFactory factory(Instance(), nullptr);
+  const DisplayScale scale{144};
+  Canvas canvas(scale(60), scale(60));
+  {
+    const ScaledDrawing scaled(canvas.Dc(), scale);
+    factory.DrawBitmap(canvas.Dc(), 107, 10, 10, 35, 31);
+  }
+  const int left = scale(10), top = scale(10);
+  EXPECT_EQ(canvas.At(left + 25, top), RGB(0, 128, 128));  // the top left quarter's colour
+  EXPECT_EQ(canvas.At(left + 26, top), RGB(64, 64, 128));   // half of it and half of the next
+  EXPECT_EQ(canvas.At(left + 27, top), RGB(128, 0, 128));  // the top right quarter's
+}
+
 TEST(CreateFontFromDefault, TakesHeightWidthAndFace) {
   const struct {
     int height, width;
