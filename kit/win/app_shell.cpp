@@ -110,6 +110,9 @@ void ShowMainWindow(HWND window) {
   // control by control. To Windows it is a look at the queue.
   MsgWaitForMultipleObjects(0, nullptr, FALSE, 0, QS_ALLINPUT);
   ShowWindow(window, SW_SHOW);
+  // Showing a window takes a few milliseconds of those 50, which a larger
+  // window's painting (at a higher DPI) needs: the count starts anew.
+  MsgWaitForMultipleObjects(0, nullptr, FALSE, 0, QS_ALLINPUT);
   // The controls too, before anything else happens: otherwise each paints
   // itself when the message loop comes to it, and the window fills in
   // piece by piece.
