@@ -1,5 +1,7 @@
 #include "key_filter.h"
 
+#include <algorithm>
+
 #include "number_text.h"
 #include "utf.h"
 
@@ -130,6 +132,34 @@ ClipboardKey ClipboardShortcut(unsigned virtualKey, bool control, bool shift) {
     if (virtualKey == vk::Delete) return ClipboardKey::Cut;
   }
   return ClipboardKey::None;
+}
+
+ZoomKey ZoomShortcut(unsigned virtualKey, bool control) {
+  if (!control) return ZoomKey::None;
+  if (virtualKey == vk::Plus || virtualKey == vk::KeypadPlus) return ZoomKey::Larger;
+  if (virtualKey == vk::Minus || virtualKey == vk::KeypadMinus) return ZoomKey::Smaller;
+  if (virtualKey == vk::Digit0 || virtualKey == vk::Keypad0) return ZoomKey::Reset;
+  return ZoomKey::None;
+}
+
+int ZoomAfter(int percent, ZoomKey key) {
+  switch (key) {
+    case ZoomKey::Larger:
+      return std::min(percent + ZoomStep, MostZoom);
+    case ZoomKey::Smaller:
+      return std::max(percent - ZoomStep, LeastZoom);
+    case ZoomKey::Reset:
+      return LeastZoom;
+    case ZoomKey::None:
+      break;
+  }
+  return percent;
+}
+
+int StoredZoom(unsigned long stored) {
+  const bool step = stored >= static_cast<unsigned long>(LeastZoom) &&
+                    stored <= static_cast<unsigned long>(MostZoom) && stored % ZoomStep == 0;
+  return step ? static_cast<int>(stored) : LeastZoom;
 }
 
 }  // namespace prolexa

@@ -35,8 +35,10 @@ inline constexpr unsigned Digit0 = 48;
 inline constexpr unsigned Digit9 = 57;
 inline constexpr unsigned Keypad0 = 96;
 inline constexpr unsigned Keypad9 = 105;
+inline constexpr unsigned KeypadPlus = 107;
 inline constexpr unsigned KeypadMinus = 109;
 inline constexpr unsigned KeypadDecimal = 110;
+inline constexpr unsigned Plus = 187;  // the main keyboard's "=" and "+" key
 inline constexpr unsigned Comma = 188;
 inline constexpr unsigned Minus = 189;
 inline constexpr unsigned Period = 190;
@@ -73,5 +75,22 @@ PastedText PasteIntoField(std::string_view before, std::string_view pasted,
 // pastes, with Delete cuts.
 enum class ClipboardKey { None, Copy, Cut, Paste };
 ClipboardKey ClipboardShortcut(unsigned virtualKey, bool control, bool shift);
+
+// What a key pressed with Ctrl does to the size of a program's window:
+// Plus (main keyboard or keypad) one step larger, Minus one step smaller,
+// 0 back to the screen's own scaling.
+enum class ZoomKey { None, Larger, Smaller, Reset };
+ZoomKey ZoomShortcut(unsigned virtualKey, bool control);
+
+// A window's size in percent of the screen's scaling: 100 to 200 in steps
+// of 25.
+inline constexpr int ZoomStep = 25;
+inline constexpr int LeastZoom = 100;
+inline constexpr int MostZoom = 200;
+// The zoom after a key; at either end a further step stays there.
+int ZoomAfter(int percent, ZoomKey key);
+// A stored zoom as a program starts with it: one that is not a step between
+// 100 and 200 is 100.
+int StoredZoom(unsigned long stored);
 
 }  // namespace prolexa

@@ -175,3 +175,30 @@ TEST(ClipboardShortcut, TellsCopyCutAndPaste) {
 
 }  // namespace
 }  // namespace prolexa
+
+namespace prolexa {
+namespace {
+
+TEST(Zoom, KeysStepBetweenOneAndTwoTimesTheScreensScaling) {
+  const struct {
+    unsigned key;
+    bool control;
+    int from, to;
+  } cases[] = {
+      {vk::Plus, true, 100, 125},       {vk::KeypadPlus, true, 175, 200},
+      {vk::Plus, true, 200, 200},       {vk::Minus, true, 150, 125},
+      {vk::KeypadMinus, true, 100, 100}, {vk::Digit0, true, 175, 100},
+      {vk::Keypad0, true, 125, 100},    {vk::Plus, false, 100, 100},  // typed, not a zoom
+      {'P', true, 150, 150},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(ZoomAfter(c.from, ZoomShortcut(c.key, c.control)), c.to) << c.key << " from " << c.from;
+  }
+  for (const auto& [stored, zoom] : {std::pair{100ul, 100}, {150ul, 150}, {200ul, 200},
+                                     {130ul, 100}, {225ul, 100}, {0ul, 100}, {75ul, 100}}) {
+    EXPECT_EQ(StoredZoom(stored), zoom) << stored;
+  }
+}
+
+}  // namespace
+}  // namespace prolexa

@@ -184,6 +184,12 @@ int RunMessageLoop(const KeyPolicy& policy) {
       const ClipboardKey clipboard =
           ClipboardShortcut(static_cast<unsigned>(message.wParam), GetKeyState(VK_CONTROL) < 0,
                             GetKeyState(VK_SHIFT) < 0);
+      const ZoomKey zoom =
+          ZoomShortcut(static_cast<unsigned>(message.wParam), GetKeyState(VK_CONTROL) < 0);
+      if (zoom != ZoomKey::None && policy.zoomTarget != nullptr) {
+        SendMessageW(policy.zoomTarget, ZoomMessage, static_cast<WPARAM>(zoom), 0);
+        continue;
+      }
       if (message.wParam == VK_TAB) {
         MoveFocusAlongChain(policy.focusChain);
       } else if (message.wParam == VK_RETURN && field != KeyField::Other &&

@@ -96,7 +96,12 @@ struct KeyPolicy {
   HWND copyTarget = nullptr;
   // What F1 does; tests put a recorder here.
   void (*openHelp)(HWND owner) = OpenHelp;
+  // Ctrl with Plus, Minus or 0 sends this window ZoomMessage, in any field.
+  HWND zoomTarget = nullptr;
 };
+
+// Sent to a program's main window for a zoom key: wParam is the ZoomKey.
+inline constexpr UINT ZoomMessage = WM_APP + 10;
 
 // The kind of field a window is for the keyboard filter.
 KeyField FieldOf(const KeyPolicy& policy, HWND window);

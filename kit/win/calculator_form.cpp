@@ -18,6 +18,7 @@ namespace prolexa {
 namespace {
 
 constexpr char kPlacesPreference[] = "round";
+constexpr char kZoomPreference[] = "zoom";
 
 // Every button of a form is this big, and a button's neighbour in a row
 // stands this far to its right.
@@ -163,6 +164,7 @@ FormPreferences ReadFormPreferences(const CalculatorForm& form) {
     const DWORD mode = key.ReadDword(form.modes.preference, 0);
     read.mode = mode < static_cast<DWORD>(form.modes.count) ? static_cast<int>(mode) : 0;
   }
+  read.zoom = StoredZoom(key.ReadDword(kZoomPreference, static_cast<DWORD>(LeastZoom)));
   const int fallback = form.rounding.defaultPlaces;
   const DWORD places = key.ReadDword(kPlacesPreference, static_cast<DWORD>(fallback));
   read.places = places <= static_cast<DWORD>(MostPlaces) ? static_cast<int>(places) : fallback;
@@ -177,6 +179,7 @@ void CalculatorWindow::WritePreferences() const {
       key.WriteDword(name, Checked(options_[i]) ? 1 : 0);
     }
   }
+  key.WriteDword(kZoomPreference, static_cast<DWORD>(zoom_));
   if (rounding_.spinner != nullptr) {
     key.WriteDword(kPlacesPreference, static_cast<DWORD>(SpinnerPosition(
                                           rounding_.spinner, form_.rounding.defaultPlaces)));
@@ -331,6 +334,22 @@ void CalculatorWindow::ApplyScale(bool move) {
   }
 }
 
+DisplayScale CalculatorWindow::Zoomed(DisplayScale screen) const {
+  return ScaleForDpi(static_cast<UINT>(MulDiv(screen.dpi, zoom_, 100)));
+}
+
+void CalculatorWindow::Zoom(ZoomKey key) {
+  const int zoom = ZoomAfter(zoom_, key);
+  if (zoom == zoom_ || forcedScale_) return;
+  zoom_ = zoom;
+  const DisplayScale scale = Zoomed(screen_);
+  // Larger or smaller from the same top left corner.
+  RECT place{};
+  GetWindowRect(main_, &place);
+  ChangeScale(scale, {place.left, place.top, place.left + scale(form_.frame.width),
+                      place.top + scale(form_.frame.height)});
+}
+
 void CalculatorWindow::ChangeScale(DisplayScale scale, const RECT& suggested) {
   scale_ = scale;
   SetWindowPos(main_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
@@ -383,6 +402,7 @@ KeyPolicy CalculatorWindow::Keys() const {
   keys.helpOwner = main_;
   keys.enterButton = compute_;
   keys.copyTarget = main_;
+  keys.zoomTarget = main_;
   return keys;
 }
 
@@ -676,9 +696,16 @@ LRESULT CALLBACK CalculatorWindowProc(HWND window, UINT message, WPARAM wParam, 
       self.CopySolution();
       return 0;
     case WM_DPICHANGED:
+      // The system suggests the place for the new screen's DPI; the
+      // pupil's zoom keeps its ratio to it.
       if (lParam != 0) {
-        self.ChangeScale(ScaleForDpi(LOWORD(wParam)), *reinterpret_cast<const RECT*>(lParam));
+        self.screen_ = ScaleForDpi(LOWORD(wParam));
+        self.ChangeScale(self.forcedScale_ ? self.screen_ : self.Zoomed(self.screen_),
+                         *reinterpret_cast<const RECT*>(lParam));
       }
+      return 0;
+    case ZoomMessage:
+      self.Zoom(static_cast<ZoomKey>(wParam));
       return 0;
     case WM_GETMINMAXINFO: {
       // No smaller than the form at the window's scale, whatever the screen.
@@ -717,7 +744,10 @@ HWND CreateCalculatorWindow(CalculatorWindow& window) {
   if (!registered && !RegisterMainClass(window.instance_, form.keyName, CalculatorWindowProc)) {
     return nullptr;
   }
-  window.scale_ = window.forcedScale_.value_or(SystemScale());
+  // The stored zoom is read before the window is made at its size.
+  window.zoom_ = window.forcedScale_ ? LeastZoom : ReadFormPreferences(form).zoom;
+  window.screen_ = window.forcedScale_.value_or(SystemScale());
+  window.scale_ = window.forcedScale_ ? window.screen_ : window.Zoomed(window.screen_);
   const HWND main = CreateCenteredMainWindow(window.instance_, form.keyName, form.caption,
                                              form.frame.width, form.frame.height, &window,
                                              window.scale_);
@@ -728,7 +758,10 @@ HWND CreateCalculatorWindow(CalculatorWindow& window) {
   // to the size of a screen smaller than it, which would cut off its
   // lower lines for good (dragged by its caption, all of it can be seen).
   const DisplayScale made = window.scale_;
-  if (!window.forcedScale_) window.scale_ = WindowScale(main);
+  if (!window.forcedScale_) {
+    window.screen_ = WindowScale(main);
+    window.scale_ = window.Zoomed(window.screen_);
+  }
   RECT place{};
   GetWindowRect(main, &place);
   const int w = window.scale_(form.frame.width);

@@ -174,6 +174,7 @@ struct FormPreferences {
   std::vector<bool> options;
   int places = 2;              // 0 to 6
   int mode = 0;                // a valid exercise
+  int zoom = LeastZoom;        // percent of the screen's scaling
 };
 
 // Reads the form's preferences from its registry key: missing values take
@@ -245,6 +246,11 @@ class CalculatorWindow {
   // suggested place (in the new screen's pixels), and its controls, fonts
   // and content follow the new scale.
   void ChangeScale(DisplayScale scale, const RECT& suggested);
+  // The pupil's zoom key: the window grows or shrinks a step from its top
+  // left corner, everything in it scaled alike (not for a window made at a
+  // given scale).
+  void Zoom(ZoomKey key);
+  int ZoomPercent() const { return zoom_; }
 
  private:
   friend LRESULT CALLBACK CalculatorWindowProc(HWND, UINT, WPARAM, LPARAM);
@@ -255,6 +261,8 @@ class CalculatorWindow {
   // A 96-DPI place at the window's scale: the one place where the form's
   // places are scaled.
   ControlPlace AtScale(const ControlPlace& place) const;
+  // The window's scale on a screen at the pupil's zoom.
+  DisplayScale Zoomed(DisplayScale screen) const;
   // Gives every control the controls' font at the window's scale, and puts
   // it at its place when told to (the controls are made there).
   void ApplyScale(bool move);
@@ -281,7 +289,9 @@ class CalculatorWindow {
   const CalculatorForm& form_;
   HINSTANCE instance_;
   std::optional<DisplayScale> forcedScale_;
-  DisplayScale scale_;
+  DisplayScale screen_;  // the screen's own scale
+  int zoom_ = LeastZoom;  // the pupil's, in percent of the screen's
+  DisplayScale scale_;    // the window's: the screen's times the zoom
   std::vector<PlacedControl> placed_;
   GdiFont font_;
   HWND main_ = nullptr;

@@ -6,6 +6,7 @@
 
 #include <memory>
 
+#include "app_shell.h"
 #include "driver.h"
 #include "scaled_screen.h"
 
@@ -33,6 +34,15 @@ class LauncherScaleTest : public ::testing::Test {
     for (const wchar_t* calculator : {L"Tolvek-00-Trigona", L"Tolvek-00-Radixa"}) {
       CloseTopWindows(calculator);
     }
+    launcher.reset();
+    RegDeleteKeyValueW(HKEY_CURRENT_USER, L"Software\\Tolvek\\Prolexa\\Zeruraruri", L"zoom");
+  }
+
+  // The window's outer size.
+  SIZE Size() const {
+    RECT place{};
+    GetWindowRect(launcher->Main(), &place);
+    return {place.right - place.left, place.bottom - place.top};
   }
 
   DisplayScale scale;
@@ -54,6 +64,27 @@ TEST_F(LauncherScaleTest, ATileStartsItsCalculatorFromItsScaledPlace) {
   EXPECT_TRUE(Program::WaitAnyTopWindow(L"Tolvek-00-Trigona").has_value());
   EXPECT_FALSE(Program::WaitAnyTopWindow(L"Tolvek-00-Radixa", 0).has_value());
   EXPECT_FALSE(launcher->WaitMessageBox(0).has_value());
+}
+
+// The pupil's zoom keys (Ctrl with Plus, Minus, 0; the message loop turns
+// them into this message, as the kit's tests show) make the whole skin a
+// step larger, and the launcher starts at that zoom next time.
+TEST_F(LauncherScaleTest, ItsZoomGrowsTheWindowAndIsKeptForTheNextStart) {
+  const auto zoom = [this](ZoomKey key) {
+    SendMessageW(launcher->Main(), ZoomMessage, static_cast<WPARAM>(key), 0);
+  };
+  zoom(ZoomKey::Larger);
+  zoom(ZoomKey::Larger);
+  const DisplayScale larger{scale.dpi * 3 / 2};
+  EXPECT_TRUE(Near(Size().cx, larger(kWindow.cx), kSizeSlack, "the width at 150 %"));
+  EXPECT_TRUE(Near(Size().cy, larger(kWindow.cy), kSizeSlack, "the height at 150 %"));
+  ASSERT_TRUE(launcher->Close());
+  launcher = std::make_unique<Program>(ProgramFolder() + L"\\Zeruraruri.exe",
+                                       L"Tolvek-00-Zeruraruri");
+  ASSERT_TRUE(launcher->Started());
+  EXPECT_TRUE(Near(Size().cx, larger(kWindow.cx), kSizeSlack, "the width at the next start"));
+  zoom(ZoomKey::Reset);
+  EXPECT_TRUE(Near(Size().cx, scale(kWindow.cx), kSizeSlack, "the width back at 100 %"));
 }
 
 }  // namespace

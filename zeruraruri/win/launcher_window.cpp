@@ -18,12 +18,14 @@
 #include "launcher_dialogs.h"
 #include "resource.h"
 #include "scoped.h"
+#include "settings_key.h"
 #include "wide.h"
 
 namespace prolexa::zeruraruri {
 namespace {
 
 constexpr char kKeyName[] = "Zeruraruri";
+constexpr char kZoomValue[] = "zoom";
 // Every size and place here and in the core is in pixels of a 96-DPI
 // screen; the window scales them to the screen it stands on.
 constexpr int kWidth = 731;
@@ -56,7 +58,10 @@ struct State {
   // then. The click that closes the about dialog presses on the dialog and
   // lets go over the launcher, and must not start the tile under it.
   bool leftPressed = false;
-  // The scale of the screen the window stands on.
+  // The scale of the screen the window stands on, the pupil's zoom (in
+  // percent of it) and the window's scale, the product of the two.
+  DisplayScale screen{};
+  int zoom = LeastZoom;
   DisplayScale scale{};
   // The outer size the window was last given. The system would hold a
   // window to the screen's size; the skin cannot shrink, so the window keeps
@@ -230,6 +235,10 @@ void CutToSkin(HWND window, DisplayScale scale) {
   if (region && SetWindowRgn(window, region.Get(), TRUE)) region.Release();
 }
 
+DisplayScale Zoomed(const State& launcher) {
+  return ScaleForDpi(static_cast<UINT>(MulDiv(launcher.screen.dpi, launcher.zoom, 100)));
+}
+
 // Takes a screen's scale: the window moves to `place` (its outer rectangle
 // at that scale), is cut to the skin at that size and drawn anew, its
 // pictures normal until the mouse moves.
@@ -249,7 +258,8 @@ void TakeScale(State& launcher, DisplayScale scale, const RECT& place) {
 // a screen smaller than the window the system has also cut it to the
 // screen's size; it gets its whole size back.
 void TakeOwnScale(State& launcher) {
-  const DisplayScale scale = WindowScale(launcher.main);
+  launcher.screen = WindowScale(launcher.main);
+  const DisplayScale scale = Zoomed(launcher);
   RECT place{};
   GetWindowRect(launcher.main, &place);
   place.right = place.left + scale(kWidth);
@@ -307,15 +317,32 @@ LRESULT CALLBACK LauncherWindow(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_DPICHANGED:
       // Moved onto a screen of another DPI: the system suggests the place.
       if (lParam != 0) {
-        TakeScale(launcher, ScaleForDpi(LOWORD(wParam)), *reinterpret_cast<const RECT*>(lParam));
+        launcher.screen = ScaleForDpi(LOWORD(wParam));
+        TakeScale(launcher, Zoomed(launcher), *reinterpret_cast<const RECT*>(lParam));
       }
       return 0;
+    case ZoomMessage: {
+      // A step larger or smaller from the same top left corner.
+      const int zoom = ZoomAfter(launcher.zoom, static_cast<ZoomKey>(wParam));
+      if (zoom == launcher.zoom) return 0;
+      launcher.zoom = zoom;
+      const DisplayScale scale = Zoomed(launcher);
+      RECT place{};
+      GetWindowRect(window, &place);
+      TakeScale(launcher, scale,
+                {place.left, place.top, place.left + scale(kWidth), place.top + scale(kHeight)});
+      return 0;
+    }
     case WM_ACTIVATEAPP:
       InvalidateRect(window, nullptr, TRUE);
       break;
-    case WM_CLOSE:
+    case WM_CLOSE: {
+      SettingsKey key;
+      key.Open(HKEY_CURRENT_USER, SettingsPath(kKeyName));
+      key.WriteDword(kZoomValue, static_cast<DWORD>(launcher.zoom));
       PostQuitMessage(0);
       break;
+    }
     case WM_TIMER:
       // Nothing in the suite arms this timer; an update program would.
       if (wParam == kUpdateTimer) {
@@ -341,7 +368,13 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   state.instance = instance;
   SetHelpPage("zeruraruri.html");
   if (!RegisterMainClass(instance, zeruraruri::kKeyName, zeruraruri::LauncherWindow)) return 0;
-  state.scale = SystemScale();
+  {
+    SettingsKey key;
+    key.Open(HKEY_CURRENT_USER, SettingsPath(zeruraruri::kKeyName));
+    state.zoom = StoredZoom(key.ReadDword(zeruraruri::kZoomValue, LeastZoom));
+  }
+  state.screen = SystemScale();
+  state.scale = zeruraruri::Zoomed(state);
   const HWND main = CreateCenteredMainWindow(instance, zeruraruri::kKeyName, "Prolexa",
                                              zeruraruri::kWidth, zeruraruri::kHeight, &state,
                                              state.scale);
@@ -350,5 +383,6 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   ShowMainWindow(main);
   KeyPolicy keys;
   keys.helpOwner = main;
+  keys.zoomTarget = main;
   return RunMessageLoop(keys);
 }

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "display_scale.h"
 #include "settings_key.h"
 #include "test_window.h"
 #include "wide.h"
@@ -287,6 +288,48 @@ TEST_F(FormTest, CtrlVAndShiftInsertPasteThroughTheFilter) {
     SetKeyboardState(keys);
     EXPECT_EQ(WindowTextUtf8(window.Field(0)), "4.25") << s.key;
   }
+}
+
+// Ctrl with Plus, Minus or 0 in a field makes the whole window a step
+// larger or smaller, from 100 % to 200 % of the screen's scaling, and the
+// zoom is kept for the next start.
+TEST_F(FormTest, ZoomKeysScaleTheWholeWindowAndTheZoomIsKept) {
+  Store("zoom", 125);
+  CalculatorWindow& window = Start();
+  const int screen = SystemScale().dpi;
+  const auto press = [&window](UINT key) {
+    SetFocus(window.Field(0));
+    BYTE keys[256] = {};
+    GetKeyboardState(keys);
+    keys[VK_CONTROL] |= 0x80;
+    SetKeyboardState(keys);
+    PostMessageW(window.Field(0), WM_KEYDOWN, key, 1);
+    PostQuitMessage(0);
+    RunMessageLoop(window.Keys());
+    keys[VK_CONTROL] &= 0x7F;
+    SetKeyboardState(keys);
+  };
+  const struct {
+    UINT key;
+    int zoom;
+  } steps[] = {{0, 125}, {VK_OEM_PLUS, 150}, {VK_ADD, 175}, {VK_OEM_PLUS, 200},
+               {VK_OEM_PLUS, 200}, {VK_SUBTRACT, 175}, {'0', 100}, {VK_OEM_MINUS, 100},
+               {VK_OEM_PLUS, 125}};
+  for (const auto& step : steps) {
+    if (step.key != 0) press(step.key);
+    const DisplayScale scale{MulDiv(screen, step.zoom, 100)};
+    EXPECT_EQ(window.Scale(), scale) << step.zoom;
+    RECT outer{};
+    GetWindowRect(window.Main(), &outer);
+    EXPECT_EQ(outer.right - outer.left, scale(525)) << step.zoom;
+    EXPECT_EQ(outer.bottom - outer.top, scale(500)) << step.zoom;
+    RECT ok{};
+    GetWindowRect(window.ComputeButton(), &ok);
+    EXPECT_EQ(ok.right - ok.left, scale(12 + 75) - scale(12)) << step.zoom;
+    EXPECT_EQ(WindowTextUtf8(window.Field(0)), "") << "a zoom key types nothing";
+  }
+  DestroyWindow(window.Main());
+  EXPECT_EQ(Stored("zoom"), 125u);
 }
 
 }  // namespace
