@@ -102,6 +102,20 @@ HWND CreateCenteredMainWindow(HINSTANCE instance, std::string_view keyName,
                          nullptr, instance, state);
 }
 
+RECT KeptOnScreen(const RECT& place) {
+  MONITORINFO monitor{};
+  monitor.cbSize = sizeof monitor;
+  if (!GetMonitorInfoW(MonitorFromRect(&place, MONITOR_DEFAULTTONEAREST), &monitor)) return place;
+  const RECT& area = monitor.rcWork;
+  // Past the right or bottom edge it moves back, but never past the left
+  // or top one: a window larger than the screen keeps its caption in view.
+  const LONG dx = std::max<LONG>(std::min<LONG>(area.right - place.right, 0),
+                                 area.left - place.left);
+  const LONG dy = std::max<LONG>(std::min<LONG>(area.bottom - place.bottom, 0),
+                                 area.top - place.top);
+  return {place.left + dx, place.top + dy, place.right + dx, place.bottom + dy};
+}
+
 void ShowMainWindow(HWND window) {
   // A wait that returns at once marks the program idle. Wine puts a window's
   // painting on the screen at every EndPaint once the program has been busy

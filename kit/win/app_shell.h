@@ -41,6 +41,11 @@ HWND CreateCenteredMainWindow(HINSTANCE instance, std::string_view keyName,
                               std::string_view caption, int w, int h, void* state = nullptr,
                               DisplayScale scale = {});
 
+// A window's place moved up and left as far as needed (and possible) for
+// it to lie on its screen's work area, keeping its size: a window made
+// larger from its corner stays in view.
+RECT KeptOnScreen(const RECT& place);
+
 // The object a window procedure's window was created with (`state` above):
 // kept in the window's GWLP_USERDATA from WM_NCCREATE on, so that each
 // window of a process finds its own; null for the few messages before.

@@ -343,11 +343,12 @@ void CalculatorWindow::Zoom(ZoomKey key) {
   if (zoom == zoom_ || forcedScale_) return;
   zoom_ = zoom;
   const DisplayScale scale = Zoomed(screen_);
-  // Larger or smaller from the same top left corner.
+  // Larger or smaller from the same top left corner, moved back onto the
+  // screen where it would reach past it.
   RECT place{};
   GetWindowRect(main_, &place);
-  ChangeScale(scale, {place.left, place.top, place.left + scale(form_.frame.width),
-                      place.top + scale(form_.frame.height)});
+  ChangeScale(scale, KeptOnScreen({place.left, place.top, place.left + scale(form_.frame.width),
+                                   place.top + scale(form_.frame.height)}));
 }
 
 void CalculatorWindow::ChangeScale(DisplayScale scale, const RECT& suggested) {

@@ -322,7 +322,8 @@ LRESULT CALLBACK LauncherWindow(HWND window, UINT message, WPARAM wParam, LPARAM
       }
       return 0;
     case ZoomMessage: {
-      // A step larger or smaller from the same top left corner.
+      // A step larger or smaller from the same top left corner, moved back
+      // onto the screen where it would reach past it.
       const int zoom = ZoomAfter(launcher.zoom, static_cast<ZoomKey>(wParam));
       if (zoom == launcher.zoom) return 0;
       launcher.zoom = zoom;
@@ -330,7 +331,8 @@ LRESULT CALLBACK LauncherWindow(HWND window, UINT message, WPARAM wParam, LPARAM
       RECT place{};
       GetWindowRect(window, &place);
       TakeScale(launcher, scale,
-                {place.left, place.top, place.left + scale(kWidth), place.top + scale(kHeight)});
+                KeptOnScreen({place.left, place.top, place.left + scale(kWidth),
+                              place.top + scale(kHeight)}));
       return 0;
     }
     case WM_ACTIVATEAPP:

@@ -484,3 +484,30 @@ TEST(DrawHelpIcon, DrawsTheNormalPictureAtTheRegion) {
 
 }  // namespace
 }  // namespace prolexa
+
+namespace prolexa {
+namespace {
+
+TEST(KeptOnScreen, MovesAWindowBackOntoTheWorkAreaButNotPastItsTopLeft) {
+  RECT area{};
+  ASSERT_TRUE(SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0));
+  const LONG w = area.right - area.left, h = area.bottom - area.top;
+  const struct {
+    RECT place, kept;
+    const char* why;
+  } cases[] = {
+      {{area.left + 10, area.top + 10, area.left + 110, area.top + 60},
+       {area.left + 10, area.top + 10, area.left + 110, area.top + 60}, "inside: as it was"},
+      {{area.right - 50, area.bottom - 20, area.right + 50, area.bottom + 80},
+       {area.right - 100, area.bottom - 100, area.right, area.bottom}, "past the corner"},
+      {{area.left + 30, area.top + 40, area.left + 30 + w + 200, area.top + 40 + h + 100},
+       {area.left, area.top, area.left + w + 200, area.top + h + 100}, "larger than the area"},
+  };
+  for (const auto& c : cases) {
+    const RECT kept = KeptOnScreen(c.place);
+    EXPECT_TRUE(EqualRect(&kept, &c.kept)) << c.why;
+  }
+}
+
+}  // namespace
+}  // namespace prolexa
