@@ -1,6 +1,7 @@
 // Any byte string as a mark-up line: the layout must neither crash nor touch
 // memory outside the line, a hidden line must draw nothing, and the right
-// edge the layout notes must be where its items end.
+// edge the layout notes must be where its items end; reading its display list
+// back as words must not crash or touch memory outside it either.
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
@@ -8,6 +9,7 @@
 #include <string_view>
 
 #include "formula.h"
+#include "spoken_text.h"
 #include "utf.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -31,6 +33,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (const prolexa::RootSign& r : layout.roots) right = std::max(right, r.x + r.w + 2);
     for (const prolexa::FractionBar& b : layout.bars) right = std::max({right, b.x1, b.x2});
     if (prolexa::RightEdge(layout) != right) std::abort();
+    (void)prolexa::SpokenLine(layout, prolexa::PlacesLanguage::Slovak);
   }
   return 0;
 }

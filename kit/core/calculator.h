@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "formula.h"
+#include "number_text.h"
 #include "solution.h"
 
 namespace prolexa {
@@ -55,6 +56,9 @@ struct CalculatorCore {
   // The program's message about too big numbers, for a solution whose lines
   // would not fit.
   std::string_view tooBigText = BigNumbersMessage;
+  // The language the program speaks to its pupil, and so the words of its
+  // spoken solution.
+  PlacesLanguage language = PlacesLanguage::Czech;
 };
 
 // A worked solution as a window shows it: the verdict and, for accepted

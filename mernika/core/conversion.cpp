@@ -279,6 +279,7 @@ const CalculatorCore Core{.check = Check,
                           .draw = Draw,
                           .profile = Formulas,
                           .solutionRight = 502,
-                          .tooBigText = kBigNumbers};
+                          .tooBigText = kBigNumbers,
+                          .language = PlacesLanguage::Slovak};
 
 }  // namespace prolexa::mernika

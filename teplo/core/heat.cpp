@@ -180,6 +180,7 @@ const CalculatorCore Core{.check = Check,
                           .draw = Draw,
                           .profile = Formulas,
                           .solutionRight = 709,
-                          .tooBigText = BigNumbersMessage};
+                          .tooBigText = BigNumbersMessage,
+                          .language = PlacesLanguage::Slovak};
 
 }  // namespace prolexa::zeraz

@@ -2,7 +2,7 @@
 // the message box of a refusal or the drawing steps of the worked solution,
 // so that a maintainer can check a solution without starting Windows.
 //
-//   prolexa-solve PROGRAM [--layout | --text] [NAME=VALUE ...]
+//   prolexa-solve PROGRAM [--layout | --text | --speech] [NAME=VALUE ...]
 //
 // Output (UTF-8, one item a line, fields separated by a tab):
 //   refused CAPTION TEXT          for each message box shown
@@ -13,6 +13,9 @@
 //   text X Y main|small TEXT, root X Y W, bar X1 Y X2
 // With --text, instead of the steps, the solution as the clipboard takes it:
 //   copy TEXT                     for every drawn line
+// With --speech, instead of the steps, the solution as the program reads it
+// out to a screen reader, in the program's language:
+//   say WORDS                     for every drawn line
 // Each text reaches its field as a paste would: through the field's key
 // filter, so that nothing is computed that a pupil cannot type (letters,
 // marks of the formula mark-up, a sign where the field takes none), and the
@@ -31,6 +34,7 @@
 #include "key_filter.h"
 #include "number_text.h"
 #include "plain_text.h"
+#include "spoken_text.h"
 #include "dromika_solver.h"
 #include "radixa_solver.h"
 #include "rezeze_solver.h"
@@ -274,7 +278,7 @@ std::optional<FormInputs> Capture(const Program& program,
   return form;
 }
 
-enum class Output { Steps, Layout, Text };
+enum class Output { Steps, Layout, Text, Speech };
 
 int Run(const Program& program, const std::map<std::string, std::string>& values,
         Output output) {
@@ -298,6 +302,12 @@ int Run(const Program& program, const std::map<std::string, std::string>& values
     for (const std::string& line : SolutionText(solution.layouts)) PrintFields({"copy", line});
     return kAccepted;
   }
+  if (output == Output::Speech) {
+    for (const std::string& line : SpokenSolution(solution.layouts, core.language)) {
+      PrintFields({"say", line});
+    }
+    return kAccepted;
+  }
   return PrintSolution(solution, output == Output::Layout);
 }
 
@@ -311,7 +321,7 @@ int Usage(const std::string& problem) {
   std::string names;
   for (const Program& p : Programs()) names += std::string(names.empty() ? "" : ", ") + p.name;
   std::fprintf(stderr,
-               "prolexa-solve: %s\nusage: prolexa-solve PROGRAM [--layout | --text] [NAME=VALUE ...]\n"
+               "prolexa-solve: %s\nusage: prolexa-solve PROGRAM [--layout | --text | --speech] [NAME=VALUE ...]\n"
                "programs: %s\n",
                problem.c_str(), names.c_str());
   return kUsage;
@@ -330,8 +340,10 @@ int Main(int argc, char** argv) {
   std::map<std::string, std::string> values;
   for (int i = 2; i < argc; ++i) {
     const std::string arg = argv[i];
-    if (arg == "--layout" || arg == "--text") {
-      output = arg == "--layout" ? Output::Layout : Output::Text;
+    if (arg == "--layout" || arg == "--text" || arg == "--speech") {
+      output = arg == "--layout" ? Output::Layout
+               : arg == "--text" ? Output::Text
+                                 : Output::Speech;
       continue;
     }
     const std::size_t eq = arg.find('=');
