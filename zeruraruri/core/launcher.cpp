@@ -1,5 +1,8 @@
 #include "launcher.h"
 
+#include <algorithm>
+#include <cstdlib>
+
 #include "resource.h"
 #include "rezeze_solver.h"
 
@@ -118,6 +121,103 @@ bool DragsWindow(Point client) {
   const bool helpIcon = client.x >= 680 && client.x <= 713 && client.y > 46 && client.y < 77;
   const bool belowBanner = client.y >= 100;
   return !windowButtons && !helpIcon && !belowBanner;
+}
+
+std::vector<Focusable> FocusOrder(const Tiles& tiles) {
+  std::vector<Focusable> order;
+  for (int slot = 0; slot < SlotCount; ++slot) {
+    if (tiles[slot].enabled) order.push_back({slot});
+  }
+  // Column by column as the tiles stand, whatever their slots' numbers.
+  std::stable_sort(order.begin(), order.end(), [](const Focusable& a, const Focusable& b) {
+    const Box p = SlotBox(a.slot), q = SlotBox(b.slot);
+    return p.left != q.left ? p.left < q.left : p.top < q.top;
+  });
+  for (Spot tab : {Spot::Settings, Spot::About, Spot::Donation}) order.push_back({-1, tab});
+  return order;
+}
+
+Box FocusBox(Focusable item) {
+  if (item.slot >= 0) return SlotBox(item.slot);
+  for (const HotSpot& h : kHotSpots) {
+    if (h.spot == item.tab) return h.region;
+  }
+  return {};
+}
+
+namespace {
+
+// The item nearest to `from` in an arrow's direction among those that share
+// its row (Left, Right) or column (Up, Down): the smallest gap, then the
+// smallest offset of the middles across.
+std::optional<Focusable> Neighbour(const std::vector<Focusable>& order, Focusable from, Key key) {
+  const Box f = FocusBox(from);
+  const bool across = key == Key::Left || key == Key::Right;
+  std::optional<Focusable> best;
+  long bestGap = 0, bestOffset = 0;
+  for (const Focusable& item : order) {
+    if (item == from) continue;
+    const Box b = FocusBox(item);
+    long gap = 0;
+    switch (key) {
+      case Key::Right: gap = b.left - f.right; break;
+      case Key::Left: gap = f.left - b.right; break;
+      case Key::Down: gap = b.top - f.bottom; break;
+      default: gap = f.top - b.bottom; break;
+    }
+    const bool shares = across ? b.top < f.bottom && f.top < b.bottom
+                               : b.left < f.right && f.left < b.right;
+    if (gap < 0 || !shares) continue;
+    const long offset = across ? std::labs((b.top + b.bottom) - (f.top + f.bottom))
+                               : std::labs((b.left + b.right) - (f.left + f.right));
+    if (!best || gap < bestGap || (gap == bestGap && offset < bestOffset)) {
+      best = item;
+      bestGap = gap;
+      bestOffset = offset;
+    }
+  }
+  return best;
+}
+
+}  // namespace
+
+KeyOutcome AfterKey(int page, std::optional<Focusable> focus, Key key, bool ctrl, bool shift) {
+  KeyOutcome out{page, focus, std::nullopt};
+  const bool pageKey =
+      key == Key::PageDown || key == Key::PageUp || (key == Key::Tab && ctrl);
+  if (pageKey) {
+    const int asked = key == Key::PageDown ? 1 : key == Key::PageUp ? 0 : 1 - page;
+    out.page = ShowPage(page, asked);
+    if (out.page != page || !focus) out.focus = FocusOrder(PageTiles(out.page)).front();
+    return out;
+  }
+  if (key == Key::Other) return out;
+  const std::vector<Focusable> order = FocusOrder(PageTiles(page));
+  const auto at = focus ? std::find(order.begin(), order.end(), *focus) : order.end();
+  // The first key shows where the focus stands; so does any key when the
+  // focused item is not on the page.
+  if (at == order.end()) {
+    out.focus = order.front();
+    return out;
+  }
+  const std::size_t i = static_cast<std::size_t>(at - order.begin());
+  const Focusable next = order[(i + 1) % order.size()];
+  const Focusable previous = order[(i + order.size() - 1) % order.size()];
+  switch (key) {
+    case Key::Enter:
+    case Key::Space:
+      out.activate = *focus;
+      break;
+    case Key::Tab:
+      out.focus = shift ? previous : next;
+      break;
+    default: {
+      const bool forward = key == Key::Right || key == Key::Down;
+      out.focus = Neighbour(order, *focus, key).value_or(forward ? next : previous);
+      break;
+    }
+  }
+  return out;
 }
 
 const std::array<SettingsList, 13>& SettingsLists() { return kSettingsLists; }

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <optional>
 #include <string_view>
+#include <vector>
 
 #include "formula.h"
 #include "resource.h"
@@ -80,6 +81,44 @@ Click ClickAt(Point client, const Tiles& tiles);
 // Whether a press at a client point may drag the window: everywhere on the
 // banner but its minimise, close and help pictures.
 bool DragsWindow(Point client);
+
+// What the keyboard focus stands on: an enabled tile's slot, or one of the
+// three tabs (settings, about, donation) when `slot` is -1.
+struct Focusable {
+  int slot = -1;
+  Spot tab = Spot::Settings;
+  friend bool operator==(const Focusable&, const Focusable&) = default;
+};
+
+// The focusable items of a page in the order Tab visits them: the enabled
+// tiles column by column, each column from the top, then the tabs from the
+// top.
+std::vector<Focusable> FocusOrder(const Tiles& tiles);
+
+// The region an item answers clicks in; its focus mark is drawn around it.
+Box FocusBox(Focusable item);
+
+// The launcher's keys, as the window tells them to the core.
+enum class Key { Tab, Left, Right, Up, Down, Enter, Space, PageUp, PageDown, Other };
+
+// Where the pupil stands after a key: the page shown, the focused item, and
+// what the key starts or opens (a tile's program or a tab's dialog).
+struct KeyOutcome {
+  int page = 0;
+  std::optional<Focusable> focus;
+  std::optional<Focusable> activate;
+};
+
+// What a key does on a page with the focus (none until the first key).
+// Without a focus, the first navigation key, Enter or Space only shows the
+// focus on the first tile. Tab and Shift+Tab go along the order, wrapping;
+// an arrow goes to the nearest item in its direction that shares a row (or
+// column) with the focused one, else along the order as Tab (Right, Down)
+// or Shift+Tab (Left, Up) would; Enter and Space activate the focused item;
+// Page Down shows the second page, Page Up the first, Ctrl+Tab the other,
+// and a page that changes puts the focus on its first tile. Any other key
+// changes nothing.
+KeyOutcome AfterKey(int page, std::optional<Focusable> focus, Key key, bool ctrl, bool shift);
 
 // A list of the settings dialog and the registry value it keeps.
 struct SettingsList {

@@ -4,6 +4,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace prolexa::zeruraruri {
 namespace {
@@ -159,6 +160,67 @@ TEST(Shapes, StepAroundAndOpenInRange) {
   EXPECT_EQ(StoredShape(21), 21);
   EXPECT_EQ(StoredShape(22), 0);
   EXPECT_EQ(StoredShape(0xFFFFFFFFu), 0);
+}
+
+constexpr Focusable kSettingsTab{-1, Spot::Settings};
+constexpr Focusable kAboutTab{-1, Spot::About};
+constexpr Focusable kDonationTab{-1, Spot::Donation};
+
+TEST(Keyboard, VisitsTheEnabledTilesColumnByColumnThenTheTabs) {
+  const std::vector<Focusable> first = {{0}, {1}, {2}, {3}, {4}, kSettingsTab, kAboutTab,
+                                        kDonationTab};
+  EXPECT_EQ(FocusOrder(PageTiles(0)), first);
+  const std::vector<Focusable> second = {{0}, {1}, {2}, kSettingsTab, kAboutTab, kDonationTab};
+  EXPECT_EQ(FocusOrder(PageTiles(1)), second) << "the disabled slots are skipped";
+  EXPECT_EQ(FocusBox({4}).left, SlotBox(4).left);
+  EXPECT_EQ(FocusBox(kAboutTab).top, 248);
+}
+
+TEST(Keyboard, KeysMoveTheFocusActivateAndTurnThePage) {
+  using F = std::optional<Focusable>;
+  const F none;
+  const struct {
+    int page;
+    F focus;
+    Key key;
+    bool ctrl, shift;
+    int pageAfter;
+    F focusAfter, activate;
+    const char* why;
+  } rows[] = {
+      {0, none, Key::Down, false, false, 0, Focusable{0}, none, "the first key shows the focus"},
+      {0, none, Key::Enter, false, false, 0, Focusable{0}, none, "and starts nothing"},
+      {0, Focusable{0}, Key::Tab, false, false, 0, Focusable{1}, none, "Tab: down the column"},
+      {0, Focusable{3}, Key::Tab, false, false, 0, Focusable{4}, none, "to the next column"},
+      {0, Focusable{4}, Key::Tab, false, false, 0, kSettingsTab, none, "then the tabs"},
+      {0, kDonationTab, Key::Tab, false, false, 0, Focusable{0}, none, "wrapping"},
+      {0, Focusable{0}, Key::Tab, false, true, 0, kDonationTab, none, "Shift+Tab back"},
+      {0, Focusable{0}, Key::Right, false, false, 0, Focusable{4}, none, "the tile in its row"},
+      {0, Focusable{4}, Key::Left, false, false, 0, Focusable{0}, none, "and back"},
+      {0, Focusable{1}, Key::Right, false, false, 0, kAboutTab, none, "the tab beside it"},
+      {0, Focusable{3}, Key::Right, false, false, 0, kDonationTab, none, ""},
+      {0, kAboutTab, Key::Left, false, false, 0, Focusable{2}, none, "the nearer row"},
+      {0, kSettingsTab, Key::Left, false, false, 0, Focusable{4}, none, "the nearer column"},
+      {0, Focusable{1}, Key::Up, false, false, 0, Focusable{0}, none, ""},
+      {0, Focusable{4}, Key::Down, false, false, 0, kSettingsTab, none, "nothing below: along"},
+      {0, Focusable{0}, Key::Up, false, false, 0, kDonationTab, none, "nothing above: back"},
+      {1, Focusable{2}, Key::Down, false, false, 1, kSettingsTab, none, "past the disabled"},
+      {0, Focusable{1}, Key::Enter, false, false, 0, Focusable{1}, Focusable{1}, "starts it"},
+      {0, kAboutTab, Key::Space, false, false, 0, kAboutTab, kAboutTab, "opens it"},
+      {0, Focusable{2}, Key::Other, false, false, 0, Focusable{2}, none, "Esc and the like"},
+      {0, Focusable{2}, Key::PageDown, false, false, 1, Focusable{0}, none, "the second page"},
+      {1, Focusable{2}, Key::PageDown, false, false, 1, Focusable{2}, none, "no third page"},
+      {1, kAboutTab, Key::PageUp, false, false, 0, Focusable{0}, none, "the first page"},
+      {0, none, Key::Tab, true, false, 1, Focusable{0}, none, "Ctrl+Tab: the other page"},
+      {1, Focusable{1}, Key::Tab, true, true, 0, Focusable{0}, none, "and back"},
+      {1, Focusable{4}, Key::Enter, false, false, 1, Focusable{0}, none, "a slot not on the page"},
+  };
+  for (const auto& r : rows) {
+    const KeyOutcome out = AfterKey(r.page, r.focus, r.key, r.ctrl, r.shift);
+    EXPECT_EQ(out.page, r.pageAfter) << r.why;
+    EXPECT_EQ(out.focus, r.focusAfter) << r.why;
+    EXPECT_EQ(out.activate, r.activate) << r.why;
+  }
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 // kept for the calculators.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <memory>
 #include <optional>
 #include <string>
@@ -282,6 +283,60 @@ TEST_F(LauncherTest, TheSecondPageHasThreeTilesAndSaysWhatCannotStart) {
 
   launcher->RightDrag(300, 400, 300);
   EXPECT_EQ(launcher->PixelHash(kFourthSlot), firstPage) << "back to the first page";
+}
+
+// How many pixels of a rectangle of the launcher show the focus mark's
+// colour (the skin's accent).
+int AccentPixels(const Program& program, const RECT& client) {
+  int accent = 0;
+  for (COLORREF p : program.Pixels(client)) {
+    const int r = (p >> 16) & 0xFF, g = (p >> 8) & 0xFF, b = p & 0xFF;
+    accent += std::abs(r - 75) <= 8 && std::abs(g - 68) <= 8 && std::abs(b - 166) <= 8;
+  }
+  return accent;
+}
+
+// A pupil without a mouse: Tab shows the focus on the first tile, Down
+// moves it onto Radixa's, Enter starts Radixa; Page Down and Page Up turn
+// the pages as the right-button drag does, the focus going to the new
+// page's first tile.
+TEST_F(LauncherTest, TheKeyboardAloneStartsACalculatorAndTurnsThePage) {
+  Start();
+  const HWND main = launcher->Main();
+  // The rows of the focus mark just below Trigona's tile and just above
+  // Radixa's, the whole width of the mark.
+  constexpr RECT kBelowTrigona{24, 210, 340, 212};
+  constexpr RECT kAboveRadixa{24, 213, 340, 215};
+  constexpr int kRow = 2 * (340 - 24);
+  EXPECT_EQ(AccentPixels(*launcher, kBelowTrigona), 0) << "no focus before a key";
+  const unsigned long long firstPage = launcher->PixelHash(kFourthSlot);
+
+  launcher->PressKey(main, VK_TAB);
+  EXPECT_EQ(AccentPixels(*launcher, kBelowTrigona), kRow) << "the focus on Trigona";
+  launcher->PressKey(main, VK_DOWN);
+  EXPECT_EQ(AccentPixels(*launcher, kBelowTrigona), 0) << "gone from Trigona";
+  EXPECT_EQ(AccentPixels(*launcher, kAboveRadixa), kRow) << "the focus on Radixa";
+  launcher->PressKey(main, VK_ESCAPE);
+  launcher->PressKey(main, VK_RETURN);
+  const auto radixa = Program::WaitAnyTopWindow(L"Tolvek-00-Radixa");
+  ASSERT_TRUE(radixa.has_value());
+  PostMessageW(*radixa, WM_CLOSE, 0, 0);
+  for (int i = 0; i < 150 && IsWindow(*radixa); ++i) Sleep(20);
+  EXPECT_EQ(ProcessCount(L"Trigona.exe"), 0) << "only the focused tile started";
+  launcher->Invalidate();  // where Radixa stood over it
+
+  launcher->PressKey(main, VK_NEXT);
+  const unsigned long long secondPage = launcher->PixelHash(kFourthSlot);
+  EXPECT_NE(secondPage, firstPage) << "no tile in the fourth slot";
+  launcher->PressKey(main, VK_RETURN);  // Zoverudir, the second page's first
+  const auto box = launcher->WaitMessageBox();
+  ASSERT_TRUE(box.has_value());
+  EXPECT_EQ(box->text, "Program Zoverudir sa nepodarilo spustiť.");
+  launcher->CloseMessageBox(*box);
+  launcher->PressKey(main, VK_PRIOR);
+  EXPECT_EQ(launcher->PixelHash(kFourthSlot), firstPage) << "back to the first page";
+  launcher->RightDrag(400, 300, 300);
+  EXPECT_EQ(launcher->PixelHash(kFourthSlot), secondPage) << "as the drag shows it";
 }
 
 TEST_F(LauncherTest, SettingsKeepWhatIsStoredAndOnlyOkSaves) {

@@ -66,6 +66,21 @@ TEST_F(LauncherScaleTest, ATileStartsItsCalculatorFromItsScaledPlace) {
   EXPECT_FALSE(launcher->WaitMessageBox(0).has_value());
 }
 
+// The keyboard's focus mark grows with the skin: on Radixa's tile after
+// Tab and Down, its two rows above the tile stand at their scaled place in
+// the skin's accent colour.
+TEST_F(LauncherScaleTest, TheFocusMarkStandsAroundItsTileAtTheScreensScale) {
+  launcher->PressKey(launcher->Main(), VK_TAB);
+  launcher->PressKey(launcher->Main(), VK_DOWN);
+  // The middle of the mark's rows above Radixa (213 and 214 at 96 DPI),
+  // from the tile's left to its right edge.
+  const int y = scale(427) / 2;
+  const RECT row{scale(27), y, scale(337), y + 1};
+  int accent = 0;
+  for (COLORREF p : launcher->Pixels(row)) accent += p == 0x4B44A6;
+  EXPECT_EQ(accent, row.right - row.left);
+}
+
 // The pupil's zoom keys (Ctrl with Plus, Minus, 0; the message loop turns
 // them into this message, as the kit's tests show) make the whole skin a
 // step larger, and the launcher starts at that zoom next time.

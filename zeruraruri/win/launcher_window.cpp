@@ -37,6 +37,12 @@ constexpr int kSkinHeight = 509;
 constexpr int kCorner = 40;
 constexpr RECT kTileArea{22, 99, 696, 500};
 constexpr UINT_PTR kUpdateTimer = 2;
+// The keyboard focus is a frame this far outside its item's region, in the
+// skin's accent colour: outside, so that the hover pictures, which fill the
+// regions, leave it whole; two pixels, as the gaps between the tiles allow.
+constexpr int kFocusGap = 1;
+constexpr int kFocusWidth = 2;
+constexpr COLORREF kAccent = RGB(75, 68, 166);
 
 struct HoverFlags {
   bool normalShown = false;
@@ -67,6 +73,9 @@ struct State {
   // window to the screen's size; the skin cannot shrink, so the window keeps
   // its whole size and the banner drags the rest into view.
   SIZE size{};
+  // Where the keyboard focus stands: nowhere until the first key, so that
+  // the skin looks as it always did to a pupil with a mouse.
+  std::optional<Focusable> focus;
 };
 
 // A mouse position in the window's pixels as the 96-DPI place the core's
@@ -82,6 +91,41 @@ Point ClientPoint(const State& launcher, LPARAM lParam) {
 
 RECT ToRect(const Box& b) { return {b.left, b.top, b.right, b.bottom}; }
 
+// The 96-DPI rectangle the focus mark of an item fills, frame and inside.
+RECT FocusMarkRect(Focusable item) {
+  RECT r = ToRect(FocusBox(item));
+  InflateRect(&r, kFocusGap + kFocusWidth, kFocusGap + kFocusWidth);
+  return r;
+}
+
+// Draws the focus mark in the DC's current mapping, where painting is in
+// 96-DPI places.
+void DrawFocusMark(const State& launcher, HDC dc) {
+  if (!launcher.focus) return;
+  const RECT r = FocusMarkRect(*launcher.focus);
+  const GdiBrush accent(CreateSolidBrush(kAccent));
+  const RECT sides[] = {{r.left, r.top, r.right, r.top + kFocusWidth},
+                        {r.left, r.bottom - kFocusWidth, r.right, r.bottom},
+                        {r.left, r.top, r.left + kFocusWidth, r.bottom},
+                        {r.right - kFocusWidth, r.top, r.right, r.bottom}};
+  for (const RECT& side : sides) FillRect(dc, &side, accent.Get());
+}
+
+// Has the place of the focus mark drawn anew, with or without it.
+void InvalidateFocus(const State& launcher) {
+  if (!launcher.focus) return;
+  RECT area = launcher.scale(FocusMarkRect(*launcher.focus));
+  InflateRect(&area, 1, 1);  // the scaling may round either way
+  RedrawWindow(launcher.main, &area, nullptr, RDW_INVALIDATE | RDW_ERASE);
+}
+
+void MoveFocus(State& launcher, std::optional<Focusable> to) {
+  if (to == launcher.focus) return;
+  InvalidateFocus(launcher);
+  launcher.focus = to;
+  InvalidateFocus(launcher);
+}
+
 void ShowTilePage(State& launcher, int page) {
   const int shown = ShowPage(launcher.page, page);
   if (shown == launcher.page) return;
@@ -91,6 +135,8 @@ void ShowTilePage(State& launcher, int page) {
   launcher.slotHover.fill(HoverFlags{});
   const RECT area = launcher.scale(kTileArea);
   RedrawWindow(launcher.main, &area, nullptr, RDW_INVALIDATE | RDW_ERASE);
+  // A focus shown on the old page's tiles goes to the new page's first.
+  if (launcher.focus) MoveFocus(launcher, FocusOrder(launcher.tiles).front());
 }
 
 // A program of the suite's folder, the launcher's own: the file's full path,
@@ -144,6 +190,7 @@ void Paint(const State& launcher, HDC dc) {
     const Box place = SlotBox(slot);
     f.DrawBitmap(dc, launcher.tiles[slot].normal, place.left, place.top, TileWidth, TileHeight);
   }
+  DrawFocusMark(launcher, dc);
 }
 
 void TrackMouse(State& launcher, Point mouse) {
@@ -174,16 +221,17 @@ void TrackMouse(State& launcher, Point mouse) {
     track.hwndTrack = launcher.main;
     TrackMouseEvent(&track);
   }
+  // The tabs' hover pictures are a column wider than their regions and
+  // would cut into the frame.
+  if (launcher.focus) {
+    const WindowDC window(launcher.main);
+    const ScaledDrawing scaled(window.Dc(), launcher.scale);
+    DrawFocusMark(launcher, window.Dc());
+  }
 }
 
-void OnLeftButtonUp(const State& launcher, Point mouse) {
-  const Click click = ClickAt(mouse, launcher.tiles);
-  if (click.slot) {
-    StartProgram(launcher, launcher.tiles[*click.slot].program);
-    return;
-  }
-  if (!click.spot) return;
-  switch (*click.spot) {
+void OpenSpot(const State& launcher, Spot spot) {
+  switch (spot) {
     case Spot::Settings:
       ShowSettingsDialog(launcher.instance, launcher.main);
       break;
@@ -201,6 +249,47 @@ void OnLeftButtonUp(const State& launcher, Point mouse) {
       break;
     case Spot::Help:
       break;
+  }
+}
+
+void OnLeftButtonUp(const State& launcher, Point mouse) {
+  const Click click = ClickAt(mouse, launcher.tiles);
+  if (click.slot) {
+    StartProgram(launcher, launcher.tiles[*click.slot].program);
+    return;
+  }
+  if (click.spot) OpenSpot(launcher, *click.spot);
+}
+
+Key KeyOf(WPARAM virtualKey) {
+  switch (virtualKey) {
+    case VK_TAB: return Key::Tab;
+    case VK_LEFT: return Key::Left;
+    case VK_RIGHT: return Key::Right;
+    case VK_UP: return Key::Up;
+    case VK_DOWN: return Key::Down;
+    case VK_RETURN: return Key::Enter;
+    case VK_SPACE: return Key::Space;
+    case VK_PRIOR: return Key::PageUp;
+    case VK_NEXT: return Key::PageDown;
+    default: return Key::Other;
+  }
+}
+
+// A key moves the focus, turns the page or starts what has the focus, as
+// the core says. A held Enter or Space starts its program once, not once
+// for each repeat.
+void OnKeyDown(State& launcher, WPARAM virtualKey, LPARAM flags) {
+  const KeyOutcome out = AfterKey(launcher.page, launcher.focus, KeyOf(virtualKey),
+                                  GetKeyState(VK_CONTROL) < 0, GetKeyState(VK_SHIFT) < 0);
+  ShowTilePage(launcher, out.page);
+  MoveFocus(launcher, out.focus);
+  const bool repeated = (flags & (1 << 30)) != 0;
+  if (!out.activate || repeated) return;
+  if (out.activate->slot >= 0) {
+    StartProgram(launcher, launcher.tiles[out.activate->slot].program);
+  } else {
+    OpenSpot(launcher, out.activate->tab);
   }
 }
 
@@ -299,6 +388,9 @@ LRESULT CALLBACK LauncherWindow(HWND window, UINT message, WPARAM wParam, LPARAM
         OnLeftButtonUp(launcher, ClientPoint(launcher, lParam));
       }
       break;
+    case WM_KEYDOWN:
+      OnKeyDown(launcher, wParam, lParam);
+      return 0;
     case WM_RBUTTONDOWN:
       if (wParam == MK_RBUTTON) launcher.rightDownX = ClientPoint(launcher, lParam).x;
       break;
