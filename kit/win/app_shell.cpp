@@ -262,16 +262,22 @@ HoverDrawn TrackHelpIcon(HWND window, HINSTANCE instance, CommonWindowState& sta
 
 }  // namespace
 
-bool HandleCommonMessage(HWND window, UINT message, WPARAM, LPARAM lParam,
+bool HandleCommonMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
                          CommonWindowState& state, HINSTANCE instance, LRESULT& result) {
   switch (message) {
     case WM_CTLCOLORSTATIC:
       // Before WM_CREATE and after WM_CLOSE there is no brush: the default
       // colours are better than a null or deleted one.
       if (!state.whiteBrush) return false;
+      if (state.palette.system) {
+        const auto dc = reinterpret_cast<HDC>(wParam);
+        SetTextColor(dc, state.palette.text);
+        SetBkColor(dc, state.palette.window);
+      }
       result = reinterpret_cast<LRESULT>(state.whiteBrush.Get());
       return true;
     case WM_MOUSEMOVE: {
+      if (state.palette.system) return false;
       const POINT mouse = state.scale.Unscaled({GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
       const HoverDrawn drawn = TrackHelpIcon(window, instance, state, mouse);
       // A mouse that leaves the window straight from the icon sends no move
@@ -286,6 +292,7 @@ bool HandleCommonMessage(HWND window, UINT message, WPARAM, LPARAM lParam,
       return false;
     }
     case WM_MOUSELEAVE: {
+      if (state.palette.system) return false;
       const RECT& place = state.helpRegion;
       TrackHelpIcon(window, instance, state, POINT{place.left - 1, place.top - 1});
       return false;
@@ -302,6 +309,18 @@ bool HandleCommonMessage(HWND window, UINT message, WPARAM, LPARAM lParam,
 
 void DrawHelpIcon(HDC dc, HINSTANCE instance, const CommonWindowState& state) {
   const RECT& place = state.helpRegion;
+  if (state.palette.system) {
+    // A framed "?" in the band's colours instead of the picture.
+    const GdiBrush face(CreateSolidBrush(state.palette.face));
+    FillRect(dc, &place, face.Get());
+    const GdiBrush frame(CreateSolidBrush(state.palette.faceText));
+    FrameRect(dc, &place, frame.Get());
+    RECT inside = place;
+    SetTextColor(dc, state.palette.faceText);
+    SetBkMode(dc, TRANSPARENT);
+    DrawTextW(dc, L"?", 1, &inside, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+    return;
+  }
   ControlFactory(instance, nullptr)
       .DrawBitmap(dc, IDB_HELP, place.left, place.top, place.right - place.left,
                   place.bottom - place.top);
@@ -311,9 +330,18 @@ void PaintFrame(HDC dc, HINSTANCE instance, const CalculatorFrame& frame, std::s
                 const CommonWindowState& state) {
   const ControlFactory factory(instance, nullptr);
   // The bands cover every column up to and including the window's width.
-  factory.DrawBand(dc, IDB_BAND_TOP, 0, frame.width + 1, 0, HeaderBandHeight);
-  factory.DrawBand(dc, IDB_BAND_BOTTOM, 0, frame.width + 1, frame.height - FooterBandHeight,
-                   FooterBandHeight);
+  const RECT top{0, 0, frame.width + 1, HeaderBandHeight};
+  const RECT bottom{0, frame.height - FooterBandHeight, frame.width + 1, frame.height};
+  if (state.palette.system) {
+    const GdiBrush face(CreateSolidBrush(state.palette.face));
+    FillRect(dc, &top, face.Get());
+    FillRect(dc, &bottom, face.Get());
+    SetTextColor(dc, state.palette.faceText);
+  } else {
+    factory.DrawBand(dc, IDB_BAND_TOP, top.left, top.right, top.top, HeaderBandHeight);
+    factory.DrawBand(dc, IDB_BAND_BOTTOM, bottom.left, bottom.right, bottom.top,
+                     FooterBandHeight);
+  }
   // The address ends near the right edge in the footer band's visible part.
   factory.DrawTitleBanner(dc, title, frame.titleX, static_cast<int>(CharacterCount(title)),
                           frame.width - 80, frame.height - 60);

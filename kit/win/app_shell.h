@@ -14,6 +14,7 @@
 
 #include "display_scale.h"
 #include "key_filter.h"
+#include "palette.h"
 #include "scoped.h"
 #include "solution.h"
 #include "wide.h"
@@ -136,11 +137,13 @@ void ShowRefusal(HWND owner, const Refusal& refusal);
 
 // State that every main window keeps for the common messages.
 struct CommonWindowState {
-  // Background of the labels and check boxes. The window procedure creates
-  // it on WM_CREATE and deletes it on WM_CLOSE.
+  // Background of the labels and check boxes, in the palette's window
+  // colour. The window procedure creates it on WM_CREATE and deletes it on
+  // WM_CLOSE.
   GdiBrush whiteBrush;
-  // The screen's scale the window is drawn at.
+  // The screen's scale the window is drawn at, and its colours.
   DisplayScale scale{};
+  Palette palette{};
   // The help icon's place at 96 DPI, also where its bitmaps are drawn.
   RECT helpRegion{};
   bool normalShown = false;
@@ -151,9 +154,11 @@ struct CommonWindowState {
 
 // Handles the part of a message that every main window shares (mouse
 // positions are taken as 96-DPI places at the state's scale):
-// - WM_CTLCOLORSTATIC: answers with the white brush (handled; while there is
-//   no brush the default colours stay);
-// - WM_MOUSEMOVE: swaps the help icon for its hover picture and back;
+// - WM_CTLCOLORSTATIC: answers with the background brush, and in the
+//   system's colours sets the text's (handled; while there is no brush the
+//   default colours stay);
+// - WM_MOUSEMOVE: swaps the help icon for its hover picture and back (not
+//   in the system's colours, which show no pictures);
 // - WM_MOUSELEAVE: the normal picture again when the mouse left the window
 //   from the icon;
 // - WM_LBUTTONDOWN: opens help when the click is on the help icon.

@@ -351,6 +351,12 @@ void CalculatorWindow::Zoom(ZoomKey key) {
                                    place.top + scale(form_.frame.height)}));
 }
 
+void CalculatorWindow::SetPalette(const Palette& palette) {
+  common_.palette = palette;
+  common_.whiteBrush.Reset(CreateSolidBrush(palette.window));
+  RedrawWindow(main_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+}
+
 void CalculatorWindow::ChangeScale(DisplayScale scale, const RECT& suggested) {
   scale_ = scale;
   SetWindowPos(main_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
@@ -497,9 +503,10 @@ GlobalMemory CalculatorWindow::SolutionPicture(const RECT& box) {
     // The same painting as the window's, moved so that the box's corner
     // lands on the picture's.
     SetViewportOrgEx(memory.Dc(), -box.left, -box.top, nullptr);
-    // The window's paint finds its background erased with the class's
-    // white brush; a new bitmap is black.
-    FillRect(memory.Dc(), &box, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    // The window's paint finds its background erased in the palette's
+    // window colour; a new bitmap is black.
+    FillRect(memory.Dc(), &box, common_.whiteBrush ? common_.whiteBrush.Get()
+                                                   : static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
     PaintContent(memory.Dc());
     PrintControls(main_, memory.Dc(), box);
     GdiFlush();
@@ -551,7 +558,8 @@ void CalculatorWindow::PaintContent(HDC dc) {
   // Everything below is drawn at its 96-DPI place; the context scales it.
   const ScaledDrawing scaled(dc, scale_);
   PaintFrame(dc, instance_, form_.frame, form_.caption, common_);
-  GdiFormulaTarget target(dc);
+  SetTextColor(dc, common_.palette.text);
+  GdiFormulaTarget target(dc, !common_.palette.system);
   if (form_.figure != nullptr) PaintSteps(form_.figure(mode_), target, form_.core.profile);
   if (shown_) {
     FollowPlaces();
@@ -682,8 +690,23 @@ LRESULT CALLBACK CalculatorWindowProc(HWND window, UINT message, WPARAM wParam, 
   switch (message) {
     case WM_CREATE:
       self.main_ = window;
-      self.common_.whiteBrush.Reset(CreateSolidBrush(RGB(255, 255, 255)));
+      self.common_.palette = CurrentPalette();
+      self.common_.whiteBrush.Reset(CreateSolidBrush(self.common_.palette.window));
       self.preferences_ = ReadFormPreferences(self.form_);
+      break;
+    case WM_ERASEBKGND:
+      // The class's brush is white; the system's colours may be others.
+      if (self.common_.palette.system && self.common_.whiteBrush) {
+        RECT client{};
+        GetClientRect(window, &client);
+        FillRect(reinterpret_cast<HDC>(wParam), &client, self.common_.whiteBrush.Get());
+        return 1;
+      }
+      break;
+    case WM_SETTINGCHANGE:
+    case WM_SYSCOLORCHANGE:
+      // High contrast turned on or off, or its colours changed.
+      if (self.main_ != nullptr) self.SetPalette(CurrentPalette());
       break;
     case WM_PAINT: {
       const PaintDC paint(window);

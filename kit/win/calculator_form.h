@@ -246,6 +246,9 @@ class CalculatorWindow {
   // suggested place (in the new screen's pixels), and its controls, fonts
   // and content follow the new scale.
   void ChangeScale(DisplayScale scale, const RECT& suggested);
+  // The colours to draw in, as the system's settings ask (a test forces
+  // the high-contrast ones): the window and its controls are drawn anew.
+  void SetPalette(const Palette& palette);
   // The pupil's zoom key: the window grows or shrinks a step from its top
   // left corner, everything in it scaled alike (not for a window made at a
   // given scale).

@@ -48,9 +48,9 @@ void DrawRootSign(HDC dc, const RootSign& root) {
   Polyline(dc, points, static_cast<int>(sizeof points / sizeof points[0]));
 }
 
-void DrawSketch(HDC dc, const SketchItem& item) {
+void DrawSketch(HDC dc, const SketchItem& item, bool ownColours) {
   const Box& b = item.box;
-  const long c = item.colour;
+  const long c = ownColours ? item.colour : -1;
   // One logical pixel wide: as wide as the scale makes it.
   const GdiPen own(c >= 0 ? CreatePen(PS_SOLID, 1, RGB((c >> 16) & 0xFF, (c >> 8) & 0xFF, c & 0xFF))
                           : nullptr);
@@ -110,7 +110,7 @@ void GdiFormulaTarget::Draw(const FormulaLayout& layout) {
     MoveToEx(dc_, bar.x1, bar.y, nullptr);
     LineTo(dc_, bar.x2, bar.y);
   }
-  for (const SketchItem& item : layout.sketches) DrawSketch(dc_, item);
+  for (const SketchItem& item : layout.sketches) DrawSketch(dc_, item, ownColours_);
 }
 
 }  // namespace prolexa

@@ -28,11 +28,14 @@ GdiFont CreateFormulaFont(int height);
 
 class GdiFormulaTarget : public FormulaTarget {
  public:
-  explicit GdiFormulaTarget(HDC dc) : dc_(dc) {}
+  // Without its own colours every sketch is drawn in the text colour too,
+  // as in the system's high-contrast colours.
+  explicit GdiFormulaTarget(HDC dc, bool ownColours = true) : dc_(dc), ownColours_(ownColours) {}
   void Draw(const FormulaLayout& layout) override;
 
  private:
   HDC dc_;
+  bool ownColours_;
 };
 
 }  // namespace prolexa

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cstdlib>
 #include <memory>
 #include <optional>
 #include <string>
@@ -288,6 +289,46 @@ TEST_F(FormTest, CtrlVAndShiftInsertPasteThroughTheFilter) {
     SetKeyboardState(keys);
     EXPECT_EQ(WindowTextUtf8(window.Field(0)), "4.25") << s.key;
   }
+}
+
+// In the system's high-contrast colours the window draws nothing in a
+// colour the pupil did not choose: its content is the window text on the
+// window colour, its bands the button text on the face colour, or a blend
+// of the two where a letter's edge is smoothed. The colours are chosen so
+// that a blend shows: yellow on blue keeps red and green equal and red and
+// blue together between a full channel and one and a half (a blend with or
+// without gamma), white on magenta keeps red and blue full.
+TEST_F(FormTest, HighContrastDrawsOnlyInTheSystemsColours) {
+  CalculatorWindow& window = Start();
+  const Palette chosen{.system = true,
+                       .text = RGB(255, 255, 0),
+                       .window = RGB(0, 0, 255),
+                       .face = RGB(255, 0, 255),
+                       .faceText = RGB(255, 255, 255)};
+  window.SetPalette(chosen);
+  SetWindowTextW(window.Field(0), L"12.5");
+  window.Compute();
+  ASSERT_TRUE(window.SolutionShown());
+  RECT client{};
+  GetClientRect(window.Main(), &client);
+  test::Canvas canvas(client.right, client.bottom);
+  const GdiBrush erase(CreateSolidBrush(chosen.window));  // as the window's erase does
+  FillRect(canvas.Dc(), &client, erase.Get());
+  window.PaintContent(canvas.Dc());
+  const auto inBand = [](int y) { return y < HeaderBandHeight || y >= 500 - FooterBandHeight; };
+  int foreign = 0, text = 0;
+  for (int y = 0; y < client.bottom; y += 1) {
+    for (int x = 0; x < client.right; x += 1) {
+      const COLORREF p = canvas.At(x, y);
+      const int r = GetRValue(p), g = GetGValue(p), b = GetBValue(p);
+      const bool blend = inBand(y) ? r >= 252 && b >= 252
+                                   : std::abs(r - g) <= 3 && r + b >= 250 && r + b <= 400;
+      if (!blend && ++foreign <= 5) ADD_FAILURE() << x << ", " << y << ": " << r << " " << g << " " << b;
+      if (!inBand(y) && p == chosen.text) ++text;
+    }
+  }
+  EXPECT_EQ(foreign, 0);
+  EXPECT_GT(text, 50) << "the solution and the figure are drawn in the text colour";
 }
 
 // Ctrl with Plus, Minus or 0 in a field makes the whole window a step
