@@ -203,7 +203,13 @@ bool CalculatorWindow::CreateControls() {
     into.push_back(control);
     return true;
   };
+  // Each field's label right before its edit: a screen reader names an
+  // edit by the text that precedes it among the window's controls.
   for (const FormField& field : form_.fields) {
+    const ControlPlace l = AtScale(field.labelPlace);
+    if (!made(fieldLabels_, f.CreateLabel(field.label, l.x, l.y, l.w, l.h), field.labelPlace)) {
+      return false;
+    }
     const ControlPlace p = AtScale(field.place);
     if (!made(fields_, f.CreateEdit(field.initial, p.x, p.y, p.w, p.h), field.place)) return false;
     if (!field.enabled) EnableWindow(fields_.back(), FALSE);
@@ -211,10 +217,6 @@ bool CalculatorWindow::CreateControls() {
   for (const FormList& list : form_.lists) {
     const ControlPlace p = AtScale(list.place);
     if (!made(lists_, f.CreateDropList(p.x, p.y, p.w, p.h), list.place)) return false;
-  }
-  for (const FormField& field : form_.fields) {
-    const ControlPlace p = AtScale(field.labelPlace);
-    if (!made(fieldLabels_, f.CreateLabel(field.label, p.x, p.y, p.w, p.h), field.labelPlace)) return false;
   }
   for (const FormLabel& label : form_.labels) {
     const ControlPlace p = AtScale(label.place);

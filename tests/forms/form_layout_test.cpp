@@ -4,6 +4,7 @@
 // scale, and a move to a screen of another DPI takes all of it along.
 #include <windows.h>
 #include <commctrl.h>
+#include <oleacc.h>
 
 #include <gtest/gtest.h>
 
@@ -195,6 +196,43 @@ TEST(FormLayout, NoScaleChangesWhetherASolutionFits) {
     }
     DestroyWindow(main);
   }
+}
+
+// A screen reader names each field by its label: the accessible name the
+// system gives the edit of every field of every program.
+TEST(FormLayout, EveryFieldIsNamedByItsLabel) {
+  ASSERT_TRUE(SUCCEEDED(CoInitialize(nullptr)));
+  for (const Program& program : kPrograms) {
+    const CalculatorForm form = Quiet(program.form());
+    CalculatorWindow window(form, GetModuleHandleW(nullptr), DisplayScale{96});
+    const HWND main = CreateCalculatorWindow(window);
+    ASSERT_NE(main, nullptr) << program.name;
+    for (std::size_t i = 0; i < form.fields.size(); ++i) {
+      IAccessible* field = nullptr;
+      ASSERT_EQ(AccessibleObjectFromWindow(window.Field(static_cast<int>(i)), OBJID_CLIENT,
+                                           IID_IAccessible, reinterpret_cast<void**>(&field)),
+                S_OK);
+      VARIANT self{};
+      self.vt = VT_I4;
+      self.lVal = CHILDID_SELF;
+      BSTR name = nullptr;
+      EXPECT_EQ(field->get_accName(self, &name), S_OK);
+      // The label as the exercise shown writes it, the control just before
+      // the edit.
+      const HWND label = GetWindow(window.Field(static_cast<int>(i)), GW_HWNDPREV);
+      EXPECT_EQ(ClassOf(label), L"Static") << program.name << ", field " << i;
+      const std::string named = Narrow(name != nullptr ? name : L"");
+      EXPECT_FALSE(named.empty()) << program.name << ", field " << i;
+      EXPECT_EQ(named, WindowTextUtf8(label)) << program.name << ", field " << i;
+      if (std::string_view(program.name) == "Trigona") {
+        EXPECT_EQ(named, form.fields[i].label) << "field " << i;
+      }
+      SysFreeString(name);
+      field->Release();
+    }
+    DestroyWindow(main);
+  }
+  CoUninitialize();
 }
 
 // A picture of a window's content as PaintContent draws it, read back row
