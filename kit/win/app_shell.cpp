@@ -116,6 +116,12 @@ RECT KeptOnScreen(const RECT& place) {
   return {place.left + dx, place.top + dy, place.right + dx, place.bottom + dy};
 }
 
+RECT GrownFromCorner(HWND window, DisplayScale scale, int w, int h) {
+  RECT place{};
+  GetWindowRect(window, &place);
+  return KeptOnScreen({place.left, place.top, place.left + scale(w), place.top + scale(h)});
+}
+
 void ShowMainWindow(HWND window) {
   // A wait that returns at once marks the program idle. Wine puts a window's
   // painting on the screen at every EndPaint once the program has been busy

@@ -46,6 +46,9 @@ HWND CreateCenteredMainWindow(HINSTANCE instance, std::string_view keyName,
 // it to lie on its screen's work area, keeping its size: a window made
 // larger from its corner stays in view.
 RECT KeptOnScreen(const RECT& place);
+// Where a window of w x h 96-DPI pixels stands at a new scale: from its
+// present top left corner, kept on the screen.
+RECT GrownFromCorner(HWND window, DisplayScale scale, int w, int h);
 
 // The object a window procedure's window was created with (`state` above):
 // kept in the window's GWLP_USERDATA from WM_NCCREATE on, so that each

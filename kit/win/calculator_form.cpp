@@ -336,21 +336,12 @@ void CalculatorWindow::ApplyScale(bool move) {
   }
 }
 
-DisplayScale CalculatorWindow::Zoomed(DisplayScale screen) const {
-  return ScaleForDpi(static_cast<UINT>(MulDiv(screen.dpi, zoom_, 100)));
-}
-
 void CalculatorWindow::Zoom(ZoomKey key) {
   const int zoom = ZoomAfter(zoom_, key);
   if (zoom == zoom_ || forcedScale_) return;
   zoom_ = zoom;
-  const DisplayScale scale = Zoomed(screen_);
-  // Larger or smaller from the same top left corner, moved back onto the
-  // screen where it would reach past it.
-  RECT place{};
-  GetWindowRect(main_, &place);
-  ChangeScale(scale, KeptOnScreen({place.left, place.top, place.left + scale(form_.frame.width),
-                                   place.top + scale(form_.frame.height)}));
+  const DisplayScale scale = Zoomed(screen_, zoom_);
+  ChangeScale(scale, GrownFromCorner(main_, scale, form_.frame.width, form_.frame.height));
 }
 
 void CalculatorWindow::SetPalette(const Palette& palette) {
@@ -726,8 +717,7 @@ LRESULT CALLBACK CalculatorWindowProc(HWND window, UINT message, WPARAM wParam, 
       // pupil's zoom keeps its ratio to it.
       if (lParam != 0) {
         self.screen_ = ScaleForDpi(LOWORD(wParam));
-        self.ChangeScale(self.forcedScale_ ? self.screen_ : self.Zoomed(self.screen_),
-                         *reinterpret_cast<const RECT*>(lParam));
+        self.ChangeScale(Zoomed(self.screen_, self.zoom_), *reinterpret_cast<const RECT*>(lParam));
       }
       return 0;
     case ZoomMessage:
@@ -770,10 +760,11 @@ HWND CreateCalculatorWindow(CalculatorWindow& window) {
   if (!registered && !RegisterMainClass(window.instance_, form.keyName, CalculatorWindowProc)) {
     return nullptr;
   }
-  // The stored zoom is read before the window is made at its size.
+  // The stored zoom is read before the window is made at its size; a
+  // window made at a given scale takes no zoom.
   window.zoom_ = window.forcedScale_ ? LeastZoom : ReadFormPreferences(form).zoom;
   window.screen_ = window.forcedScale_.value_or(SystemScale());
-  window.scale_ = window.forcedScale_ ? window.screen_ : window.Zoomed(window.screen_);
+  window.scale_ = Zoomed(window.screen_, window.zoom_);
   const HWND main = CreateCenteredMainWindow(window.instance_, form.keyName, form.caption,
                                              form.frame.width, form.frame.height, &window,
                                              window.scale_);
@@ -786,7 +777,7 @@ HWND CreateCalculatorWindow(CalculatorWindow& window) {
   const DisplayScale made = window.scale_;
   if (!window.forcedScale_) {
     window.screen_ = WindowScale(main);
-    window.scale_ = window.Zoomed(window.screen_);
+    window.scale_ = Zoomed(window.screen_, window.zoom_);
   }
   RECT place{};
   GetWindowRect(main, &place);

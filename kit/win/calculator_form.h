@@ -264,8 +264,6 @@ class CalculatorWindow {
   // A 96-DPI place at the window's scale: the one place where the form's
   // places are scaled.
   ControlPlace AtScale(const ControlPlace& place) const;
-  // The window's scale on a screen at the pupil's zoom.
-  DisplayScale Zoomed(DisplayScale screen) const;
   // Gives every control the controls' font at the window's scale, and puts
   // it at its place when told to (the controls are made there).
   void ApplyScale(bool move);

@@ -37,7 +37,7 @@ HFONT CreateFontFromDefault(int height, int width, std::string_view face) {
 }
 
 HFONT CreateUiFont(DisplayScale scale) {
-  return CreateFontFromDefault(scale.FontHeight(UiFontHeight), 0, {});
+  return CreateFontFromDefault(scale(UiFontHeight), 0, {});
 }
 
 HWND ControlFactory::CreateControl(DWORD exStyle, const wchar_t* className,

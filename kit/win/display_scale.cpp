@@ -20,6 +20,10 @@ Function User32Function(const char* name) {
 
 DisplayScale ScaleForDpi(UINT dpi) { return Sane(dpi); }
 
+DisplayScale Zoomed(DisplayScale screen, int percent) {
+  return Sane(static_cast<UINT>(MulDiv(screen.dpi, percent, 100)));
+}
+
 DisplayScale SystemScale() {
   using GetDpiForSystemFunction = UINT(WINAPI*)();
   static const auto forSystem = User32Function<GetDpiForSystemFunction>("GetDpiForSystem");

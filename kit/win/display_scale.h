@@ -27,9 +27,6 @@ struct DisplayScale {
   POINT Unscaled(POINT device) const {
     return {MulDiv(device.x, BaseDpi, dpi), MulDiv(device.y, BaseDpi, dpi)};
   }
-  // A font's height given at 96 DPI (negative: the character height, as in
-  // LOGFONT) at this screen's.
-  int FontHeight(int at96) const { return (*this)(at96); }
 
   bool operator==(const DisplayScale&) const = default;
 };
@@ -41,6 +38,9 @@ struct DisplayScale {
 DisplayScale WindowScale(HWND window);
 // The DPI windows of this process are made at before they exist.
 DisplayScale SystemScale();
+// A window's scale on a screen at the pupil's zoom, in percent of the
+// screen's.
+DisplayScale Zoomed(DisplayScale screen, int percent);
 // A DPI the system reports (WM_DPICHANGED's), held to the same bounds.
 DisplayScale ScaleForDpi(UINT dpi);
 

@@ -27,7 +27,7 @@ INT_PTR CALLBACK TeachingProc(HWND dialog, UINT message, WPARAM wParam, LPARAM l
         // The template's own font grows with the screen's DPI; this one is
         // given in 96-DPI pixels.
         const DisplayScale scale = WindowScale(dialog);
-        self->emphasis.Reset(CreateFontFromDefault(scale.FontHeight(look.emphasisHeight),
+        self->emphasis.Reset(CreateFontFromDefault(scale(look.emphasisHeight),
                                                    scale(look.emphasisWidth), look.emphasisFace));
         for (int id : look.emphasisTextIds) {
           SendDlgItemMessageW(dialog, id, WM_SETFONT,

@@ -90,7 +90,7 @@ void ApplyBookFont(HWND dialog, DisplayScale scale) {
   DialogState& state = StateOf(dialog);
   if (state.fontHeight == 0) return;
   GdiFont font(
-      CreateFontFromDefault(scale.FontHeight(state.fontHeight), 0, "Times New Roman"));
+      CreateFontFromDefault(scale(state.fontHeight), 0, "Times New Roman"));
   for (int id : state.fontTexts) {
     SendDlgItemMessageW(dialog, id, WM_SETFONT, reinterpret_cast<WPARAM>(font.Get()), TRUE);
   }

@@ -325,7 +325,7 @@ void CutToSkin(HWND window, DisplayScale scale) {
 }
 
 DisplayScale Zoomed(const State& launcher) {
-  return ScaleForDpi(static_cast<UINT>(MulDiv(launcher.screen.dpi, launcher.zoom, 100)));
+  return prolexa::Zoomed(launcher.screen, launcher.zoom);
 }
 
 // Takes a screen's scale: the window moves to `place` (its outer rectangle
@@ -420,11 +420,7 @@ LRESULT CALLBACK LauncherWindow(HWND window, UINT message, WPARAM wParam, LPARAM
       if (zoom == launcher.zoom) return 0;
       launcher.zoom = zoom;
       const DisplayScale scale = Zoomed(launcher);
-      RECT place{};
-      GetWindowRect(window, &place);
-      TakeScale(launcher, scale,
-                KeptOnScreen({place.left, place.top, place.left + scale(kWidth),
-                              place.top + scale(kHeight)}));
+      TakeScale(launcher, scale, GrownFromCorner(window, scale, kWidth, kHeight));
       return 0;
     }
     case WM_ACTIVATEAPP:
