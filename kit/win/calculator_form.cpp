@@ -10,6 +10,7 @@
 #include "display_scale.h"
 #include "gdi_formula_target.h"
 #include "plain_text.h"
+#include "spoken_text.h"
 #include "scoped.h"
 #include "settings_key.h"
 #include "wide.h"
@@ -267,6 +268,9 @@ bool CalculatorWindow::CreateControls() {
     }
   }
 
+  // Made last, it stands below every control in the area.
+  const bool czech = form_.core.language == PlacesLanguage::Czech;
+  if (!view_.Create(instance_, main_, czech ? "Řešení" : "Riešenie", *this)) return false;
   common_.helpRegion = HelpIconPlace(form_.frame);
   ApplyScale(false);
   for (std::size_t i = 0; i < options_.size(); ++i) {
@@ -312,6 +316,8 @@ void CalculatorWindow::ApplyScale(bool move) {
     SetWindowPos(placed.control, nullptr, p.x, p.y, p.w, p.h, SWP_NOZORDER | SWP_NOACTIVATE);
   }
   font_ = std::move(font);
+  view_.Place(SolutionBox());
+  ShowLines(SolutionChange::Rewritten);
   if (rounding_.spinner == nullptr) return;
   // Attached anew, the up-down control takes the right end of the edit's
   // new place. Its own width the system gives at 96 DPI, so it is made as
@@ -389,9 +395,21 @@ HWND CalculatorWindow::ControlOf(FormControl control) const {
 
 KeyPolicy CalculatorWindow::Keys() const {
   KeyPolicy keys;
+  // The solution comes after the form's last button: after "OK" the pupil
+  // reads what it gave.
+  std::size_t afterButtons = 0;
   for (const FormControl& control : form_.focusChain) {
-    if (const HWND window = ControlOf(control)) keys.focusChain.push_back(window);
+    const HWND window = ControlOf(control);
+    if (window == nullptr) continue;
+    keys.focusChain.push_back(window);
+    using enum FormControl::Kind;
+    const FormControl::Kind kind = control.kind;
+    if (kind == Compute || kind == Clear || kind == Teach || kind == Button) {
+      afterButtons = keys.focusChain.size();
+    }
   }
+  keys.focusChain.insert(keys.focusChain.begin() + static_cast<std::ptrdiff_t>(afterButtons),
+                         view_.Window());
   for (std::size_t i = 0; i < fields_.size(); ++i) {
     const KeyField kind = form_.fieldKeys[i];
     if (kind == KeyField::Number) keys.numberEdits.push_back(fields_[i]);
@@ -433,6 +451,7 @@ void CalculatorWindow::Compute() {
   solution_ = Solve(form_.core, captured_, CurrentPlaces());
   // The state changes before the message box, whose modal loop repaints.
   shown_ = solution_.verdict.Accepted();
+  ShowLines(shown_ ? SolutionChange::Shown : SolutionChange::Cleared);
   if (solution_.verdict.refusal) {
     refusing_ = true;
     form_.showRefusal(main_, *solution_.verdict.refusal);
@@ -493,14 +512,7 @@ GlobalMemory CalculatorWindow::SolutionPicture(const RECT& box) {
   if (!bitmap || bits == nullptr || memory.Dc() == nullptr) return GlobalMemory();
   {
     const ScopedSelectObject select(memory.Dc(), bitmap.Get());
-    // The same painting as the window's, moved so that the box's corner
-    // lands on the picture's.
-    SetViewportOrgEx(memory.Dc(), -box.left, -box.top, nullptr);
-    // The window's paint finds its background erased in the palette's
-    // window colour; a new bitmap is black.
-    FillRect(memory.Dc(), &box, common_.whiteBrush ? common_.whiteBrush.Get()
-                                                   : static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-    PaintContent(memory.Dc());
+    PaintBox(memory.Dc(), box);
     PrintControls(main_, memory.Dc(), box);
     GdiFlush();
   }
@@ -543,8 +555,23 @@ void CalculatorWindow::FollowPlaces() {
 
 void CalculatorWindow::Clear() {
   shown_ = false;
+  ShowLines(SolutionChange::Cleared);
   for (HWND field : fields_) SetWindowTextW(field, L"");
   InvalidateSolution();
+}
+
+void CalculatorWindow::ShowLines(SolutionChange change) {
+  std::vector<SolutionLine> lines;
+  if (shown_) {
+    // The lines that draw text, as the copied and the spoken text count them.
+    for (const FormulaLayout& layout : solution_.layouts) {
+      if (layout.texts.empty()) continue;
+      const Box& ink = layout.extent;
+      lines.push_back({SpokenLine(layout, form_.core.language), LineText(layout),
+                       scale_(RECT{ink.left, ink.top, ink.right, ink.bottom})});
+    }
+  }
+  view_.SetLines(std::move(lines), change);
 }
 
 void CalculatorWindow::PaintContent(HDC dc) {
@@ -560,6 +587,17 @@ void CalculatorWindow::PaintContent(HDC dc) {
   }
 }
 
+void CalculatorWindow::PaintBox(HDC dc, const RECT& box) {
+  // The same painting as the window's, moved so that the box's corner
+  // lands on the context's.
+  SetViewportOrgEx(dc, -box.left, -box.top, nullptr);
+  // The window's paint finds its background erased in the palette's window
+  // colour; a new bitmap is black.
+  FillRect(dc, &box, common_.whiteBrush ? common_.whiteBrush.Get()
+                                        : static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+  PaintContent(dc);
+}
+
 void CalculatorWindow::OnCommand(HWND sender, UINT notification) {
   if (sender == nullptr) return;
   if (sender == compute_ && notification == BN_CLICKED) {
@@ -573,6 +611,7 @@ void CalculatorWindow::OnCommand(HWND sender, UINT notification) {
     // The shown results are written anew at the new count and drawn at once.
     if (shown_) {
       FollowPlaces();
+      ShowLines(SolutionChange::Rewritten);
       InvalidateSolution();
     }
   } else if (Contains(lists_, sender) && notification == CBN_SELCHANGE) {
@@ -606,6 +645,7 @@ void CalculatorWindow::OnCommand(HWND sender, UINT notification) {
 
 void CalculatorWindow::SwitchMode(int mode, bool emptyFields) {
   shown_ = false;
+  ShowLines(SolutionChange::Cleared);
   mode_ = mode;
   if (emptyFields) {
     for (HWND field : fields_) SetWindowTextW(field, L"");

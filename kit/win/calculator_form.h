@@ -26,6 +26,7 @@
 #include "calculator.h"
 #include "control_factory.h"
 #include "key_filter.h"
+#include "solution_view.h"
 #include "teaching_dialog.h"
 #include "units.h"
 
@@ -185,7 +186,7 @@ FormPreferences ReadFormPreferences(const CalculatorForm& form);
 // The running calculator: its controls, the inputs captured at the last
 // compute and whether a solution is shown. Its main window carries it
 // (GWLP_USERDATA), so a process may run several.
-class CalculatorWindow {
+class CalculatorWindow final : private SolutionHost {
  public:
   // The window is made at the screen's scale, or at `scale` when given (a
   // test lays a form out at several).
@@ -204,6 +205,8 @@ class CalculatorWindow {
   HWND Button(int i) const { return buttons_.at(static_cast<std::size_t>(i)); }
   HWND ComputeButton() const { return compute_; }
   HWND ClearButton() const { return clear_; }
+  // The control that shows the solution and reads it to a screen reader.
+  const SolutionView& SolutionControl() const { return view_; }
   const RoundingSelector& Rounding() const { return rounding_; }
   bool SolutionShown() const { return shown_; }
   DisplayScale Scale() const { return scale_; }
@@ -238,6 +241,9 @@ class CalculatorWindow {
   RECT SolutionBox() const;
   // Draws the whole client area but the controls: frame, figure, solution.
   void PaintContent(HDC dc);
+  // The same for a box of the client area only, into a context whose
+  // origin is the box's corner, on the window's background.
+  void PaintBox(HDC dc, const RECT& box) override;
   // What the message loop needs to know of the controls.
   KeyPolicy Keys() const;
   // What happened to a control: a click, a new list entry, a changed text.
@@ -280,6 +286,10 @@ class CalculatorWindow {
   void ShowMode();
   void FocusFirstField() const;
   HWND ControlOf(FormControl control) const;
+  void ShowMenuAt(POINT client) override { ShowSolutionMenu(client); }
+  // Hands the solution control the lines now shown (none without a
+  // solution).
+  void ShowLines(SolutionChange change);
 
   // A control and where the form puts it at 96 DPI.
   struct PlacedControl {
@@ -299,6 +309,7 @@ class CalculatorWindow {
   std::vector<HWND> fieldLabels_, fields_, lists_, options_, labels_, buttons_, radios_;
   HWND compute_ = nullptr, clear_ = nullptr, teach_ = nullptr;
   RoundingSelector rounding_;
+  SolutionView view_;
   CommonWindowState common_;
   FormPreferences preferences_;
   FormInputs captured_;
