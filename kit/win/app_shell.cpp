@@ -48,6 +48,18 @@ bool HoldsSelection(HWND window) {
   return first != last;
 }
 
+// Whether a window is a push button (one the program draws included), not a
+// check box or a radio button.
+bool IsPushButton(HWND window) {
+  wchar_t name[16] = {};
+  if (window == nullptr || GetClassNameW(window, name, 16) == 0 ||
+      lstrcmpiW(name, L"Button") != 0) {
+    return false;
+  }
+  const LONG type = GetWindowLongW(window, GWL_STYLE) & BS_TYPEMASK;
+  return type == BS_PUSHBUTTON || type == BS_DEFPUSHBUTTON || type == BS_OWNERDRAW;
+}
+
 void MoveFocusAlongChain(const std::vector<HWND>& chain) {
   const auto current = std::find(chain.begin(), chain.end(), GetFocus());
   if (current == chain.end()) return;
@@ -218,6 +230,10 @@ int RunMessageLoop(const KeyPolicy& policy) {
         // from the field.
         SendMessageW(GetParent(policy.enterButton), WM_COMMAND, MAKEWPARAM(0, BN_CLICKED),
                      reinterpret_cast<LPARAM>(policy.enterButton));
+        continue;
+      } else if (message.wParam == VK_RETURN && IsPushButton(message.hwnd)) {
+        // As in a dialog: Enter presses the button the keyboard is on.
+        SendMessageW(message.hwnd, BM_CLICK, 0, 0);
         continue;
       } else if (message.wParam == VK_F1) {
         if (policy.openHelp != nullptr) policy.openHelp(policy.helpOwner);

@@ -140,6 +140,14 @@ void PrintControls(HWND main, HDC picture, const RECT& box) {
   }
 }
 
+// The help button lets the mouse through to the window, which shows the
+// icon's hover picture and opens help on a click as it always has.
+LRESULT CALLBACK MouseThroughProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam,
+                                  UINT_PTR, DWORD_PTR) {
+  if (message == WM_NCHITTEST) return HTTRANSPARENT;
+  return DefSubclassProc(control, message, wParam, lParam);
+}
+
 bool Checked(HWND box) { return SendMessageW(box, BM_GETCHECK, 0, 0) == BST_CHECKED; }
 
 bool Contains(const std::vector<HWND>& windows, HWND window) {
@@ -268,10 +276,17 @@ bool CalculatorWindow::CreateControls() {
     }
   }
 
-  // Made last, it stands below every control in the area.
-  const bool czech = form_.core.language == PlacesLanguage::Czech;
-  if (!view_.Create(instance_, main_, czech ? "Řešení" : "Riešenie", *this)) return false;
   common_.helpRegion = HelpIconPlace(form_.frame);
+  const bool czech = form_.core.language == PlacesLanguage::Czech;
+  const RECT& icon = common_.helpRegion;
+  const ControlPlace helpPlace{icon.left, icon.top, icon.right - icon.left, icon.bottom - icon.top};
+  const ControlPlace h = AtScale(helpPlace);
+  help_ = Placed(f.CreateDrawnButton(czech ? "Nápověda" : "Pomocník", h.x, h.y, h.w, h.h),
+                 helpPlace);
+  if (help_ == nullptr) return false;
+  SetWindowSubclass(help_, MouseThroughProc, 0, 0);
+  // Made last, it stands below every control in the area.
+  if (!view_.Create(instance_, main_, czech ? "Řešení" : "Riešenie", *this)) return false;
   ApplyScale(false);
   for (std::size_t i = 0; i < options_.size(); ++i) {
     if (preferences_.options[i]) SendMessageW(options_[i], BM_SETCHECK, BST_CHECKED, 0);
@@ -410,6 +425,7 @@ KeyPolicy CalculatorWindow::Keys() const {
   }
   keys.focusChain.insert(keys.focusChain.begin() + static_cast<std::ptrdiff_t>(afterButtons),
                          view_.Window());
+  keys.focusChain.push_back(help_);
   for (std::size_t i = 0; i < fields_.size(); ++i) {
     const KeyField kind = form_.fieldKeys[i];
     if (kind == KeyField::Number) keys.numberEdits.push_back(fields_[i]);
@@ -598,12 +614,26 @@ void CalculatorWindow::PaintBox(HDC dc, const RECT& box) {
   PaintContent(dc);
 }
 
+void CalculatorWindow::DrawHelpButton(const DRAWITEMSTRUCT& item) {
+  RECT box = item.rcItem;
+  MapWindowPoints(item.hwndItem, main_, reinterpret_cast<POINT*>(&box), 2);
+  const int saved = SaveDC(item.hDC);
+  PaintBox(item.hDC, box);
+  RestoreDC(item.hDC, saved);
+  if (item.itemState & ODS_FOCUS) {
+    RECT frame = item.rcItem;
+    DrawFocusRect(item.hDC, &frame);
+  }
+}
+
 void CalculatorWindow::OnCommand(HWND sender, UINT notification) {
   if (sender == nullptr) return;
   if (sender == compute_ && notification == BN_CLICKED) {
     Compute();
   } else if (sender == clear_ && notification == BN_CLICKED) {
     Clear();
+  } else if (sender == help_ && notification == BN_CLICKED) {
+    if (common_.openHelp != nullptr) common_.openHelp(main_);
   } else if (sender == teach_ && notification == BN_CLICKED) {
     ShowTeachingDialog(instance_, main_, form_.teaching);
   } else if (sender == rounding_.edit && notification == EN_CHANGE) {
@@ -749,6 +779,12 @@ LRESULT CALLBACK CalculatorWindowProc(HWND window, UINT message, WPARAM wParam, 
     case WM_COMMAND:
       self.OnCommand(reinterpret_cast<HWND>(lParam), HIWORD(wParam));
       break;
+    case WM_DRAWITEM: {
+      const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+      if (item.hwndItem != self.help_) break;
+      self.DrawHelpButton(item);
+      return TRUE;
+    }
     case WM_COPY:
       self.CopySolution();
       return 0;

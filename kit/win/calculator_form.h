@@ -205,6 +205,8 @@ class CalculatorWindow final : private SolutionHost {
   HWND Button(int i) const { return buttons_.at(static_cast<std::size_t>(i)); }
   HWND ComputeButton() const { return compute_; }
   HWND ClearButton() const { return clear_; }
+  // The help icon as a button for the keyboard and a screen reader.
+  HWND HelpButton() const { return help_; }
   // The control that shows the solution and reads it to a screen reader.
   const SolutionView& SolutionControl() const { return view_; }
   const RoundingSelector& Rounding() const { return rounding_; }
@@ -287,6 +289,8 @@ class CalculatorWindow final : private SolutionHost {
   void FocusFirstField() const;
   HWND ControlOf(FormControl control) const;
   void ShowMenuAt(POINT client) override { ShowSolutionMenu(client); }
+  // The help button as the window draws its icon, framed when focused.
+  void DrawHelpButton(const DRAWITEMSTRUCT& item);
   // Hands the solution control the lines now shown (none without a
   // solution).
   void ShowLines(SolutionChange change);
@@ -307,7 +311,7 @@ class CalculatorWindow final : private SolutionHost {
   GdiFont font_;
   HWND main_ = nullptr;
   std::vector<HWND> fieldLabels_, fields_, lists_, options_, labels_, buttons_, radios_;
-  HWND compute_ = nullptr, clear_ = nullptr, teach_ = nullptr;
+  HWND compute_ = nullptr, clear_ = nullptr, teach_ = nullptr, help_ = nullptr;
   RoundingSelector rounding_;
   SolutionView view_;
   CommonWindowState common_;

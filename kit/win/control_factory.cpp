@@ -65,6 +65,11 @@ HWND ControlFactory::CreateButton(std::string_view text, int x, int y, int w, in
   return CreateControl(0, L"BUTTON", text, BS_PUSHBUTTON, x, y, w, h);
 }
 
+HWND ControlFactory::CreateDrawnButton(std::string_view text, int x, int y, int w,
+                                      int h) const {
+  return CreateControl(0, L"BUTTON", text, BS_OWNERDRAW, x, y, w, h);
+}
+
 HWND ControlFactory::CreateCheckBox(std::string_view text, int x, int y, int w, int h) const {
   return CreateControl(0, L"BUTTON", text, BS_AUTOCHECKBOX, x, y, w, h);
 }

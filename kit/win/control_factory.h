@@ -51,6 +51,8 @@ class ControlFactory {
   // An edit that refuses every character but digits by itself.
   HWND CreateNumberEdit(std::string_view text, int x, int y, int w, int h) const;
   HWND CreateButton(std::string_view text, int x, int y, int w, int h) const;
+  // A push button its parent draws (WM_DRAWITEM); its text names it.
+  HWND CreateDrawnButton(std::string_view text, int x, int y, int w, int h) const;
   HWND CreateCheckBox(std::string_view text, int x, int y, int w, int h) const;
   HWND CreateRadioButton(std::string_view text, int x, int y, int w, int h) const;
   // h includes the dropped-down list.

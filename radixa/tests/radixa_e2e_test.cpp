@@ -185,7 +185,11 @@ TEST_F(RadixaTest, TheRoundingSurvivesARestart) {
 
 TEST_F(RadixaTest, TabCyclesThroughFieldsButtonsAndRounding) {
   Start();
-  const HWND chain[] = {ui.a, ui.b, ui.c, ui.compute, ui.clear, ui.rounding, ui.a};
+  // The solution follows the buttons, the help icon comes last.
+  const HWND solution = program->Control(L"ProlexaSolution", 11, 75);
+  const HWND help = program->Control(L"Button", 695, 10);
+  const HWND chain[] = {ui.a,     ui.b,        ui.c,  ui.compute, ui.clear,
+                        solution, ui.rounding, help,  ui.a};
   program->Focus(ui.a);
   for (std::size_t i = 0; i + 1 < std::size(chain); ++i) {
     ASSERT_EQ(program->FocusedControl(), chain[i]) << "step " << i;

@@ -110,7 +110,9 @@ void ExpectWhole(HWND main, HWND solution, DisplayScale scale, const std::string
     const RECT place = PlaceInParent(control);
     const std::wstring kind = ClassOf(control);
     std::vector<std::wstring> texts;
-    if (kind == L"Static" || kind == L"Button") texts.push_back(TextOf(control));
+    // A button its window draws shows a picture, not its text.
+    const bool drawn = (GetWindowLongW(control, GWL_STYLE) & BS_TYPEMASK) == BS_OWNERDRAW;
+    if (kind == L"Static" || (kind == L"Button" && !drawn)) texts.push_back(TextOf(control));
     if (kind == L"ComboBox") {
       const auto count = SendMessageW(control, CB_GETCOUNT, 0, 0);
       for (WPARAM i = 0; i < static_cast<WPARAM>(count); ++i) {

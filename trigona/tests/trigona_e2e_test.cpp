@@ -265,8 +265,12 @@ TEST_F(TrigonaTest, TheHelpIconLightsUpUnderTheMouse) {
 TEST_F(TrigonaTest, TabFollowsTheFocusChain) {
   Start();
   // Each Tab is typed where the focus then is; after the last comes the first.
-  const HWND chain[] = {ui.editA,     ui.unitA,   ui.editB, ui.unitB,    ui.editC, ui.unitC,
-                        ui.showUnits, ui.compute, ui.clear, ui.rounding, ui.teach, ui.editA};
+  // The solution follows the buttons, the help icon comes last.
+  const HWND solution = program->Control(L"ProlexaSolution", 11, 220);
+  const HWND help = program->Control(L"Button", 470, 10);
+  const HWND chain[] = {ui.editA,   ui.unitA,    ui.editB, ui.unitB,  ui.editC,
+                        ui.unitC,   ui.showUnits, ui.compute, ui.clear, ui.rounding,
+                        ui.teach,   solution,    help,     ui.editA};
   program->Focus(ui.editA);
   for (std::size_t i = 0; i + 1 < std::size(chain); ++i) {
     ASSERT_EQ(program->FocusedControl(), chain[i]) << "step " << i;
