@@ -19,8 +19,9 @@ FormField Row(std::string_view label, int labelX, int x, int y) {
 
 template <std::size_t N>
 FormList Choice(int x, int y, int w, int h, const std::array<std::string_view, N>& entries,
-                const char* preference) {
-  return {.place = {x, y, w, h}, .entries = ListOf(entries), .preference = preference};
+                const char* preference, int label = -1) {
+  return {.place = {x, y, w, h}, .entries = ListOf(entries), .preference = preference,
+          .label = label};
 }
 
 // The catch-up has no distance: its row goes and the rows below move up.
@@ -48,8 +49,9 @@ const CalculatorForm kForm{
               Choice(420, 134, 50, 110, SpeedUnitNames, "cmb3"),
               Choice(178, 161, 50, 110, TimeUnitNames, "cmb4"),
               Choice(420, 161, 50, 110, TimeUnitNames, "cmb5"),
-              Choice(481, 161, 115, 90, SpeedUnitNames, "cmb1"),
-              Choice(10, 75, 345, 110, KindNames, "cmb6")},
+              // Named by the labels above them.
+              Choice(481, 161, 115, 90, SpeedUnitNames, "cmb1", 1),
+              Choice(10, 75, 345, 110, KindNames, "cmb6", 0)},
     .options = {{.text = "Zobrazit jednotky",
                  .place = {360, 200, 120, 15},
                  .preference = "checked",

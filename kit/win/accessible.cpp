@@ -1,5 +1,6 @@
 #include "accessible.h"
 
+#include <commctrl.h>
 #include <oleacc.h>
 
 #include "wide.h"
@@ -317,6 +318,147 @@ class AccessibleWindow::Object final : public IAccessible {
   IAccessible* standard_ = nullptr;
   ULONG references_ = 1;  // the window's own
 };
+
+namespace {
+
+// The system's object for a control, but for its own name. Every question
+// but the name goes to the system's object.
+class NamedObject final : public IAccessible {
+ public:
+  NamedObject(IAccessible* inner, std::wstring name) : inner_(inner), name_(std::move(name)) {}
+  NamedObject(const NamedObject&) = delete;
+  NamedObject& operator=(const NamedObject&) = delete;
+
+  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID id, void** out) override {
+    if (out == nullptr) return E_POINTER;
+    if (IsEqualIID(id, __uuidof(IUnknown)) || IsEqualIID(id, __uuidof(IDispatch)) ||
+        IsEqualIID(id, __uuidof(IAccessible))) {
+      *out = static_cast<IAccessible*>(this);
+      AddRef();
+      return S_OK;
+    }
+    return inner_->QueryInterface(id, out);
+  }
+  ULONG STDMETHODCALLTYPE AddRef() override { return ++references_; }
+  ULONG STDMETHODCALLTYPE Release() override {
+    const ULONG left = --references_;
+    if (left == 0) delete this;
+    return left;
+  }
+  HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override {
+    return inner_->GetTypeInfoCount(count);
+  }
+  HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT i, LCID l, ITypeInfo** t) override {
+    return inner_->GetTypeInfo(i, l, t);
+  }
+  HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID r, LPOLESTR* n, UINT c, LCID l,
+                                          DISPID* d) override {
+    return inner_->GetIDsOfNames(r, n, c, l, d);
+  }
+  HRESULT STDMETHODCALLTYPE Invoke(DISPID d, REFIID r, LCID l, WORD f, DISPPARAMS* p, VARIANT* v,
+                                   EXCEPINFO* e, UINT* a) override {
+    return inner_->Invoke(d, r, l, f, p, v, e, a);
+  }
+  HRESULT STDMETHODCALLTYPE get_accParent(IDispatch** p) override {
+    return inner_->get_accParent(p);
+  }
+  HRESULT STDMETHODCALLTYPE get_accChildCount(LONG* c) override {
+    return inner_->get_accChildCount(c);
+  }
+  HRESULT STDMETHODCALLTYPE get_accChild(VARIANT v, IDispatch** c) override {
+    return inner_->get_accChild(v, c);
+  }
+  HRESULT STDMETHODCALLTYPE get_accName(VARIANT v, BSTR* name) override {
+    if (v.vt != VT_I4 || v.lVal != CHILDID_SELF) return inner_->get_accName(v, name);
+    if (name == nullptr) return E_POINTER;
+    *name = Ole().allocString(name_.c_str());
+    return *name != nullptr ? S_OK : E_OUTOFMEMORY;
+  }
+  HRESULT STDMETHODCALLTYPE get_accValue(VARIANT v, BSTR* b) override {
+    return inner_->get_accValue(v, b);
+  }
+  HRESULT STDMETHODCALLTYPE get_accDescription(VARIANT v, BSTR* b) override {
+    return inner_->get_accDescription(v, b);
+  }
+  HRESULT STDMETHODCALLTYPE get_accRole(VARIANT v, VARIANT* r) override {
+    return inner_->get_accRole(v, r);
+  }
+  HRESULT STDMETHODCALLTYPE get_accState(VARIANT v, VARIANT* s) override {
+    return inner_->get_accState(v, s);
+  }
+  HRESULT STDMETHODCALLTYPE get_accHelp(VARIANT v, BSTR* b) override {
+    return inner_->get_accHelp(v, b);
+  }
+  HRESULT STDMETHODCALLTYPE get_accHelpTopic(BSTR* f, VARIANT v, LONG* t) override {
+    return inner_->get_accHelpTopic(f, v, t);
+  }
+  HRESULT STDMETHODCALLTYPE get_accKeyboardShortcut(VARIANT v, BSTR* b) override {
+    return inner_->get_accKeyboardShortcut(v, b);
+  }
+  HRESULT STDMETHODCALLTYPE get_accFocus(VARIANT* v) override { return inner_->get_accFocus(v); }
+  HRESULT STDMETHODCALLTYPE get_accSelection(VARIANT* v) override {
+    return inner_->get_accSelection(v);
+  }
+  HRESULT STDMETHODCALLTYPE get_accDefaultAction(VARIANT v, BSTR* b) override {
+    return inner_->get_accDefaultAction(v, b);
+  }
+  HRESULT STDMETHODCALLTYPE accSelect(LONG f, VARIANT v) override {
+    return inner_->accSelect(f, v);
+  }
+  HRESULT STDMETHODCALLTYPE accLocation(LONG* l, LONG* t, LONG* w, LONG* h, VARIANT v) override {
+    return inner_->accLocation(l, t, w, h, v);
+  }
+  HRESULT STDMETHODCALLTYPE accNavigate(LONG d, VARIANT s, VARIANT* e) override {
+    return inner_->accNavigate(d, s, e);
+  }
+  HRESULT STDMETHODCALLTYPE accHitTest(LONG x, LONG y, VARIANT* v) override {
+    return inner_->accHitTest(x, y, v);
+  }
+  HRESULT STDMETHODCALLTYPE accDoDefaultAction(VARIANT v) override {
+    return inner_->accDoDefaultAction(v);
+  }
+  HRESULT STDMETHODCALLTYPE put_accName(VARIANT v, BSTR b) override {
+    return inner_->put_accName(v, b);
+  }
+  HRESULT STDMETHODCALLTYPE put_accValue(VARIANT v, BSTR b) override {
+    return inner_->put_accValue(v, b);
+  }
+
+ private:
+  ~NamedObject() { inner_->Release(); }
+
+  IAccessible* inner_;
+  std::wstring name_;
+  ULONG references_ = 1;
+};
+
+LRESULT CALLBACK NamedControlProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam,
+                                  UINT_PTR, DWORD_PTR data) {
+  if (message == WM_NCDESTROY) {
+    RemoveWindowSubclass(control, NamedControlProc, 0);
+  } else if (message == WM_GETOBJECT && static_cast<LONG>(lParam) == OBJID_CLIENT) {
+    const auto label = reinterpret_cast<HWND>(data);
+    const OleFunctions& ole = Ole();
+    IAccessible* inner = nullptr;
+    if (ole.createStandard != nullptr && ole.lresultFromObject != nullptr &&
+        ole.allocString != nullptr &&
+        SUCCEEDED(ole.createStandard(control, OBJID_CLIENT, __uuidof(IAccessible),
+                                     reinterpret_cast<void**>(&inner)))) {
+      auto* named = new NamedObject(inner, Widen(WindowTextUtf8(label)));
+      const LRESULT result = ole.lresultFromObject(__uuidof(IAccessible), wParam, named);
+      named->Release();  // the result holds its own reference
+      return result;
+    }
+  }
+  return DefSubclassProc(control, message, wParam, lParam);
+}
+
+}  // namespace
+
+bool NameByLabel(HWND control, HWND label) {
+  return control != nullptr && label != nullptr &&
+         SetWindowSubclass(control, NamedControlProc, 0, reinterpret_cast<DWORD_PTR>(label));
+}
 
 AccessibleWindow::~AccessibleWindow() {
   if (object_ == nullptr) return;

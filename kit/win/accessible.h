@@ -63,4 +63,10 @@ class AccessibleWindow {
   Object* object_ = nullptr;
 };
 
+// Names a control that has no text of its own (a list, an up-down control)
+// for screen readers by what a label shows: it answers WM_GETOBJECT with
+// the system's own object for it under the label's text of the moment, so a
+// label that changes with the exercise renames it.
+bool NameByLabel(HWND control, HWND label);
+
 }  // namespace prolexa

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "accessible.h"
 #include "display_scale.h"
 #include "gdi_formula_target.h"
 #include "plain_text.h"
@@ -231,6 +232,7 @@ bool CalculatorWindow::CreateControls() {
     const ControlPlace p = AtScale(label.place);
     if (!made(labels_, f.CreateLabel(label.text, p.x, p.y, p.w, p.h), label.place)) return false;
   }
+  for (std::size_t i = 0; i < lists_.size(); ++i) NameByLabel(lists_[i], ListLabel(i));
   for (const FormOption& option : form_.options) {
     const ControlPlace p = AtScale(option.place);
     if (!made(options_, f.CreateCheckBox(option.text, p.x, p.y, p.w, p.h), option.place)) return false;
@@ -268,6 +270,7 @@ bool CalculatorWindow::CreateControls() {
                                 preferences_.places, form_.rounding.language)) {
       return false;
     }
+    NameByLabel(rounding_.spinner, rounding_.label);
     Placed(rounding_.label, at.label);
     Placed(rounding_.edit, at.edit);
     Placed(rounding_.places, at.places);
@@ -377,6 +380,28 @@ void CalculatorWindow::ChangeScale(DisplayScale scale, const RECT& suggested) {
                suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
   ApplyScale(true);
   InvalidateRect(main_, nullptr, TRUE);
+}
+
+HWND CalculatorWindow::ListLabel(std::size_t list) const {
+  const FormList& described = form_.lists[list];
+  if (described.label >= 0) {
+    return described.label < static_cast<int>(labels_.size())
+               ? labels_[static_cast<std::size_t>(described.label)]
+               : nullptr;
+  }
+  // The nearest field on the list's row to its left (rows are placed by the
+  // form's own places, before any exercise moves them).
+  HWND label = nullptr;
+  int nearest = -1;
+  for (std::size_t i = 0; i < form_.fields.size(); ++i) {
+    const ControlPlace& field = form_.fields[i].place;
+    if (field.y != described.place.y || field.x >= described.place.x || field.x <= nearest) {
+      continue;
+    }
+    nearest = field.x;
+    label = fieldLabels_[i];
+  }
+  return label;
 }
 
 HWND CalculatorWindow::ControlOf(FormControl control) const {

@@ -50,6 +50,9 @@ struct FormList {
   UnitList entries{};
   const char* preference = nullptr;  // nullptr: not stored
   int defaultEntry = 0;
+  // The form's label (an index of its labels) that names the list for a
+  // screen reader; -1: the label of the field on its row, left of it.
+  int label = -1;
 };
 
 // A check box whose state is read at start and written on exit.
@@ -288,6 +291,8 @@ class CalculatorWindow final : private SolutionHost {
   void ShowMode();
   void FocusFirstField() const;
   HWND ControlOf(FormControl control) const;
+  // The label that names a list (null: none).
+  HWND ListLabel(std::size_t list) const;
   void ShowMenuAt(POINT client) override { ShowSolutionMenu(client); }
   // The help button as the window draws its icon, framed when focused.
   void DrawHelpButton(const DRAWITEMSTRUCT& item);

@@ -14,8 +14,8 @@ void ShowCategory(CalculatorWindow& window) {
   window.RefillList(To, UnitsOf(window.Mode()), 0);
 }
 
-FormList Choice(int y, UnitList entries = {}) {
-  return {.place = {214, y, 170, 110}, .entries = entries};
+FormList Choice(int y, UnitList entries = {}, int label = -1) {
+  return {.place = {214, y, 170, 110}, .entries = entries, .label = label};
 }
 
 const CalculatorForm kForm{
@@ -33,7 +33,8 @@ const CalculatorForm kForm{
                 .place = {80, 130, 127, 21},
                 .enabled = false}},
     .fieldKeys = FieldKeys,
-    .lists = {Choice(70, CategoryNames()), Choice(100), Choice(130)},
+    // The category is named by "Typ", each unit list by its row.
+    .lists = {Choice(70, CategoryNames(), 0), Choice(100), Choice(130)},
     // Clear of the category list: a label's white background covers
     // whatever it overlaps.
     .labels = {{.text = "Typ", .place = {180, 70, 30, 16}}},

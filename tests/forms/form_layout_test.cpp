@@ -202,38 +202,77 @@ TEST(FormLayout, NoScaleChangesWhetherASolutionFits) {
   }
 }
 
-// A screen reader names each field by its label: the accessible name the
-// system gives the edit of every field of every program.
-TEST(FormLayout, EveryFieldIsNamedByItsLabel) {
+// The name a screen reader gives a control, through the system's
+// accessibility interface.
+std::string AccessibleName(HWND control) {
+  IAccessible* object = nullptr;
+  if (AccessibleObjectFromWindow(control, OBJID_CLIENT, IID_IAccessible,
+                                 reinterpret_cast<void**>(&object)) != S_OK) {
+    return "(no object)";
+  }
+  VARIANT self{};
+  self.vt = VT_I4;
+  self.lVal = CHILDID_SELF;
+  BSTR name = nullptr;
+  object->get_accName(self, &name);
+  std::string named = Narrow(name != nullptr ? name : L"");
+  SysFreeString(name);
+  object->Release();
+  return named;
+}
+
+// A screen reader names each field, list and spinner by its label, the help
+// button and the solution by what they are.
+TEST(FormLayout, EveryControlIsNamedByItsLabel) {
   ASSERT_TRUE(SUCCEEDED(CoInitialize(nullptr)));
   for (const Program& program : kPrograms) {
     const CalculatorForm form = Quiet(program.form());
     CalculatorWindow window(form, GetModuleHandleW(nullptr), DisplayScale{96});
     const HWND main = CreateCalculatorWindow(window);
     ASSERT_NE(main, nullptr) << program.name;
+    std::vector<std::string> labels;
+    for (HWND control : ShownControls(main)) {
+      if (ClassOf(control) == L"Static") labels.push_back(WindowTextUtf8(control));
+    }
     for (std::size_t i = 0; i < form.fields.size(); ++i) {
-      IAccessible* field = nullptr;
-      ASSERT_EQ(AccessibleObjectFromWindow(window.Field(static_cast<int>(i)), OBJID_CLIENT,
-                                           IID_IAccessible, reinterpret_cast<void**>(&field)),
-                S_OK);
-      VARIANT self{};
-      self.vt = VT_I4;
-      self.lVal = CHILDID_SELF;
-      BSTR name = nullptr;
-      EXPECT_EQ(field->get_accName(self, &name), S_OK);
+      const HWND field = window.Field(static_cast<int>(i));
       // The label as the exercise shown writes it, the control just before
       // the edit.
-      const HWND label = GetWindow(window.Field(static_cast<int>(i)), GW_HWNDPREV);
+      const HWND label = GetWindow(field, GW_HWNDPREV);
       EXPECT_EQ(ClassOf(label), L"Static") << program.name << ", field " << i;
-      const std::string named = Narrow(name != nullptr ? name : L"");
+      const std::string named = AccessibleName(field);
       EXPECT_FALSE(named.empty()) << program.name << ", field " << i;
       EXPECT_EQ(named, WindowTextUtf8(label)) << program.name << ", field " << i;
-      if (std::string_view(program.name) == "Trigona") {
-        EXPECT_EQ(named, form.fields[i].label) << "field " << i;
-      }
-      SysFreeString(name);
-      field->Release();
     }
+    for (std::size_t i = 0; i < form.lists.size(); ++i) {
+      if (!IsWindowVisible(window.List(static_cast<int>(i)))) continue;  // the exercise's
+      const std::string named = AccessibleName(window.List(static_cast<int>(i)));
+      EXPECT_NE(std::find(labels.begin(), labels.end(), named), labels.end())
+          << program.name << ", list " << i << " is named \"" << named << "\"";
+    }
+    if (window.Rounding().spinner != nullptr) {
+      EXPECT_EQ(AccessibleName(window.Rounding().spinner), WindowTextUtf8(window.Rounding().label))
+          << program.name;
+    }
+    const bool czech = form.core.language == PlacesLanguage::Czech;
+    EXPECT_EQ(AccessibleName(window.HelpButton()), czech ? "Nápověda" : "Pomocník");
+    EXPECT_EQ(AccessibleName(window.SolutionControl().Window()), czech ? "Řešení" : "Riešenie");
+    DestroyWindow(main);
+  }
+  // The lists named by a label of their own, not by a row's.
+  const struct {
+    const CalculatorForm& form;
+    int list;
+    const char* name;
+  } own[] = {{trigona::Form(), 0, "odvěsna a"},
+             {dromika::Form(), 5, "Počítat v:"},
+             {dromika::Form(), 6, "Vypočítej:"},
+             {mernika::Form(), 0, "Typ"}};
+  for (const auto& list : own) {
+    const CalculatorForm form = Quiet(list.form);
+    CalculatorWindow window(form, GetModuleHandleW(nullptr), DisplayScale{96});
+    const HWND main = CreateCalculatorWindow(window);
+    EXPECT_EQ(AccessibleName(window.List(list.list)), list.name);
     DestroyWindow(main);
   }
   CoUninitialize();
