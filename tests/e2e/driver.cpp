@@ -99,13 +99,23 @@ Program::Program(const std::wstring& exe, const std::wstring& windowClass,
   Settle();
 }
 
+Program::Program(HWND main) : main_(main) {
+  DWORD id = 0;
+  process_.dwThreadId = GetWindowThreadProcessId(main, &id);
+  process_.dwProcessId = id;
+  process_.hProcess = OpenProcess(SYNCHRONIZE | PROCESS_TERMINATE | PROCESS_QUERY_INFORMATION,
+                                  FALSE, id);
+  if (process_.hProcess == nullptr) main_ = nullptr;
+  Settle();
+}
+
 Program::~Program() {
   if (process_.hProcess == nullptr) return;
   if (WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT) {
     TerminateProcess(process_.hProcess, 99);
     WaitForSingleObject(process_.hProcess, 5000);
   }
-  CloseHandle(process_.hThread);
+  if (process_.hThread != nullptr) CloseHandle(process_.hThread);
   CloseHandle(process_.hProcess);
 }
 
@@ -190,6 +200,22 @@ void Program::PressKey(HWND control, UINT virtualKey) {
   const UINT scan = MapVirtualKeyW(virtualKey, MAPVK_VK_TO_VSC);
   PostMessageW(control, WM_KEYDOWN, virtualKey, static_cast<LPARAM>(1 | (scan << 16)));
   PostMessageW(control, WM_KEYUP, virtualKey, static_cast<LPARAM>(1 | (scan << 16) | 0xC0000000u));
+  Settle();
+}
+
+void Program::PressWithControl(UINT virtualKey) {
+  SetForegroundWindow(main_);
+  Settle();
+  INPUT keys[4]{};
+  const WORD order[4] = {VK_CONTROL, static_cast<WORD>(virtualKey), static_cast<WORD>(virtualKey),
+                         VK_CONTROL};
+  for (int i = 0; i < 4; ++i) {
+    keys[i].type = INPUT_KEYBOARD;
+    keys[i].ki.wVk = order[i];
+    keys[i].ki.wScan = static_cast<WORD>(MapVirtualKeyW(order[i], MAPVK_VK_TO_VSC));
+    keys[i].ki.dwFlags = i < 2 ? 0 : KEYEVENTF_KEYUP;
+  }
+  SendInput(4, keys, sizeof keys[0]);
   Settle();
 }
 

@@ -45,6 +45,9 @@ class Program {
   // It runs in its own folder unless another current directory is given.
   Program(const std::wstring& exe, const std::wstring& windowClass,
           const std::wstring& currentDirectory = {});
+  // A program another one started, taken over by its main window: it ends
+  // with this object as one started here does.
+  explicit Program(HWND main);
   ~Program();
   Program(const Program&) = delete;
   Program& operator=(const Program&) = delete;
@@ -75,6 +78,10 @@ class Program {
   // Clicks into a control (which takes the focus), then types keys.
   void Focus(HWND control);
   void PressKey(HWND control, UINT virtualKey);
+  // Types a key with Ctrl held on the real keyboard (the program's window
+  // brought to the front): the program reads Ctrl's state, which posted
+  // keys do not set.
+  void PressWithControl(UINT virtualKey);
   // Types the characters of a text: digits, letters, '.', ',' and '-' of
   // the main keyboard.
   void Type(HWND control, std::string_view text);
