@@ -12,7 +12,7 @@ trap 'rm -rf "$tree"' EXIT
 extract_chmLib "$chm" "$tree" >/dev/null
 wrong=0
 for page in index:cs trigona:cs radixa:cs rezeze:cs dromika:cs zazozarozovuz:cs \
-  zeraz:sk mernika:sk zeruraruri:sk; do
+  zeraz:sk mernika:sk zeruraruri:sk pristupnost:cs; do
   name=${page%:*}.html
   if ! grep -q "<html lang=\"${page#*:}\">" "$tree/$name"; then
     echo "$name: not <html lang=\"${page#*:}\">"

@@ -60,12 +60,17 @@ bool IsPushButton(HWND window) {
   return type == BS_PUSHBUTTON || type == BS_DEFPUSHBUTTON || type == BS_OWNERDRAW;
 }
 
-void MoveFocusAlongChain(const std::vector<HWND>& chain) {
+// Shift+Tab goes the other way.
+void MoveFocusAlongChain(const std::vector<HWND>& chain, bool back) {
   const auto current = std::find(chain.begin(), chain.end(), GetFocus());
   if (current == chain.end()) return;
   auto next = current;
   do {
-    next = next + 1 == chain.end() ? chain.begin() : next + 1;
+    if (back) {
+      next = next == chain.begin() ? chain.end() - 1 : next - 1;
+    } else {
+      next = next + 1 == chain.end() ? chain.begin() : next + 1;
+    }
   } while (next != current && !IsWindowVisible(*next));
   SetFocus(*next);
 }
@@ -223,7 +228,7 @@ int RunMessageLoop(const KeyPolicy& policy) {
         continue;
       }
       if (message.wParam == VK_TAB) {
-        MoveFocusAlongChain(policy.focusChain);
+        MoveFocusAlongChain(policy.focusChain, GetKeyState(VK_SHIFT) < 0);
       } else if (message.wParam == VK_RETURN && field != KeyField::Other &&
                  policy.enterButton != nullptr) {
         // As the button's own click would, but without taking the focus

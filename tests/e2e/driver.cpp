@@ -203,12 +203,12 @@ void Program::PressKey(HWND control, UINT virtualKey) {
   Settle();
 }
 
-void Program::PressWithControl(UINT virtualKey) {
+void Program::PressWith(UINT modifier, UINT virtualKey) {
   SetForegroundWindow(main_);
   Settle();
   INPUT keys[4]{};
-  const WORD order[4] = {VK_CONTROL, static_cast<WORD>(virtualKey), static_cast<WORD>(virtualKey),
-                         VK_CONTROL};
+  const WORD order[4] = {static_cast<WORD>(modifier), static_cast<WORD>(virtualKey),
+                         static_cast<WORD>(virtualKey), static_cast<WORD>(modifier)};
   for (int i = 0; i < 4; ++i) {
     keys[i].type = INPUT_KEYBOARD;
     keys[i].ki.wVk = order[i];

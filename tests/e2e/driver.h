@@ -78,10 +78,10 @@ class Program {
   // Clicks into a control (which takes the focus), then types keys.
   void Focus(HWND control);
   void PressKey(HWND control, UINT virtualKey);
-  // Types a key with Ctrl held on the real keyboard (the program's window
-  // brought to the front): the program reads Ctrl's state, which posted
-  // keys do not set.
-  void PressWithControl(UINT virtualKey);
+  // Types a key with a modifier (VK_CONTROL, VK_SHIFT) held on the real
+  // keyboard, the program's window brought to the front: the program reads
+  // the modifier's state, which posted keys do not set.
+  void PressWith(UINT modifier, UINT virtualKey);
   // Types the characters of a text: digits, letters, '.', ',' and '-' of
   // the main keyboard.
   void Type(HWND control, std::string_view text);

@@ -42,7 +42,7 @@ TEST(KeyboardOnly, FromTheLauncherToACopiedSolution) {
     EmptyClipboard();
     CloseClipboard();
   }
-  radixa.PressWithControl('C');
+  radixa.PressWith(VK_CONTROL, 'C');
   const ClipboardContent copied = ReadClipboard();
   // The whole solution, its results last: 13 lines.
   EXPECT_EQ(copied.text.rfind("D = b² - 4ac", 0), 0u) << copied.text;

@@ -277,6 +277,11 @@ TEST_F(TrigonaTest, TabFollowsTheFocusChain) {
     program->PressKey(chain[i], VK_TAB);
   }
   EXPECT_EQ(program->FocusedControl(), ui.editA);
+  // Shift+Tab goes back: from the first to the last.
+  program->PressWith(VK_SHIFT, VK_TAB);
+  EXPECT_EQ(program->FocusedControl(), help);
+  program->PressWith(VK_SHIFT, VK_TAB);
+  EXPECT_EQ(program->FocusedControl(), solution);
 }
 
 TEST_F(TrigonaTest, CopyPutsTheShownSolutionOnTheClipboardAsTextAndPicture) {
