@@ -59,12 +59,49 @@ void SetLong(VARIANT* out, LONG value) {
   out->lVal = value;
 }
 
+// What every accessible object of the kit shares: it is an IAccessible (and
+// so an IDispatch and an IUnknown), counted by reference from 1, the
+// reference of whoever made it.
+class CountedAccessible : public IAccessible {
+ public:
+  CountedAccessible() = default;
+  CountedAccessible(const CountedAccessible&) = delete;
+  CountedAccessible& operator=(const CountedAccessible&) = delete;
+
+  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID id, void** out) override {
+    if (out == nullptr) return E_POINTER;
+    if (IsEqualIID(id, __uuidof(IUnknown)) || IsEqualIID(id, __uuidof(IDispatch)) ||
+        IsEqualIID(id, __uuidof(IAccessible))) {
+      *out = static_cast<IAccessible*>(this);
+      AddRef();
+      return S_OK;
+    }
+    return OtherInterface(id, out);
+  }
+  ULONG STDMETHODCALLTYPE AddRef() override { return ++references_; }
+  ULONG STDMETHODCALLTYPE Release() override {
+    const ULONG left = --references_;
+    if (left == 0) delete this;
+    return left;
+  }
+
+ protected:
+  virtual ~CountedAccessible() = default;
+  virtual HRESULT OtherInterface(REFIID, void** out) {
+    *out = nullptr;
+    return E_NOINTERFACE;
+  }
+
+ private:
+  ULONG references_ = 1;
+};
+
 }  // namespace
 
 // The object: IAccessible over the source's items, child ids 1 to count
 // (CHILDID_SELF, 0, the window). What it does not know of the window
 // itself (its parent, its place) the system's object for the window tells.
-class AccessibleWindow::Object final : public IAccessible {
+class AccessibleWindow::Object final : public CountedAccessible {
  public:
   Object(HWND window, AccessibleSource* source) : window_(window), source_(source) {
     if (Ole().createStandard != nullptr) {
@@ -79,25 +116,6 @@ class AccessibleWindow::Object final : public IAccessible {
     source_ = nullptr;
     if (standard_ != nullptr) standard_->Release();
     standard_ = nullptr;
-  }
-
-  // IUnknown
-  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID id, void** out) override {
-    if (out == nullptr) return E_POINTER;
-    if (IsEqualIID(id, __uuidof(IUnknown)) || IsEqualIID(id, __uuidof(IDispatch)) ||
-        IsEqualIID(id, __uuidof(IAccessible))) {
-      *out = static_cast<IAccessible*>(this);
-      AddRef();
-      return S_OK;
-    }
-    *out = nullptr;
-    return E_NOINTERFACE;
-  }
-  ULONG STDMETHODCALLTYPE AddRef() override { return ++references_; }
-  ULONG STDMETHODCALLTYPE Release() override {
-    const ULONG left = --references_;
-    if (left == 0) delete this;
-    return left;
   }
 
   // IDispatch: clients of Active Accessibility call the methods directly.
@@ -309,42 +327,23 @@ class AccessibleWindow::Object final : public IAccessible {
     return Check(child) ? S_FALSE : Failure(child);
   }
 
-  ~Object() {
+  ~Object() override {
     if (standard_ != nullptr) standard_->Release();
   }
 
   HWND window_;
   AccessibleSource* source_;
   IAccessible* standard_ = nullptr;
-  ULONG references_ = 1;  // the window's own
 };
 
 namespace {
 
 // The system's object for a control, but for its own name. Every question
 // but the name goes to the system's object.
-class NamedObject final : public IAccessible {
+class NamedObject final : public CountedAccessible {
  public:
   NamedObject(IAccessible* inner, std::wstring name) : inner_(inner), name_(std::move(name)) {}
-  NamedObject(const NamedObject&) = delete;
-  NamedObject& operator=(const NamedObject&) = delete;
 
-  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID id, void** out) override {
-    if (out == nullptr) return E_POINTER;
-    if (IsEqualIID(id, __uuidof(IUnknown)) || IsEqualIID(id, __uuidof(IDispatch)) ||
-        IsEqualIID(id, __uuidof(IAccessible))) {
-      *out = static_cast<IAccessible*>(this);
-      AddRef();
-      return S_OK;
-    }
-    return inner_->QueryInterface(id, out);
-  }
-  ULONG STDMETHODCALLTYPE AddRef() override { return ++references_; }
-  ULONG STDMETHODCALLTYPE Release() override {
-    const ULONG left = --references_;
-    if (left == 0) delete this;
-    return left;
-  }
   HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override {
     return inner_->GetTypeInfoCount(count);
   }
@@ -425,11 +424,13 @@ class NamedObject final : public IAccessible {
   }
 
  private:
-  ~NamedObject() { inner_->Release(); }
+  ~NamedObject() override { inner_->Release(); }
+  HRESULT OtherInterface(REFIID id, void** out) override {
+    return inner_->QueryInterface(id, out);
+  }
 
   IAccessible* inner_;
   std::wstring name_;
-  ULONG references_ = 1;
 };
 
 LRESULT CALLBACK NamedControlProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam,

@@ -11,13 +11,14 @@
 #include "wide.h"
 
 namespace prolexa::e2e {
-namespace {
 
 std::wstring ClassOf(HWND window) {
   wchar_t name[64] = {};
   GetClassNameW(window, name, 64);
   return name;
 }
+
+namespace {
 
 std::string WindowText(HWND window) {
   // WM_GETTEXT crosses the process boundary; GetWindowTextW would not ask

@@ -26,6 +26,9 @@ void SetProgramFolder(std::wstring folder);
 // CreateProcessW.
 std::wstring WindowsPath(std::string_view path);
 
+// The window class a window was made of.
+std::wstring ClassOf(HWND window);
+
 struct MessageBoxInfo {
   HWND window = nullptr;
   std::string caption;

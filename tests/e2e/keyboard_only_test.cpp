@@ -11,12 +11,6 @@
 namespace prolexa::e2e {
 namespace {
 
-std::wstring ClassOf(HWND window) {
-  wchar_t name[64] = {};
-  GetClassNameW(window, name, 64);
-  return name;
-}
-
 TEST(KeyboardOnly, FromTheLauncherToACopiedSolution) {
   Program launcher(ProgramFolder() + L"\\Zeruraruri.exe", L"Tolvek-00-Zeruraruri");
   ASSERT_TRUE(launcher.Started());
