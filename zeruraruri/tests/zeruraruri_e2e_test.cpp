@@ -2,6 +2,7 @@
 // starts a calculator, the second page, a start that fails, and the settings
 // kept for the calculators.
 #include <gtest/gtest.h>
+#include <oleacc.h>
 
 #include <cstdlib>
 #include <memory>
@@ -337,6 +338,182 @@ TEST_F(LauncherTest, TheKeyboardAloneStartsACalculatorAndTurnsThePage) {
   EXPECT_EQ(launcher->PixelHash(kFourthSlot), firstPage) << "back to the first page";
   launcher->RightDrag(400, 300, 300);
   EXPECT_EQ(launcher->PixelHash(kFourthSlot), secondPage) << "as the drag shows it";
+}
+
+// A screen reader's view of the launcher: its accessible object, asked as
+// a client in another process asks it.
+class ScreenReader {
+ public:
+  explicit ScreenReader(HWND window) {
+    CoInitialize(nullptr);
+    AccessibleObjectFromWindow(window, OBJID_CLIENT, IID_IAccessible,
+                               reinterpret_cast<void**>(&object_));
+  }
+  ~ScreenReader() {
+    if (object_ != nullptr) object_->Release();
+    CoUninitialize();
+  }
+  ScreenReader(const ScreenReader&) = delete;
+  ScreenReader& operator=(const ScreenReader&) = delete;
+
+  IAccessible* Object() const { return object_; }
+
+  // The children from the first, as accNavigate walks them.
+  std::vector<long> Children() const {
+    std::vector<long> children;
+    VARIANT at = Child(CHILDID_SELF), next{};
+    for (long direction = NAVDIR_FIRSTCHILD;
+         object_->accNavigate(direction, at, &next) == S_OK && next.vt == VT_I4 &&
+         children.size() < 20;
+         direction = NAVDIR_NEXT) {
+      children.push_back(next.lVal);
+      at = next;
+    }
+    return children;
+  }
+  std::string Name(long child) const { return Text(&IAccessible::get_accName, child); }
+  std::string DefaultAction(long child) const {
+    return Text(&IAccessible::get_accDefaultAction, child);
+  }
+  long Role(long child) const { return Number(&IAccessible::get_accRole, child); }
+  long State(long child) const { return Number(&IAccessible::get_accState, child); }
+  RECT Place(long child) const {
+    long x = 0, y = 0, w = 0, h = 0;
+    object_->accLocation(&x, &y, &w, &h, Child(child));
+    return {x, y, x + w, y + h};
+  }
+
+  static VARIANT Child(long id) {
+    VARIANT v{};
+    v.vt = VT_I4;
+    v.lVal = id;
+    return v;
+  }
+
+ private:
+  std::string Text(HRESULT (STDMETHODCALLTYPE IAccessible::*get)(VARIANT, BSTR*),
+                   long child) const {
+    BSTR text = nullptr;
+    if ((object_->*get)(Child(child), &text) != S_OK || text == nullptr) return {};
+    const std::string utf8 = Narrow(text);
+    SysFreeString(text);
+    return utf8;
+  }
+  long Number(HRESULT (STDMETHODCALLTYPE IAccessible::*get)(VARIANT, VARIANT*),
+              long child) const {
+    VARIANT number{};
+    if ((object_->*get)(Child(child), &number) != S_OK || number.vt != VT_I4) return -1;
+    return number.lVal;
+  }
+
+  IAccessible* object_ = nullptr;
+};
+
+const std::vector<std::string> kFirstPageNames = {
+    "Trigona, Pytagorova veta",
+    "Radixa, Kvadratické rovnice",
+    "Zazozarozovuz, Variácie a kombinácie",
+    "Redero, Obvody, obsahy a objemy",
+    "Dromika, Pohyb dvoch telies",
+    "Nastavenia, jednotky a voľby, s ktorými kalkulačky začínajú",
+    "O programe, názov a verzia",
+    "Dotácie, ako podporiť vývoj"};
+const std::vector<std::string> kSecondPageNames = {
+    "Zoverudir, Ďalší program sady", "Zeraz, Teplo telesa", "Mernika, Prevody jednotiek",
+    kFirstPageNames[5], kFirstPageNames[6], kFirstPageNames[7]};
+
+// Every tile and tab of the page shown is a button that says its words, in
+// the order Tab visits them; Page Down shows the other page's to a screen
+// reader too.
+TEST_F(LauncherTest, AScreenReaderFindsEveryTileAndTabAsANamedButton) {
+  Start();
+  const ScreenReader reader(launcher->Main());
+  ASSERT_NE(reader.Object(), nullptr);
+  for (const auto* names : {&kFirstPageNames, &kSecondPageNames}) {
+    if (names == &kSecondPageNames) launcher->PressKey(launcher->Main(), VK_NEXT);
+    std::vector<std::string> said;
+    for (long child : reader.Children()) {
+      said.push_back(reader.Name(child));
+      EXPECT_EQ(reader.Role(child), ROLE_SYSTEM_PUSHBUTTON) << said.back();
+      EXPECT_EQ(reader.DefaultAction(child), "Stlačiť") << said.back();
+    }
+    EXPECT_EQ(said, *names);
+  }
+  // Where a screen reader shows the first tile: the place a click starts it.
+  RECT first = kFirstSlot;
+  MapWindowPoints(launcher->Main(), nullptr, reinterpret_cast<POINT*>(&first), 2);
+  const RECT place = reader.Place(1);
+  EXPECT_TRUE(EqualRect(&place, &first))
+      << place.left << ", " << place.top << ", " << place.right << ", " << place.bottom;
+}
+
+// The focus events of the launcher's window, as a screen reader's hook gets
+// them from another process.
+std::vector<long> gFocusEvents;
+
+void CALLBACK OnFocusEvent(HWINEVENTHOOK, DWORD, HWND, LONG object, LONG child, DWORD, DWORD) {
+  if (object == OBJID_CLIENT) gFocusEvents.push_back(child);
+}
+
+// Waits, handling the test's own messages (the hook's events come in
+// them), until `done` or two seconds have passed.
+template <typename Done>
+bool PumpUntil(Done done) {
+  for (int waited = 0; waited < 2000; waited += 10) {
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
+    if (done()) return true;
+    Sleep(10);
+  }
+  return false;
+}
+
+// The keyboard's focus frame is the focus a screen reader follows: each
+// move is announced for the tile now framed, which alone says it has the
+// focus.
+TEST_F(LauncherTest, AScreenReaderHearsWhereTheKeysMoveTheFocus) {
+  Start();
+  const ScreenReader reader(launcher->Main());
+  ASSERT_NE(reader.Object(), nullptr);
+  gFocusEvents.clear();
+  const HWINEVENTHOOK hook =
+      SetWinEventHook(EVENT_OBJECT_FOCUS, EVENT_OBJECT_FOCUS, nullptr, OnFocusEvent,
+                      launcher->ProcessId(), 0, WINEVENT_OUTOFCONTEXT);
+  ASSERT_NE(hook, nullptr);
+  // Tab onto Trigona, Down onto Radixa, Up back, Right onto Dromika beside
+  // Trigona, Tab onto the settings tab.
+  const std::pair<UINT, long> steps[] = {
+      {VK_TAB, 1}, {VK_DOWN, 2}, {VK_UP, 1}, {VK_RIGHT, 5}, {VK_TAB, 6}};
+  for (const auto& [key, child] : steps) {
+    launcher->PressKey(launcher->Main(), key);
+    EXPECT_TRUE(PumpUntil([&] { return !gFocusEvents.empty() && gFocusEvents.back() == child; }))
+        << "no focus event for child " << child;
+    for (long other = 1; other <= 8; ++other) {
+      EXPECT_EQ((reader.State(other) & STATE_SYSTEM_FOCUSED) != 0, other == child)
+          << "child " << other << " after the move to " << child;
+    }
+  }
+  UnhookWinEvent(hook);
+}
+
+// A screen reader's "press" does what Enter does: a tab opens its dialog, a
+// tile starts its calculator.
+TEST_F(LauncherTest, AScreenReadersPressOpensATabOrStartsATile) {
+  Start();
+  const ScreenReader reader(launcher->Main());
+  ASSERT_NE(reader.Object(), nullptr);
+  for (const auto& [child, caption] :
+       {std::pair{6L, "Nastavenia"}, std::pair{7L, "O programe"}, std::pair{8L, "Dotácie"}}) {
+    EXPECT_EQ(reader.Object()->accDoDefaultAction(ScreenReader::Child(child)), S_OK);
+    const auto dialog = launcher->WaitTopWindow(L"#32770");
+    ASSERT_TRUE(dialog.has_value()) << caption;
+    EXPECT_EQ(launcher->Text(*dialog), caption);
+    EXPECT_TRUE(launcher->CancelDialog(*dialog));
+  }
+  EXPECT_EQ(reader.Object()->accDoDefaultAction(ScreenReader::Child(2)), S_OK);
+  const auto radixa = Program::WaitAnyTopWindow(L"Tolvek-00-Radixa");
+  ASSERT_TRUE(radixa.has_value());
+  PostMessageW(*radixa, WM_CLOSE, 0, 0);
 }
 
 TEST_F(LauncherTest, SettingsKeepWhatIsStoredAndOnlyOkSaves) {
