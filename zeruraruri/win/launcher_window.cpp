@@ -137,8 +137,6 @@ RECT FocusMarkRect(Focusable item) {
   return r;
 }
 
-// Draws the focus mark in the DC's current mapping, where painting is in
-// 96-DPI places.
 // A frame of `width` inside a rectangle.
 void DrawFrame(HDC dc, const RECT& r, int width, HBRUSH brush) {
   const RECT sides[] = {{r.left, r.top, r.right, r.top + width},
@@ -148,8 +146,9 @@ void DrawFrame(HDC dc, const RECT& r, int width, HBRUSH brush) {
   for (const RECT& side : sides) FillRect(dc, &side, brush);
 }
 
-// The skin's accent, or in high contrast the text colour: outside the item's
-// own frame it makes that frame thicker.
+// Draws the focus mark in the DC's current mapping, where painting is in
+// 96-DPI places: in the skin's accent, or in high contrast in the text
+// colour, where outside the item's own frame it makes that frame thicker.
 void DrawFocusMark(const State& launcher, HDC dc) {
   if (!launcher.focus) return;
   const GdiBrush mark(
