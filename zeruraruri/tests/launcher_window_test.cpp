@@ -6,11 +6,13 @@
 #include <windows.h>
 
 #include <set>
+#include <string>
 #include <vector>
 
 #include "launcher_window.h"
 #include "palette.h"
 #include "scoped.h"
+#include "wide.h"
 
 namespace prolexa::zeruraruri {
 namespace {
@@ -37,31 +39,35 @@ GdiRegion SeenPart(HWND window) {
   return region;
 }
 
-// The client area as the window has it painted, each pixel 0xRRGGBB.
+// The client area (or its top left w x h pixels) as the window has it
+// painted, each pixel 0xRRGGBB.
 class Shown {
  public:
-  explicit Shown(HWND window) {
+  explicit Shown(HWND window, int w = kSkinWidth, int h = kSkinHeight) : width_(w) {
     UpdateWindow(window);
     const WindowDC source(window);
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = kSkinWidth;
-    info.bmiHeader.biHeight = -kSkinHeight;
+    info.bmiHeader.biWidth = w;
+    info.bmiHeader.biHeight = -h;
     info.bmiHeader.biPlanes = 1;
     info.bmiHeader.biBitCount = 32;
     void* bits = nullptr;
     const GdiBitmap dib(CreateDIBSection(source.Dc(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
     const MemoryDC memory(source.Dc());
     const ScopedSelectObject select(memory.Dc(), dib.Get());
-    BitBlt(memory.Dc(), 0, 0, kSkinWidth, kSkinHeight, source.Dc(), 0, 0, SRCCOPY);
+    BitBlt(memory.Dc(), 0, 0, w, h, source.Dc(), 0, 0, SRCCOPY);
     GdiFlush();
     const auto* data = static_cast<const DWORD*>(bits);
-    pixels_.assign(data, data + kSkinWidth * kSkinHeight);
+    pixels_.assign(data, data + w * h);
+    for (COLORREF& p : pixels_) p &= 0xFFFFFF;
   }
-  COLORREF At(int x, int y) const { return pixels_[y * kSkinWidth + x] & 0xFFFFFF; }
+  COLORREF At(int x, int y) const { return pixels_[y * width_ + x]; }
+  const std::vector<COLORREF>& Pixels() const { return pixels_; }
 
  private:
-  std::vector<DWORD> pixels_;
+  int width_;
+  std::vector<COLORREF> pixels_;
 };
 
 constexpr COLORREF Rgb(COLORREF bgr) {
@@ -137,6 +143,82 @@ TEST_F(LauncherWindowTest, HighContrastDrawsOnlyInThePupilsColours) {
       }
       EXPECT_GT(ink, 100) << "the tile at " << top;
     }
+  }
+}
+
+// What the test saw of a dialog the launcher opened: its caption, and its
+// client area as painted, each pixel 0xRRGGBB.
+struct SeenDialog {
+  std::wstring caption;
+  int width = 0;
+  std::vector<COLORREF> pixels;
+};
+SeenDialog gSeen;
+
+BOOL CALLBACK FindDialog(HWND window, LPARAM found) {
+  wchar_t name[16] = {};
+  GetClassNameW(window, name, 16);
+  if (std::wstring(name) != L"#32770" || !IsWindowVisible(window)) return TRUE;
+  *reinterpret_cast<HWND*>(found) = window;
+  return FALSE;
+}
+
+// Runs in the dialog's own message loop: takes what the dialog shows, then
+// closes it as Esc does.
+void CALLBACK LookAndClose(HWND, UINT, UINT_PTR timer, DWORD) {
+  HWND dialog = nullptr;
+  EnumThreadWindows(GetCurrentThreadId(), FindDialog, reinterpret_cast<LPARAM>(&dialog));
+  if (dialog == nullptr) return;
+  KillTimer(nullptr, timer);
+  RedrawWindow(dialog, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN |
+                                             RDW_UPDATENOW);
+  wchar_t caption[64] = {};
+  GetWindowTextW(dialog, caption, 64);
+  RECT client{};
+  GetClientRect(dialog, &client);
+  gSeen = {caption, client.right, Shown(dialog, client.right, client.bottom).Pixels()};
+  PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
+}
+
+// The dialogs the tabs open take the launcher's colours: their words in the
+// pupil's text colour on the window colour, and no picture.
+TEST_F(LauncherWindowTest, TheTabsDialogsTakeThePupilsColours) {
+  const struct {
+    POINT tab;
+    const wchar_t* caption;
+    bool icon;  // the program's icon in the dialog's corner, in the skin
+  } kTabs[] = {{{707, 170}, L"Nastavenia", false},
+               {{707, 300}, L"O programe", true},
+               {{707, 440}, L"Dot\u00e1cie", true}};
+  for (const auto& tab : kTabs) {
+    SCOPED_TRACE(Narrow(tab.caption));
+    LauncherWindow launcher(GetModuleHandleW(nullptr));
+    const HWND main = launcher.Open();
+    ASSERT_NE(main, nullptr);
+    launcher.SetPalette(kChosen);
+    gSeen = {};
+    const UINT_PTR timer = SetTimer(nullptr, 0, 200, LookAndClose);
+    PostMessageW(main, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(tab.tab.x, tab.tab.y));
+    PostMessageW(main, WM_LBUTTONUP, 0, MAKELPARAM(tab.tab.x, tab.tab.y));
+    for (int waited = 0; waited < 3000 && gSeen.pixels.empty(); waited += 10) {
+      MSG message;
+      while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
+      Sleep(10);
+    }
+    KillTimer(nullptr, timer);
+    ASSERT_FALSE(gSeen.pixels.empty()) << "no dialog";
+    EXPECT_EQ(gSeen.caption, tab.caption);
+    const auto at = [&](int x, int y) { return gSeen.pixels[y * gSeen.width + x]; };
+    EXPECT_EQ(at(2, 2), Rgb(kChosen.window)) << "the ground";
+    int ink = 0;
+    for (COLORREF p : gSeen.pixels) ink += p == Rgb(kChosen.text);
+    EXPECT_GT(ink, 200) << "the words in the pupil's text colour";
+    if (!tab.icon) continue;
+    int icon = 0;
+    for (int y = 10; y < 58; ++y) {
+      for (int x = 10; x < 58; ++x) icon += at(x, y) != Rgb(kChosen.window);
+    }
+    EXPECT_EQ(icon, 0) << "pixels of the icon";
   }
 }
 

@@ -410,13 +410,13 @@ void TrackMouse(State& launcher, Point mouse) {
 void OpenSpot(const State& launcher, Spot spot) {
   switch (spot) {
     case Spot::Settings:
-      ShowSettingsDialog(launcher.instance, launcher.main);
+      ShowSettingsDialog(launcher.instance, launcher.main, launcher.palette);
       break;
     case Spot::About:
-      ShowAboutDialog(launcher.instance, launcher.main);
+      ShowAboutDialog(launcher.instance, launcher.main, launcher.palette);
       break;
     case Spot::Donation:
-      ShowDonationDialog(launcher.instance, launcher.main);
+      ShowDonationDialog(launcher.instance, launcher.main, launcher.palette);
       break;
     case Spot::Minimise:
       SendMessageW(launcher.main, WM_SYSCOMMAND, SC_MINIMIZE, 0);
