@@ -459,7 +459,7 @@ bool PumpUntil(Done done) {
 
 // The keyboard's focus frame is the focus a screen reader follows: each
 // move is announced for the tile now framed, which alone says it has the
-// focus.
+// focus. A screen reader that moves the focus itself moves the frame.
 TEST_F(LauncherTest, AScreenReaderHearsWhereTheKeysMoveTheFocus) {
   Start();
   const ScreenReader reader(launcher->Main());
@@ -470,11 +470,16 @@ TEST_F(LauncherTest, AScreenReaderHearsWhereTheKeysMoveTheFocus) {
                       launcher->ProcessId(), 0, WINEVENT_OUTOFCONTEXT);
   ASSERT_NE(hook, nullptr);
   // Tab onto Trigona, Down onto Radixa, Up back, Right onto Dromika beside
-  // Trigona, Tab onto the settings tab.
+  // Trigona, Tab onto the settings tab; then (no key) the screen reader
+  // onto Zazozarozovuz.
   const std::pair<UINT, long> steps[] = {
-      {VK_TAB, 1}, {VK_DOWN, 2}, {VK_UP, 1}, {VK_RIGHT, 5}, {VK_TAB, 6}};
+      {VK_TAB, 1}, {VK_DOWN, 2}, {VK_UP, 1}, {VK_RIGHT, 5}, {VK_TAB, 6}, {0, 3}};
   for (const auto& [key, child] : steps) {
-    launcher->PressKey(launcher->Main(), key);
+    if (key != 0) {
+      launcher->PressKey(launcher->Main(), key);
+    } else {
+      EXPECT_EQ(reader.Object()->accSelect(SELFLAG_TAKEFOCUS, ScreenReader::Child(child)), S_OK);
+    }
     EXPECT_TRUE(PumpUntil([&] { return !gFocusEvents.empty() && gFocusEvents.back() == child; }))
         << "no focus event for child " << child;
     for (long other = 1; other <= 8; ++other) {
