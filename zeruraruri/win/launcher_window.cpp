@@ -53,6 +53,18 @@ constexpr int kFocusWidth = 2;
 constexpr COLORREF kAccent = RGB(75, 68, 166);
 // In high contrast the hovered item's frame is this much thicker, inward.
 constexpr int kHotFrameWidth = 3;
+// Where high contrast writes, in 96-DPI pixels: a tile's title and subtitle
+// from its corner, with their fonts' heights, and the suite's name on the
+// banner.
+struct PlainLayout {
+  int textX = 16;
+  int rightMargin = 12;
+  int titleTop = 12, titleBottom = 48, titleHeight = 24;
+  int subtitleTop = 52, subtitleBottom = 76, wordsHeight = 14;
+  RECT banner{32, 36, 400, 72};
+  int ruleY = 97;  // the line where the banner's picture ends
+};
+constexpr PlainLayout kPlain{};
 // What a screen reader's "press" on a tile or tab and its choice of one ask
 // the window for: the item as wParam (its slot + 1, or 0 for a tab) and
 // lParam (the tab).
@@ -274,12 +286,12 @@ void PaintPlain(const State& launcher, HDC dc) {
   FillRect(dc, &skin, ground.Get());
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, colours.text);
-  const GdiFont title(PlainFont(-24, FW_BOLD, 0));
-  const GdiFont words(PlainFont(-14, FW_NORMAL, 0));
-  const GdiFont upwards(PlainFont(-14, FW_BOLD, 900));
+  const GdiFont title(PlainFont(-kPlain.titleHeight, FW_BOLD, 0));
+  const GdiFont words(PlainFont(-kPlain.wordsHeight, FW_NORMAL, 0));
+  const GdiFont upwards(PlainFont(-kPlain.wordsHeight, FW_BOLD, 900));
   // The banner: the suite's name over a rule where the pictures' edge was.
-  DrawWords(dc, title.Get(), kCaption, RECT{32, 36, 400, 72}, DT_LEFT | DT_VCENTER);
-  const RECT rule{0, 97, kSkinWidth, 98};
+  DrawWords(dc, title.Get(), kCaption, kPlain.banner, DT_LEFT | DT_VCENTER);
+  const RECT rule{0, kPlain.ruleY, kSkinWidth, kPlain.ruleY + 1};
   FillRect(dc, &rule, ink.Get());
   const auto& spots = HotSpots();
   for (std::size_t i = 0; i < spots.size(); ++i) {
@@ -300,10 +312,13 @@ void PaintPlain(const State& launcher, HDC dc) {
     const Box place = SlotBox(slot);
     DrawFrame(dc, ToRect(place), launcher.hotSlot == slot ? kHotFrameWidth : 1, ink.Get());
     const Label label = LabelOf(launcher.tiles, {slot});
+    const int left = place.left + kPlain.textX, right = place.right - kPlain.rightMargin;
     DrawWords(dc, title.Get(), label.title,
-              RECT{place.left + 16, place.top + 12, place.right - 12, place.top + 48}, DT_LEFT);
+              RECT{left, place.top + kPlain.titleTop, right, place.top + kPlain.titleBottom},
+              DT_LEFT);
     DrawWords(dc, words.Get(), label.subtitle,
-              RECT{place.left + 16, place.top + 52, place.right - 12, place.top + 76}, DT_LEFT);
+              RECT{left, place.top + kPlain.subtitleTop, right, place.top + kPlain.subtitleBottom},
+              DT_LEFT);
   }
   DrawFocusMark(launcher, dc);
 }
