@@ -346,7 +346,9 @@ class ScreenReader {
  public:
   explicit ScreenReader(HWND window) {
     CoInitialize(nullptr);
-    AccessibleObjectFromWindow(window, OBJID_CLIENT, IID_IAccessible,
+    // Not IID_IAccessible: a 64-bit link takes that data of oleacc.dll's for
+    // its import thunk, and asks for an interface of no such id.
+    AccessibleObjectFromWindow(window, OBJID_CLIENT, __uuidof(IAccessible),
                                reinterpret_cast<void**>(&object));
   }
   ~ScreenReader() {

@@ -88,7 +88,9 @@ TEST_F(LauncherScaleTest, TheFocusMarkStandsAroundItsTileAtTheScreensScale) {
 TEST_F(LauncherScaleTest, AScreenReaderFindsATileAtItsScaledPlace) {
   CoInitialize(nullptr);
   IAccessible* object = nullptr;
-  AccessibleObjectFromWindow(launcher->Main(), OBJID_CLIENT, IID_IAccessible,
+  // Not IID_IAccessible: a 64-bit link takes that data of oleacc.dll's for
+  // its import thunk, and asks for an interface of no such id.
+  AccessibleObjectFromWindow(launcher->Main(), OBJID_CLIENT, __uuidof(IAccessible),
                              reinterpret_cast<void**>(&object));
   VARIANT trigona{};
   trigona.vt = VT_I4;
