@@ -12,20 +12,30 @@ namespace {
 constexpr Point kSlotCorners[SlotCount] = {{27, 120}, {27, 216}, {27, 312}, {27, 408}, {360, 120}};
 
 constexpr Tiles kFirstPage = {{
-    {true, IDB_TILE_TRIGONA, IDB_TILE_TRIGONA_HOVER, "Trigona"},
-    {true, IDB_TILE_RADIXA, IDB_TILE_RADIXA_HOVER, "Radixa"},
-    {true, IDB_TILE_ZAZOZAROZOVUZ, IDB_TILE_ZAZOZAROZOVUZ_HOVER, "Zazozarozovuz"},
-    {true, IDB_TILE_REDERO, IDB_TILE_REDERO_HOVER, "Redero"},
-    {true, IDB_TILE_DROMIKA, IDB_TILE_DROMIKA_HOVER, "Dromika"},
+    {true, IDB_TILE_TRIGONA, IDB_TILE_TRIGONA_HOVER, "Trigona", "Trigona", "Pytagorova veta"},
+    {true, IDB_TILE_RADIXA, IDB_TILE_RADIXA_HOVER, "Radixa", "Radixa", "Kvadratické rovnice"},
+    {true, IDB_TILE_ZAZOZAROZOVUZ, IDB_TILE_ZAZOZAROZOVUZ_HOVER, "Zazozarozovuz", "Zazozarozovuz",
+     "Variácie a kombinácie"},
+    {true, IDB_TILE_REDERO, IDB_TILE_REDERO_HOVER, "Redero", "Redero", "Obvody, obsahy a objemy"},
+    {true, IDB_TILE_DROMIKA, IDB_TILE_DROMIKA_HOVER, "Dromika", "Dromika", "Pohyb dvoch telies"},
 }};
 
+// The last two slots are never shown: they have no words.
 constexpr Tiles kSecondPage = {{
-    {true, IDB_TILE_ZOVERUDIR, IDB_TILE_ZOVERUDIR_HOVER, "Zoverudir"},
-    {true, IDB_TILE_ZERAZ, IDB_TILE_ZERAZ_HOVER, "Zeraz"},
-    {true, IDB_TILE_MERNIKA, IDB_TILE_MERNIKA_HOVER, "Mernika"},
-    {false, IDB_TILE_TRIGONA, IDB_TILE_TRIGONA_HOVER, "Zezidorodera"},
-    {false, IDB_TILE_DROMIKA, IDB_TILE_DROMIKA_HOVER, "Dromika"},
+    {true, IDB_TILE_ZOVERUDIR, IDB_TILE_ZOVERUDIR_HOVER, "Zoverudir", "Zoverudir",
+     "Ďalší program sady"},
+    {true, IDB_TILE_ZERAZ, IDB_TILE_ZERAZ_HOVER, "Zeraz", "Zeraz", "Teplo telesa"},
+    {true, IDB_TILE_MERNIKA, IDB_TILE_MERNIKA_HOVER, "Mernika", "Mernika", "Prevody jednotiek"},
+    {false, IDB_TILE_TRIGONA, IDB_TILE_TRIGONA_HOVER, "Zezidorodera", {}, {}},
+    {false, IDB_TILE_DROMIKA, IDB_TILE_DROMIKA_HOVER, "Dromika", {}, {}},
 }};
+
+// The tabs' words as their pictures write them, and what each opens.
+constexpr Label kTabLabels[] = {
+    {"Nastavenia", "jednotky a voľby, s ktorými kalkulačky začínajú"},
+    {"O programe", "názov a verzia"},
+    {"Dotácie", "ako podporiť vývoj"},
+};
 
 const std::array<HotSpot, SpotCount> kHotSpots = {{
     {Spot::Settings, {694, 99, 721, 248}, IDB_TAB_SETTINGS, IDB_TAB_SETTINGS_HOVER, {694, 100}, 31,
@@ -143,6 +153,13 @@ Box FocusBox(Focusable item) {
     if (h.spot == item.tab) return h.region;
   }
   return {};
+}
+
+Label LabelOf(const Tiles& tiles, Focusable item) {
+  if (item.slot >= 0) return {tiles[item.slot].title, tiles[item.slot].subtitle};
+  // The window's own buttons are no tabs and take no focus.
+  const int tab = static_cast<int>(item.tab);
+  return tab < static_cast<int>(std::size(kTabLabels)) ? kTabLabels[tab] : Label{};
 }
 
 namespace {

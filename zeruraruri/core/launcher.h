@@ -27,6 +27,9 @@ struct Tile {
   int normal = 0;  // bitmap resources
   int hover = 0;
   std::string_view program;  // the program file's name, without ".exe"
+  // What the tile's picture says: the program's name and what it is for.
+  std::string_view title;
+  std::string_view subtitle;
 };
 
 inline constexpr int SlotCount = 5;
@@ -97,6 +100,14 @@ std::vector<Focusable> FocusOrder(const Tiles& tiles);
 
 // The region an item answers clicks in; its focus mark is drawn around it.
 Box FocusBox(Focusable item);
+
+// What an item shows, which is also what a screen reader says of it: a
+// tile's program and what it is for, a tab's word and what it opens.
+struct Label {
+  std::string_view title;
+  std::string_view subtitle;
+};
+Label LabelOf(const Tiles& tiles, Focusable item);
 
 // The launcher's keys, as the window tells them to the core.
 enum class Key { Tab, Left, Right, Up, Down, Enter, Space, PageUp, PageDown, Other };

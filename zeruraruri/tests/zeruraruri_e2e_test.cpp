@@ -2,6 +2,7 @@
 // starts a calculator, the second page, a start that fails, and the settings
 // kept for the calculators.
 #include <gtest/gtest.h>
+#include <oleacc.h>
 
 #include <cstdlib>
 #include <memory>
@@ -337,6 +338,146 @@ TEST_F(LauncherTest, TheKeyboardAloneStartsACalculatorAndTurnsThePage) {
   EXPECT_EQ(launcher->PixelHash(kFourthSlot), firstPage) << "back to the first page";
   launcher->RightDrag(400, 300, 300);
   EXPECT_EQ(launcher->PixelHash(kFourthSlot), secondPage) << "as the drag shows it";
+}
+
+// A screen reader's view of the launcher: its accessible object, asked from
+// this process as a screen reader asks it from its own.
+class ScreenReader {
+ public:
+  explicit ScreenReader(HWND window) {
+    CoInitialize(nullptr);
+    // Not IID_IAccessible: a 64-bit link takes that data of oleacc.dll's for
+    // its import thunk, and asks for an interface of no such id.
+    AccessibleObjectFromWindow(window, OBJID_CLIENT, __uuidof(IAccessible),
+                               reinterpret_cast<void**>(&object));
+  }
+  ~ScreenReader() {
+    if (object != nullptr) object->Release();
+    CoUninitialize();
+  }
+  ScreenReader(const ScreenReader&) = delete;
+  ScreenReader& operator=(const ScreenReader&) = delete;
+
+  static VARIANT Child(long id) {
+    VARIANT v{};
+    v.vt = VT_I4;
+    v.lVal = id;
+    return v;
+  }
+  // What it says of each child, walking them as accNavigate leads: "name
+  // role default-action".
+  std::vector<std::string> Children() const {
+    std::vector<std::string> said;
+    VARIANT at = Child(CHILDID_SELF), next{};
+    for (long way = NAVDIR_FIRSTCHILD; said.size() < 20 &&
+                                       object->accNavigate(way, at, &next) == S_OK;
+         way = NAVDIR_NEXT, at = next) {
+      BSTR name = nullptr, action = nullptr;
+      VARIANT role{};
+      object->get_accName(next, &name);
+      object->get_accRole(next, &role);
+      object->get_accDefaultAction(next, &action);
+      said.push_back(Narrow(name ? name : L"") + " " + std::to_string(role.lVal) + " " +
+                     Narrow(action ? action : L""));
+      SysFreeString(name);
+      SysFreeString(action);
+    }
+    return said;
+  }
+  bool Focused(long child) const {
+    VARIANT state{};
+    object->get_accState(Child(child), &state);
+    return (state.lVal & STATE_SYSTEM_FOCUSED) != 0;
+  }
+
+  IAccessible* object = nullptr;
+};
+
+// Every tile and tab of the page shown is a push button ("43") that says
+// its words and is pressed, in the order Tab visits them; after Page Down,
+// those of the second page.
+TEST_F(LauncherTest, AScreenReaderFindsEveryTileAndTabAsANamedButton) {
+  const std::vector<std::string> tabs = {
+      "Nastavenia, jednotky a voľby, s ktorými kalkulačky začínajú 43 Stlačiť",
+      "O programe, názov a verzia 43 Stlačiť", "Dotácie, ako podporiť vývoj 43 Stlačiť"};
+  const std::vector<std::string> pages[] = {
+      {"Trigona, Pytagorova veta 43 Stlačiť", "Radixa, Kvadratické rovnice 43 Stlačiť",
+       "Zazozarozovuz, Variácie a kombinácie 43 Stlačiť",
+       "Redero, Obvody, obsahy a objemy 43 Stlačiť", "Dromika, Pohyb dvoch telies 43 Stlačiť"},
+      {"Zoverudir, Ďalší program sady 43 Stlačiť", "Zeraz, Teplo telesa 43 Stlačiť",
+       "Mernika, Prevody jednotiek 43 Stlačiť"}};
+  static_assert(ROLE_SYSTEM_PUSHBUTTON == 43);
+  Start();
+  const ScreenReader reader(launcher->Main());
+  ASSERT_NE(reader.object, nullptr);
+  for (std::vector<std::string> page : pages) {
+    if (page.size() == 3) launcher->PressKey(launcher->Main(), VK_NEXT);
+    page.insert(page.end(), tabs.begin(), tabs.end());
+    EXPECT_EQ(reader.Children(), page);
+  }
+}
+
+// The focus events of the launcher's window, as a screen reader's hook gets
+// them from another process.
+std::vector<long> gFocusEvents;
+
+void CALLBACK OnFocusEvent(HWINEVENTHOOK, DWORD, HWND, LONG object, LONG child, DWORD, DWORD) {
+  if (object == OBJID_CLIENT) gFocusEvents.push_back(child);
+}
+
+// The keyboard's focus frame is the focus a screen reader follows: each
+// move is announced for the tile now framed, which alone says it has the
+// focus. A screen reader that moves the focus itself moves the frame.
+TEST_F(LauncherTest, AScreenReaderHearsWhereTheKeysMoveTheFocus) {
+  Start();
+  const ScreenReader reader(launcher->Main());
+  ASSERT_NE(reader.object, nullptr);
+  gFocusEvents.clear();
+  const HWINEVENTHOOK hook =
+      SetWinEventHook(EVENT_OBJECT_FOCUS, EVENT_OBJECT_FOCUS, nullptr, OnFocusEvent,
+                      launcher->ProcessId(), 0, WINEVENT_OUTOFCONTEXT);
+  ASSERT_NE(hook, nullptr);
+  // Tab onto Trigona, Down onto Radixa, Up back, Right onto Dromika beside
+  // Trigona, Tab onto the settings tab; then (no key) the screen reader
+  // onto Zazozarozovuz.
+  const std::pair<UINT, long> steps[] = {
+      {VK_TAB, 1}, {VK_DOWN, 2}, {VK_UP, 1}, {VK_RIGHT, 5}, {VK_TAB, 6}, {0, 3}};
+  for (const auto& [key, child] : steps) {
+    if (key != 0) launcher->PressKey(launcher->Main(), key);
+    if (key == 0) reader.object->accSelect(SELFLAG_TAKEFOCUS, ScreenReader::Child(child));
+    // The hook's events come in the test's own messages.
+    for (int waited = 0; waited < 2000 && (gFocusEvents.empty() || gFocusEvents.back() != child);
+         waited += 10) {
+      MSG message;
+      while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
+      Sleep(10);
+    }
+    EXPECT_EQ(gFocusEvents.empty() ? 0 : gFocusEvents.back(), child) << "the focus event";
+    for (long other = 1; other <= 8; ++other) {
+      EXPECT_EQ(reader.Focused(other), other == child) << other << " after the move to " << child;
+    }
+  }
+  UnhookWinEvent(hook);
+}
+
+// A screen reader's "press" does what Enter does: a tab opens its dialog, a
+// tile starts its calculator.
+TEST_F(LauncherTest, AScreenReadersPressOpensATabOrStartsATile) {
+  Start();
+  const ScreenReader reader(launcher->Main());
+  ASSERT_NE(reader.object, nullptr);
+  for (const auto& [child, caption] :
+       {std::pair{6L, "Nastavenia"}, std::pair{7L, "O programe"}, std::pair{8L, "Dotácie"}}) {
+    EXPECT_EQ(reader.object->accDoDefaultAction(ScreenReader::Child(child)), S_OK);
+    const auto dialog = launcher->WaitTopWindow(L"#32770");
+    ASSERT_TRUE(dialog.has_value()) << caption;
+    EXPECT_EQ(launcher->Text(*dialog), caption);
+    EXPECT_TRUE(launcher->CancelDialog(*dialog));
+  }
+  EXPECT_EQ(reader.object->accDoDefaultAction(ScreenReader::Child(2)), S_OK);
+  const auto radixa = Program::WaitAnyTopWindow(L"Tolvek-00-Radixa");
+  ASSERT_TRUE(radixa.has_value());
+  PostMessageW(*radixa, WM_CLOSE, 0, 0);
 }
 
 TEST_F(LauncherTest, SettingsKeepWhatIsStoredAndOnlyOkSaves) {

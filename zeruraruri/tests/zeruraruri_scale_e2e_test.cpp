@@ -3,6 +3,7 @@
 // place. The same test runs on a 96-DPI screen, which holds the 96-DPI
 // figures below true.
 #include <gtest/gtest.h>
+#include <oleacc.h>
 
 #include <memory>
 
@@ -17,6 +18,7 @@ namespace {
 // first slot of the first page.
 constexpr SIZE kWindow{731, 540};
 constexpr POINT kTrigonaTile{182, 164};
+constexpr RECT kTrigonaSlot{27, 120, 337, 209};
 // One pixel of rounding each way.
 constexpr int kSizeSlack = 2;
 
@@ -79,6 +81,32 @@ TEST_F(LauncherScaleTest, TheFocusMarkStandsAroundItsTileAtTheScreensScale) {
   int accent = 0;
   for (COLORREF p : launcher->Pixels(row)) accent += p == 0x4B44A6;
   EXPECT_EQ(accent, row.right - row.left);
+}
+
+// A screen reader shows a tile where it stands on the screen, as large as
+// it is drawn.
+TEST_F(LauncherScaleTest, AScreenReaderFindsATileAtItsScaledPlace) {
+  CoInitialize(nullptr);
+  IAccessible* object = nullptr;
+  // Not IID_IAccessible: a 64-bit link takes that data of oleacc.dll's for
+  // its import thunk, and asks for an interface of no such id.
+  AccessibleObjectFromWindow(launcher->Main(), OBJID_CLIENT, __uuidof(IAccessible),
+                             reinterpret_cast<void**>(&object));
+  VARIANT trigona{};
+  trigona.vt = VT_I4;
+  trigona.lVal = 1;  // the first child, Trigona's tile
+  long x = 0, y = 0, w = 0, h = 0;
+  const HRESULT located =
+      object != nullptr ? object->accLocation(&x, &y, &w, &h, trigona) : E_NOINTERFACE;
+  if (object != nullptr) object->Release();
+  CoUninitialize();
+  ASSERT_EQ(located, S_OK);
+  RECT tile = scale(kTrigonaSlot);
+  MapWindowPoints(launcher->Main(), nullptr, reinterpret_cast<POINT*>(&tile), 2);
+  EXPECT_TRUE(Near(x, tile.left, 1, "the left"));
+  EXPECT_TRUE(Near(y, tile.top, 1, "the top"));
+  EXPECT_TRUE(Near(w, tile.right - tile.left, 1, "the width"));
+  EXPECT_TRUE(Near(h, tile.bottom - tile.top, 1, "the height"));
 }
 
 // The pupil's zoom keys (Ctrl with Plus, Minus, 0; the message loop turns

@@ -25,13 +25,15 @@ constexpr char kShapesKey[] = "Rezeze";
 // it for a screen of another DPI.
 constexpr UINT kScaleBookFont = WM_APP + 1;
 
-// What every one of the dialogs keeps while it is open: its white
-// background, a font of its own for some texts, and the launcher to repaint
+// What every one of the dialogs keeps while it is open: its colours and
+// their background brush (white, or the pupil's window colour in high
+// contrast), a font of its own for some texts, and the launcher to repaint
 // when it closes.
 struct DialogState {
   HINSTANCE instance = nullptr;
   HWND launcher = nullptr;
-  GdiBrush white;
+  Palette palette{};
+  GdiBrush ground;
   GdiFont font;
   int fontHeight = 0;  // at 96 DPI; 0 while the dialog has no font of its own
   std::span<const int> fontTexts;
@@ -46,7 +48,7 @@ DialogState& StateOf(HWND dialog) {
 
 // The common part of the three dialog procedures. True when the message is
 // answered and `result` holds the answer.
-bool HandleWhiteDialog(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam,
+bool HandleCommonMessages(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam,
                        INT_PTR& result) {
   // Before WM_INITDIALOG the dialog has no state to answer from.
   if (message != WM_INITDIALOG && GetWindowLongPtrW(dialog, DWLP_USER) == 0) {
@@ -56,13 +58,29 @@ bool HandleWhiteDialog(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam,
   switch (message) {
     case WM_INITDIALOG: {
       SetWindowLongPtrW(dialog, DWLP_USER, lParam);
-      StateOf(dialog).white.Reset(CreateSolidBrush(RGB(255, 255, 255)));
+      StateOf(dialog).ground.Reset(CreateSolidBrush(StateOf(dialog).palette.window));
       return false;
     }
     case WM_CTLCOLORDLG:
-    case WM_CTLCOLORSTATIC:
-      result = reinterpret_cast<INT_PTR>(StateOf(dialog).white.Get());
+    case WM_CTLCOLORSTATIC: {
+      // The texts would keep the system's window text colour, which in
+      // high contrast may be the white this background would otherwise be.
+      const DialogState& state = StateOf(dialog);
+      const auto dc = reinterpret_cast<HDC>(wParam);
+      SetTextColor(dc, state.palette.text);
+      SetBkColor(dc, state.palette.window);
+      result = reinterpret_cast<INT_PTR>(state.ground.Get());
       return true;
+    }
+    case WM_SETTINGCHANGE:
+    case WM_SYSCOLORCHANGE: {
+      // High contrast turned on or off while the dialog is open.
+      DialogState& state = StateOf(dialog);
+      state.palette = CurrentPalette();
+      state.ground.Reset(CreateSolidBrush(state.palette.window));
+      RedrawWindow(dialog, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+      return false;
+    }
     case WM_DPICHANGED:
       // The system rescales the template's controls and its font after this
       // message; the dialog's own font is rescaled once that is done.
@@ -109,12 +127,14 @@ void SetBookFont(HWND dialog, int height, std::span<const int> texts) {
 using Icon = OwnedHandle<HICON, DestroyIcon>;
 
 // The program's icon in the dialog's corner, loaded at the size it is
-// drawn so that the icon file's nearest image is taken, not a stretched one.
+// drawn so that the icon file's nearest image is taken, not a stretched one;
+// in high contrast no picture.
 void PaintIcon(HWND dialog) {
   constexpr int kAt = 10;
   constexpr int kSize = 48;
   const DisplayScale scale = WindowScale(dialog);
   const PaintDC paint(dialog);
+  if (StateOf(dialog).palette.system) return;
   const Icon icon(static_cast<HICON>(LoadImageW(StateOf(dialog).instance,
                                                 MAKEINTRESOURCEW(IDI_APP), IMAGE_ICON,
                                                 scale(kSize), scale(kSize), 0)));
@@ -124,10 +144,12 @@ void PaintIcon(HWND dialog) {
   }
 }
 
-INT_PTR Run(HINSTANCE instance, HWND launcher, int templateId, DLGPROC procedure) {
+INT_PTR Run(HINSTANCE instance, HWND launcher, const Palette& palette, int templateId,
+            DLGPROC procedure) {
   DialogState state;
   state.instance = instance;
   state.launcher = launcher;
+  state.palette = palette;
   return DialogBoxParamW(instance, MAKEINTRESOURCEW(templateId), launcher, procedure,
                          reinterpret_cast<LPARAM>(&state));
 }
@@ -193,7 +215,7 @@ void SaveSettings(HWND dialog) {
 
 INT_PTR CALLBACK SettingsProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
   INT_PTR result = FALSE;
-  if (HandleWhiteDialog(dialog, message, wParam, lParam, result)) return result;
+  if (HandleCommonMessages(dialog, message, wParam, lParam, result)) return result;
   switch (message) {
     case WM_INITDIALOG:
       LoadSettings(dialog);
@@ -203,7 +225,9 @@ INT_PTR CALLBACK SettingsProc(HWND dialog, UINT message, WPARAM wParam, LPARAM l
       // The figure's places are 96-DPI pixels; the template's controls
       // around it grow with the dialog's font, so it grows by the same.
       const ScaledDrawing scaled(paint.Dc(), WindowScale(dialog));
-      GdiFormulaTarget target(paint.Dc());
+      const Palette& palette = StateOf(dialog).palette;
+      SetTextColor(paint.Dc(), palette.text);
+      GdiFormulaTarget target(paint.Dc(), !palette.system);
       PaintSteps(ShapePreview(StateOf(dialog).shape), target, FormulaProfile{});
       return TRUE;
     }
@@ -241,7 +265,7 @@ constexpr int kAboutBookTexts[] = {IDC_ABOUT_NAME};
 
 INT_PTR CALLBACK AboutProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
   INT_PTR result = FALSE;
-  if (HandleWhiteDialog(dialog, message, wParam, lParam, result)) return result;
+  if (HandleCommonMessages(dialog, message, wParam, lParam, result)) return result;
   switch (message) {
     case WM_INITDIALOG:
       SetBookFont(dialog, 20, kAboutBookTexts);
@@ -268,7 +292,7 @@ constexpr int kDonationBookTexts[] = {IDC_DONATION_SUPPORT, IDC_DONATION_PROGRAM
 
 INT_PTR CALLBACK DonationProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
   INT_PTR result = FALSE;
-  if (HandleWhiteDialog(dialog, message, wParam, lParam, result)) return result;
+  if (HandleCommonMessages(dialog, message, wParam, lParam, result)) return result;
   switch (message) {
     case WM_INITDIALOG:
       SetBookFont(dialog, 17, kDonationBookTexts);
@@ -292,16 +316,16 @@ INT_PTR CALLBACK DonationProc(HWND dialog, UINT message, WPARAM wParam, LPARAM l
 
 }  // namespace
 
-void ShowSettingsDialog(HINSTANCE instance, HWND launcher) {
-  Run(instance, launcher, IDD_SETTINGS, SettingsProc);
+void ShowSettingsDialog(HINSTANCE instance, HWND launcher, const Palette& palette) {
+  Run(instance, launcher, palette, IDD_SETTINGS, SettingsProc);
 }
 
-void ShowAboutDialog(HINSTANCE instance, HWND launcher) {
-  Run(instance, launcher, IDD_ABOUT, AboutProc);
+void ShowAboutDialog(HINSTANCE instance, HWND launcher, const Palette& palette) {
+  Run(instance, launcher, palette, IDD_ABOUT, AboutProc);
 }
 
-void ShowDonationDialog(HINSTANCE instance, HWND launcher) {
-  Run(instance, launcher, IDD_DONATION, DonationProc);
+void ShowDonationDialog(HINSTANCE instance, HWND launcher, const Palette& palette) {
+  Run(instance, launcher, palette, IDD_DONATION, DonationProc);
 }
 
 }  // namespace prolexa::zeruraruri

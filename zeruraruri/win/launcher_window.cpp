@@ -1,7 +1,12 @@
-// Zeruraruri: the suite's launcher. One skinned window of picture tiles on
-// two pages; a click starts the tile's calculator, the tabs open the
-// settings, about and donation dialogs.
+// The launcher's window: a skin of picture tiles on two pages, or, in the
+// system's high-contrast mode, the same places as framed words. A click or
+// the keyboard starts the tile's calculator, the tabs open the settings,
+// about and donation dialogs; a screen reader finds every tile and tab as a
+// button named by its words.
+#include "launcher_window.h"
+
 #include <windows.h>
+#include <oleacc.h>
 #include <shellapi.h>
 #include <windowsx.h>
 
@@ -10,7 +15,9 @@
 #include <optional>
 #include <string>
 #include <utility>
+#include <vector>
 
+#include "accessible.h"
 #include "app_shell.h"
 #include "control_factory.h"
 #include "display_scale.h"
@@ -25,6 +32,7 @@ namespace prolexa::zeruraruri {
 namespace {
 
 constexpr char kKeyName[] = "Zeruraruri";
+constexpr char kCaption[] = "Prolexa";
 constexpr char kZoomValue[] = "zoom";
 // Every size and place here and in the core is in pixels of a 96-DPI
 // screen; the window scales them to the screen it stands on.
@@ -43,14 +51,37 @@ constexpr UINT_PTR kUpdateTimer = 2;
 constexpr int kFocusGap = 1;
 constexpr int kFocusWidth = 2;
 constexpr COLORREF kAccent = RGB(75, 68, 166);
+// In high contrast the hovered item's frame is this much thicker, inward.
+constexpr int kHotFrameWidth = 3;
+// Where high contrast writes, in 96-DPI pixels: a tile's title and subtitle
+// from its corner, with their fonts' heights, and the suite's name on the
+// banner.
+struct PlainLayout {
+  int textX = 16;
+  int rightMargin = 12;
+  int titleTop = 12, titleBottom = 48, titleHeight = 24;
+  int subtitleTop = 52, subtitleBottom = 76, wordsHeight = 14;
+  RECT banner{32, 36, 400, 72};
+  int ruleY = 97;  // the line where the banner's picture ends
+};
+constexpr PlainLayout kPlain{};
+// What a screen reader's "press" on a tile or tab and its choice of one ask
+// the window for: the item as wParam (its slot + 1, or 0 for a tab) and
+// lParam (the tab).
+constexpr UINT kActivateMessage = WM_APP + 20;
+constexpr UINT kFocusMessage = WM_APP + 21;
+
+}  // namespace
 
 struct HoverFlags {
   bool normalShown = false;
   bool hoverShown = true;
 };
 
-// Everything the window keeps between messages.
-struct State {
+// Everything the window keeps between messages. It also tells a screen
+// reader what the window shows: the shown page's tiles and the tabs, in the
+// order Tab visits them.
+struct State final : AccessibleSource {
   HINSTANCE instance = nullptr;
   HWND main = nullptr;
   // Page 1 before the window exists, so that showing page 0 on creation
@@ -76,7 +107,27 @@ struct State {
   // Where the keyboard focus stands: nowhere until the first key, so that
   // the skin looks as it always did to a pupil with a mouse.
   std::optional<Focusable> focus;
+  // The skin, or the colours of the system's high-contrast mode.
+  Palette palette{};
+  // In high contrast: the hot spot (index in HotSpots()) or slot under the
+  // mouse, -1 for none.
+  int hotSpot = -1;
+  int hotSlot = -1;
+  // Made with the window, gone with it.
+  std::optional<AccessibleWindow> accessible;
+
+  std::string Name() const override { return kCaption; }
+  long Role() const override { return ROLE_SYSTEM_CLIENT; }
+  long ItemRole() const override { return ROLE_SYSTEM_PUSHBUTTON; }
+  int ItemCount() const override { return static_cast<int>(FocusOrder(tiles).size()); }
+  AccessibleItem Item(int index) const override;
+  int CurrentItem() const override;
+  void MakeCurrent(int index) override;
+  std::string DefaultAction() const override { return "Stlačiť"; }
+  void DoDefault(int index) override;
 };
+
+namespace {
 
 // A mouse position in the window's pixels as the 96-DPI place the core's
 // hit tests and the hover tracking take.
@@ -98,17 +149,23 @@ RECT FocusMarkRect(Focusable item) {
   return r;
 }
 
+// A frame of `width` inside a rectangle.
+void DrawFrame(HDC dc, const RECT& r, int width, HBRUSH brush) {
+  const RECT sides[] = {{r.left, r.top, r.right, r.top + width},
+                        {r.left, r.bottom - width, r.right, r.bottom},
+                        {r.left, r.top, r.left + width, r.bottom},
+                        {r.right - width, r.top, r.right, r.bottom}};
+  for (const RECT& side : sides) FillRect(dc, &side, brush);
+}
+
 // Draws the focus mark in the DC's current mapping, where painting is in
-// 96-DPI places.
+// 96-DPI places: in the skin's accent, or in high contrast in the text
+// colour, where outside the item's own frame it makes that frame thicker.
 void DrawFocusMark(const State& launcher, HDC dc) {
   if (!launcher.focus) return;
-  const RECT r = FocusMarkRect(*launcher.focus);
-  const GdiBrush accent(CreateSolidBrush(kAccent));
-  const RECT sides[] = {{r.left, r.top, r.right, r.top + kFocusWidth},
-                        {r.left, r.bottom - kFocusWidth, r.right, r.bottom},
-                        {r.left, r.top, r.left + kFocusWidth, r.bottom},
-                        {r.right - kFocusWidth, r.top, r.right, r.bottom}};
-  for (const RECT& side : sides) FillRect(dc, &side, accent.Get());
+  const GdiBrush mark(
+      CreateSolidBrush(launcher.palette.system ? launcher.palette.text : kAccent));
+  DrawFrame(dc, FocusMarkRect(*launcher.focus), kFocusWidth, mark.Get());
 }
 
 // Has the place of the focus mark drawn anew, with or without it.
@@ -119,11 +176,18 @@ void InvalidateFocus(const State& launcher) {
   RedrawWindow(launcher.main, &area, nullptr, RDW_INVALIDATE | RDW_ERASE);
 }
 
+// Moves the focus frame and tells a screen reader which tile or tab now
+// has it.
 void MoveFocus(State& launcher, std::optional<Focusable> to) {
   if (to == launcher.focus) return;
   InvalidateFocus(launcher);
   launcher.focus = to;
   InvalidateFocus(launcher);
+  const int current = launcher.CurrentItem();
+  if (launcher.accessible && current >= 0) {
+    launcher.accessible->Notify(EVENT_OBJECT_FOCUS, current);
+    launcher.accessible->Notify(EVENT_OBJECT_SELECTION, current);
+  }
 }
 
 void ShowTilePage(State& launcher, int page) {
@@ -133,8 +197,11 @@ void ShowTilePage(State& launcher, int page) {
   launcher.tiles = PageTiles(shown);
   // The new tiles are drawn normal; their hover starts anew.
   launcher.slotHover.fill(HoverFlags{});
+  launcher.hotSlot = -1;
   const RECT area = launcher.scale(kTileArea);
   RedrawWindow(launcher.main, &area, nullptr, RDW_INVALIDATE | RDW_ERASE);
+  // Other tiles, so other buttons, for a screen reader.
+  if (launcher.accessible) launcher.accessible->Notify(EVENT_OBJECT_REORDER, -1);
   // A focus shown on the old page's tiles goes to the new page's first.
   if (launcher.focus) MoveFocus(launcher, FocusOrder(launcher.tiles).front());
 }
@@ -173,9 +240,96 @@ void StartProgram(const State& launcher, std::string_view program) {
   ShowRefusal(launcher.main, ErrorRefusal(text));
 }
 
+// A font for the words of high contrast: never smoothed, so that every
+// pixel is in one of the pupil's colours. Heights are 96-DPI pixels; the
+// drawing's scale makes them larger.
+HFONT PlainFont(int height, int weight, int angle) {
+  LOGFONTW font{};
+  font.lfHeight = height;
+  font.lfWeight = weight;
+  font.lfEscapement = angle;
+  font.lfOrientation = angle;
+  font.lfCharSet = DEFAULT_CHARSET;
+  font.lfQuality = NONANTIALIASED_QUALITY;
+  wcscpy(font.lfFaceName, L"Arial");
+  return CreateFontIndirectW(&font);
+}
+
+void DrawWords(HDC dc, HFONT font, std::string_view words, RECT box, UINT format) {
+  const ScopedSelectObject select(dc, font);
+  const std::wstring text = Widen(words);
+  DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &box,
+            format | DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS);
+}
+
+// Words read from bottom to top, in the middle of a tall narrow box, as the
+// tabs' pictures write them.
+void DrawUpwards(HDC dc, HFONT font, std::string_view words, const RECT& box) {
+  const ScopedSelectObject select(dc, font);
+  const std::wstring text = Widen(words);
+  SIZE size{};
+  GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
+  SetTextAlign(dc, TA_LEFT | TA_TOP);
+  // Turned a quarter to the left, the text's top faces left and its start
+  // lies at the bottom.
+  TextOutW(dc, (box.left + box.right - size.cy) / 2, (box.top + box.bottom + size.cx) / 2,
+           text.c_str(), static_cast<int>(text.size()));
+}
+
+// High contrast: every place of the skin as framed words in the pupil's
+// colours, the hovered one's frame thicker; no picture at all.
+void PaintPlain(const State& launcher, HDC dc) {
+  const Palette& colours = launcher.palette;
+  const GdiBrush ground(CreateSolidBrush(colours.window));
+  const GdiBrush ink(CreateSolidBrush(colours.text));
+  const RECT skin{0, 0, kSkinWidth, kSkinHeight};
+  FillRect(dc, &skin, ground.Get());
+  SetBkMode(dc, TRANSPARENT);
+  SetTextColor(dc, colours.text);
+  const GdiFont title(PlainFont(-kPlain.titleHeight, FW_BOLD, 0));
+  const GdiFont words(PlainFont(-kPlain.wordsHeight, FW_NORMAL, 0));
+  const GdiFont upwards(PlainFont(-kPlain.wordsHeight, FW_BOLD, 900));
+  // The banner: the suite's name over a rule where the pictures' edge was.
+  DrawWords(dc, title.Get(), kCaption, kPlain.banner, DT_LEFT | DT_VCENTER);
+  const RECT rule{0, kPlain.ruleY, kSkinWidth, kPlain.ruleY + 1};
+  FillRect(dc, &rule, ink.Get());
+  const auto& spots = HotSpots();
+  for (std::size_t i = 0; i < spots.size(); ++i) {
+    const RECT box = ToRect(spots[i].region);
+    const bool hot = launcher.hotSpot == static_cast<int>(i);
+    DrawFrame(dc, box, hot ? kHotFrameWidth : 1, ink.Get());
+    switch (spots[i].spot) {
+      case Spot::Close: DrawWords(dc, words.Get(), "×", box, DT_CENTER | DT_VCENTER); break;
+      case Spot::Minimise: DrawWords(dc, words.Get(), "–", box, DT_CENTER | DT_VCENTER); break;
+      case Spot::Help: DrawWords(dc, title.Get(), "?", box, DT_CENTER | DT_VCENTER); break;
+      default:
+        DrawUpwards(dc, upwards.Get(), LabelOf(launcher.tiles, {-1, spots[i].spot}).title, box);
+        break;
+    }
+  }
+  for (int slot = 0; slot < SlotCount; ++slot) {
+    if (!launcher.tiles[slot].enabled) continue;
+    const Box place = SlotBox(slot);
+    DrawFrame(dc, ToRect(place), launcher.hotSlot == slot ? kHotFrameWidth : 1, ink.Get());
+    const Label label = LabelOf(launcher.tiles, {slot});
+    const int left = place.left + kPlain.textX, right = place.right - kPlain.rightMargin;
+    DrawWords(dc, title.Get(), label.title,
+              RECT{left, place.top + kPlain.titleTop, right, place.top + kPlain.titleBottom},
+              DT_LEFT);
+    DrawWords(dc, words.Get(), label.subtitle,
+              RECT{left, place.top + kPlain.subtitleTop, right, place.top + kPlain.subtitleBottom},
+              DT_LEFT);
+  }
+  DrawFocusMark(launcher, dc);
+}
+
 // Draws at the window's scale: the places stay the skin's 96-DPI ones.
 void Paint(const State& launcher, HDC dc) {
   const ScaledDrawing scaled(dc, launcher.scale);
+  if (launcher.palette.system) {
+    PaintPlain(launcher, dc);
+    return;
+  }
   const ControlFactory f(launcher.instance, nullptr, launcher.scale);
   f.DrawBitmap(dc, launcher.page == 1 ? IDB_PAGE2 : IDB_PAGE1, 0, 97, 725, 411);
   f.DrawBitmap(dc, IDB_BANNER, 0, 0, 725, 100);
@@ -193,7 +347,45 @@ void Paint(const State& launcher, HDC dc) {
   DrawFocusMark(launcher, dc);
 }
 
+// Has an item's place drawn anew: a hot spot's (index in HotSpots()) or a
+// slot's; -1 none.
+void InvalidateItem(const State& launcher, int spot, int slot) {
+  if (spot < 0 && slot < 0) return;
+  RECT area = launcher.scale(ToRect(spot >= 0 ? HotSpots()[spot].region : SlotBox(slot)));
+  InflateRect(&area, 1, 1);
+  RedrawWindow(launcher.main, &area, nullptr, RDW_INVALIDATE | RDW_ERASE);
+}
+
+// High contrast: the item under the mouse gets the thicker frame, drawn by
+// the paint like everything else.
+void TrackMousePlain(State& launcher, Point mouse) {
+  int spot = -1, slot = -1;
+  const auto& spots = HotSpots();
+  for (std::size_t i = 0; i < spots.size() && spot < 0; ++i) {
+    if (Contains(spots[i].region, mouse)) spot = static_cast<int>(i);
+  }
+  for (int s = 0; s < SlotCount && spot < 0 && slot < 0; ++s) {
+    if (launcher.tiles[s].enabled && Contains(SlotBox(s), mouse)) slot = s;
+  }
+  if (spot == launcher.hotSpot && slot == launcher.hotSlot) return;
+  InvalidateItem(launcher, launcher.hotSpot, launcher.hotSlot);
+  launcher.hotSpot = spot;
+  launcher.hotSlot = slot;
+  InvalidateItem(launcher, spot, slot);
+  if (spot >= 0 || slot >= 0) {
+    TRACKMOUSEEVENT track{};
+    track.cbSize = sizeof track;
+    track.dwFlags = TME_LEAVE;
+    track.hwndTrack = launcher.main;
+    TrackMouseEvent(&track);
+  }
+}
+
 void TrackMouse(State& launcher, Point mouse) {
+  if (launcher.palette.system) {
+    TrackMousePlain(launcher, mouse);
+    return;
+  }
   const ControlFactory f(launcher.instance, launcher.main, launcher.scale);
   const POINT at{mouse.x, mouse.y};
   const auto& spots = HotSpots();
@@ -233,13 +425,13 @@ void TrackMouse(State& launcher, Point mouse) {
 void OpenSpot(const State& launcher, Spot spot) {
   switch (spot) {
     case Spot::Settings:
-      ShowSettingsDialog(launcher.instance, launcher.main);
+      ShowSettingsDialog(launcher.instance, launcher.main, launcher.palette);
       break;
     case Spot::About:
-      ShowAboutDialog(launcher.instance, launcher.main);
+      ShowAboutDialog(launcher.instance, launcher.main, launcher.palette);
       break;
     case Spot::Donation:
-      ShowDonationDialog(launcher.instance, launcher.main);
+      ShowDonationDialog(launcher.instance, launcher.main, launcher.palette);
       break;
     case Spot::Minimise:
       SendMessageW(launcher.main, WM_SYSCOMMAND, SC_MINIMIZE, 0);
@@ -276,6 +468,15 @@ Key KeyOf(WPARAM virtualKey) {
   }
 }
 
+// Starts a tile's program or opens a tab's dialog.
+void Activate(const State& launcher, Focusable item) {
+  if (item.slot >= 0) {
+    StartProgram(launcher, launcher.tiles[item.slot].program);
+  } else {
+    OpenSpot(launcher, item.tab);
+  }
+}
+
 // A key moves the focus, turns the page or starts what has the focus, as
 // the core says. A held Enter or Space starts its program once, not once
 // for each repeat.
@@ -285,12 +486,37 @@ void OnKeyDown(State& launcher, WPARAM virtualKey, LPARAM flags) {
   ShowTilePage(launcher, out.page);
   MoveFocus(launcher, out.focus);
   const bool repeated = (flags & (1 << 30)) != 0;
-  if (!out.activate || repeated) return;
-  if (out.activate->slot >= 0) {
-    StartProgram(launcher, launcher.tiles[out.activate->slot].program);
+  if (out.activate && !repeated) Activate(launcher, *out.activate);
+}
+
+// An item of the shown page as the two private messages carry it; nothing
+// for one that is not there (the page has changed since).
+std::optional<Focusable> ItemOf(const State& launcher, WPARAM wParam, LPARAM lParam) {
+  const Focusable item{static_cast<int>(wParam) - 1, static_cast<Spot>(lParam)};
+  const std::vector<Focusable> order = FocusOrder(launcher.tiles);
+  if (std::find(order.begin(), order.end(), item) == order.end()) return std::nullopt;
+  return item;
+}
+
+void PostItem(const State& launcher, UINT message, int index, bool wait) {
+  const std::vector<Focusable> order = FocusOrder(launcher.tiles);
+  if (index < 0 || index >= static_cast<int>(order.size())) return;
+  const Focusable item = order[static_cast<std::size_t>(index)];
+  const WPARAM wParam = static_cast<WPARAM>(item.slot + 1);
+  const LPARAM lParam = static_cast<LPARAM>(item.tab);
+  if (wait) {
+    SendMessageW(launcher.main, message, wParam, lParam);
   } else {
-    OpenSpot(launcher, out.activate->tab);
+    PostMessageW(launcher.main, message, wParam, lParam);
   }
+}
+
+void ChangePalette(State& launcher, const Palette& palette) {
+  launcher.palette = palette;
+  launcher.hotSpot = launcher.hotSlot = -1;
+  launcher.spotHover.fill(HoverFlags{});
+  launcher.slotHover.fill(HoverFlags{});
+  InvalidateRect(launcher.main, nullptr, TRUE);
 }
 
 // The banner drags the window: a press there is taken as one on the
@@ -356,14 +582,44 @@ void TakeOwnScale(State& launcher) {
   TakeScale(launcher, scale, place);
 }
 
-LRESULT CALLBACK LauncherWindow(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT CALLBACK LauncherWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   auto* state = CreationState<State>(window, message, lParam);
   if (state == nullptr) return DefWindowProcW(window, message, wParam, lParam);
   State& launcher = *state;
   switch (message) {
     case WM_CREATE:
       launcher.main = window;
+      launcher.palette = CurrentPalette();
       ShowTilePage(launcher, 0);
+      launcher.accessible.emplace(window, launcher);
+      break;
+    case WM_NCDESTROY:
+      // A screen reader that still holds the object finds it cut off.
+      launcher.accessible.reset();
+      break;
+    case WM_GETOBJECT:
+      if (launcher.accessible) return launcher.accessible->Answer(wParam, lParam);
+      break;
+    case kActivateMessage:
+      if (const auto item = ItemOf(launcher, wParam, lParam)) Activate(launcher, *item);
+      return 0;
+    case kFocusMessage:
+      if (const auto item = ItemOf(launcher, wParam, lParam)) MoveFocus(launcher, *item);
+      return 0;
+    case WM_SETTINGCHANGE:
+    case WM_SYSCOLORCHANGE:
+      // High contrast turned on or off, or its colours changed.
+      ChangePalette(launcher, CurrentPalette());
+      break;
+    case WM_ERASEBKGND:
+      // The class's brush is white; the pupil's colours may be others.
+      if (launcher.palette.system) {
+        RECT client{};
+        GetClientRect(window, &client);
+        const GdiBrush ground(CreateSolidBrush(launcher.palette.window));
+        FillRect(reinterpret_cast<HDC>(wParam), &client, ground.Get());
+        return 1;
+      }
       break;
     case WM_PAINT: {
       const PaintDC paint(window);
@@ -450,29 +706,62 @@ LRESULT CALLBACK LauncherWindow(HWND window, UINT message, WPARAM wParam, LPARAM
 }
 
 }  // namespace
-}  // namespace prolexa::zeruraruri
 
-int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
-  using namespace prolexa;
-  zeruraruri::State state;
-  state.instance = instance;
+AccessibleItem State::Item(int index) const {
+  const Focusable item = FocusOrder(tiles)[static_cast<std::size_t>(index)];
+  const Label label = LabelOf(tiles, item);
+  return {.name = std::string(label.title) + ", " + std::string(label.subtitle),
+          .value = {},
+          .place = scale(ToRect(FocusBox(item)))};
+}
+
+int State::CurrentItem() const {
+  if (!focus) return -1;
+  const std::vector<Focusable> order = FocusOrder(tiles);
+  const auto at = std::find(order.begin(), order.end(), *focus);
+  return at == order.end() ? -1 : static_cast<int>(at - order.begin());
+}
+
+// A screen reader may ask from another thread: the window's own does the
+// work. A press is posted, so that a dialog it opens does not hold the
+// screen reader until it closes.
+void State::MakeCurrent(int index) { PostItem(*this, kFocusMessage, index, true); }
+
+void State::DoDefault(int index) { PostItem(*this, kActivateMessage, index, false); }
+
+LauncherWindow::LauncherWindow(HINSTANCE instance) : state_(std::make_unique<State>()) {
+  state_->instance = instance;
+}
+
+LauncherWindow::~LauncherWindow() {
+  if (state_->main != nullptr && IsWindow(state_->main)) DestroyWindow(state_->main);
+}
+
+HWND LauncherWindow::Open() {
+  State& state = *state_;
   SetHelpPage("zeruraruri.html");
-  if (!RegisterMainClass(instance, zeruraruri::kKeyName, zeruraruri::LauncherWindow)) return 0;
+  // A second window in one process (the tests') finds the class there.
+  if (!RegisterMainClass(state.instance, kKeyName, LauncherWindowProc) &&
+      GetLastError() != ERROR_CLASS_ALREADY_EXISTS) {
+    return nullptr;
+  }
   {
     SettingsKey key;
-    key.Open(HKEY_CURRENT_USER, SettingsPath(zeruraruri::kKeyName));
-    state.zoom = StoredZoom(key.ReadDword(zeruraruri::kZoomValue, LeastZoom));
+    key.Open(HKEY_CURRENT_USER, SettingsPath(kKeyName));
+    state.zoom = StoredZoom(key.ReadDword(kZoomValue, LeastZoom));
   }
   state.screen = SystemScale();
-  state.scale = zeruraruri::Zoomed(state);
-  const HWND main = CreateCenteredMainWindow(instance, zeruraruri::kKeyName, "Prolexa",
-                                             zeruraruri::kWidth, zeruraruri::kHeight, &state,
-                                             state.scale);
-  if (main == nullptr) return 0;
-  zeruraruri::TakeOwnScale(state);
+  state.scale = Zoomed(state);
+  const HWND main = CreateCenteredMainWindow(state.instance, kKeyName, kCaption, kWidth, kHeight,
+                                             &state, state.scale);
+  if (main == nullptr) return nullptr;
+  TakeOwnScale(state);
   ShowMainWindow(main);
-  KeyPolicy keys;
-  keys.helpOwner = main;
-  keys.zoomTarget = main;
-  return RunMessageLoop(keys);
+  return main;
 }
+
+void LauncherWindow::SetPalette(const Palette& palette) {
+  if (state_->main != nullptr) ChangePalette(*state_, palette);
+}
+
+}  // namespace prolexa::zeruraruri
