@@ -182,11 +182,13 @@ class AccessibleWindow::Object final : public CountedAccessible {
     if (item == kSelf) {
       if (focused) bits |= STATE_SYSTEM_FOCUSED;
     } else {
-      bits |= STATE_SYSTEM_SELECTABLE | STATE_SYSTEM_READONLY;
-      if (item == source_->CurrentItem()) {
-        bits |= STATE_SYSTEM_SELECTED;
-        if (focused) bits |= STATE_SYSTEM_FOCUSED;
-      }
+      // The lines of a list are picked and read, not edited; a button is
+      // only pressed.
+      const bool listed = source_->ItemRole() == ROLE_SYSTEM_LISTITEM;
+      const bool current = item == source_->CurrentItem();
+      if (listed) bits |= STATE_SYSTEM_SELECTABLE | STATE_SYSTEM_READONLY;
+      if (listed && current) bits |= STATE_SYSTEM_SELECTED;
+      if (current && focused) bits |= STATE_SYSTEM_FOCUSED;
     }
     SetLong(state, bits);
     return S_OK;

@@ -32,7 +32,9 @@ class AccessibleSource {
   // the window has the focus.
   virtual int CurrentItem() const = 0;
   virtual void MakeCurrent(int index) = 0;
-  // The name of what pressing an item does; empty: nothing.
+  // The name of what pressing an item does; empty: nothing. DoDefault runs
+  // inside the screen reader's call: an action that opens a modal window
+  // posts itself, so that the reader is not held until the window closes.
   virtual std::string DefaultAction() const { return {}; }
   virtual void DoDefault(int /*index*/) {}
 

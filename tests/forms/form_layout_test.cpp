@@ -206,7 +206,7 @@ TEST(FormLayout, NoScaleChangesWhetherASolutionFits) {
 // accessibility interface.
 std::string AccessibleName(HWND control) {
   IAccessible* object = nullptr;
-  if (AccessibleObjectFromWindow(control, OBJID_CLIENT, IID_IAccessible,
+  if (AccessibleObjectFromWindow(control, OBJID_CLIENT, __uuidof(IAccessible),
                                  reinterpret_cast<void**>(&object)) != S_OK) {
     return "(no object)";
   }

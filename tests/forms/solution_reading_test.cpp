@@ -92,7 +92,7 @@ class SolutionReading : public testing::Test {
                             WINEVENT_OUTOFCONTEXT);
     ASSERT_NE(hook_, nullptr);
     view_ = window_.SolutionControl().Window();
-    ASSERT_EQ(AccessibleObjectFromWindow(view_, OBJID_CLIENT, IID_IAccessible,
+    ASSERT_EQ(AccessibleObjectFromWindow(view_, OBJID_CLIENT, __uuidof(IAccessible),
                                          reinterpret_cast<void**>(&solution_)),
               S_OK);
   }

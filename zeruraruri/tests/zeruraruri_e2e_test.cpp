@@ -37,12 +37,6 @@ int CalculatorsRunning() {
   return running;
 }
 
-std::wstring ClassOf(HWND window) {
-  wchar_t name[64] = {};
-  GetClassNameW(window, name, 64);
-  return name;
-}
-
 std::string EntryOf(HWND list, int i) {
   const LRESULT length = SendMessageW(list, CB_GETLBTEXTLEN, i, 0);
   std::wstring entry(static_cast<std::size_t>(length) + 1, L'\0');
