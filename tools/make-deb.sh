@@ -72,7 +72,7 @@ for folder in "${!icon_of[@]}"; do
     [ $size -le 24 ] && drawing=small
     dir="$share/icons/hicolor/${size}x${size}/apps"
     mkdir -p "$dir"
-    convert "$art/drawings/$folder-$drawing.png" -filter Box -resize "${size}x${size}" \
+    convert "$art/drawings/$folder-$drawing.png" -filter Box -resize "${size}x${size}" -depth 8 \
       -define png:exclude-chunks=date,time "$dir/${icon_of[$folder]}.png"
   done
 done
