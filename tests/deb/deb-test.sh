@@ -42,7 +42,7 @@ lint)
     for frame in 0:48 1:32 2:16; do
       size=${frame#*:}
       png="$root/usr/share/icons/hicolor/${size}x$size/apps/${pair#*:}.png"
-      differ=$(compare -metric AE -fuzz 1% "$ico[${frame%%:*}]" "$png" null: 2>&1) || true
+      differ=$(compare -metric AE -fuzz 1% "${ico}[${frame%%:*}]" "$png" null: 2>&1) || true
       [ "$differ" = 0 ] || fail "${pair#*:} at $size px differs from $ico in $differ pixels"
     done
   done
@@ -81,8 +81,10 @@ run)
   "$prolexa" Pythagoras 2>/dev/null && fail "an unknown program started"
 
   # The desktop's DPI, as X's resources give it.
-  xrdb_says() { printf '#!/bin/sh\nprintf "Xft.dpi:\\t%s\\n"\n' "$1" >"$root/stub/xrdb"; }
-  chmod_stub() { chmod +x "$root/stub/xrdb"; }
+  xrdb_says() {
+    printf '#!/bin/sh\nprintf "Xft.dpi:\\t%s\\n"\n' "$1" >"$root/stub/xrdb"
+    chmod +x "$root/stub/xrdb"
+  }
   # The visible window of a process, waiting up to `2` seconds.
   window_of() {
     local waited
@@ -99,7 +101,7 @@ run)
   prefix="$XDG_DATA_HOME/prolexa/$arch"
 
   # First start: the launcher, in a new prefix at the desktop's 144 DPI.
-  xrdb_says 144; chmod_stub
+  xrdb_says 144
   started=$SECONDS
   PATH="$root/stub:$PATH" "$prolexa" >"$root/first.log" 2>&1 &
   pids+=($!)
