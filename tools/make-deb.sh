@@ -20,6 +20,9 @@ out=$(cd "$3" && pwd)
 version=$(sed -n 's/^project(Prolexa VERSION \([0-9]*\.[0-9]*\).*/\1/p' "$root/CMakeLists.txt")
 [ -n "$version" ] || { echo "make-deb: no version in CMakeLists.txt" >&2; exit 1; }
 programs=(Zeruraruri Trigona Radixa Redero Dromika Zeraz Zazozarozovuz Mernika)
+# One time for the programs' headers (strip writes it), the files and the
+# archive's members, so that the same programs give the same package.
+export SOURCE_DATE_EPOCH=1796000000
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -77,8 +80,7 @@ for folder in "${!icon_of[@]}"; do
   done
 done
 
-# Plain modes and one time for every file, so that the same programs give
-# the same package.
+# Plain modes and the one time for every file.
 find "$stage" -type d -exec chmod 755 {} +
 find "$stage" -type f -exec chmod 644 {} +
 chmod 755 "$stage/usr/bin/prolexa"
@@ -88,7 +90,7 @@ size=$(du -sk --apparent-size --exclude=DEBIAN "$stage" | cut -f1)
 sed -e "s/@VERSION@/$version/" -e "s/@INSTALLED_SIZE@/$size/" "$source_dir/control" \
   >"$stage/DEBIAN/control"
 chmod 644 "$stage/DEBIAN/control" "$stage/DEBIAN/md5sums"
-find "$stage" -exec touch -h -d @1796000000 {} +
+find "$stage" -exec touch -h -d "@$SOURCE_DATE_EPOCH" {} +
 
 package="$out/prolexa_${version}-1_all.deb"
 dpkg-deb --root-owner-group -Zxz --build "$stage" "$package" >/dev/null
