@@ -13,6 +13,10 @@ fail() { echo "FAIL: $*"; exit 1; }
 case "${1:-}" in
 build)
   rm -f "$4"/prolexa_*.deb
+  for bin in "$2" "$3"; do
+    [ -f "$bin/Zeruraruri.exe" ] ||
+      fail "no programs in $bin: the package takes both builds' (make windows-programs windows64-programs)"
+  done
   "$tools/make-deb.sh" "$2" "$3" "$4"
   ;;
 
