@@ -4,8 +4,8 @@ JOBS ?= 2
 BUILD := build
 FUZZ_SECONDS ?= 10
 
-.PHONY: all deps host windows windows-programs windows64 sanitize fuzz test windows-tests run run-programs \
-        screenshots shoot bench bench-run dist clean
+.PHONY: all deps host windows windows-programs windows64 windows64-programs sanitize fuzz test \
+        windows-tests run run-programs screenshots shoot bench bench-run dist deb clean
 
 all: host windows
 
@@ -31,10 +31,17 @@ windows-programs: deps
 
 # The same sources for 64-bit Windows, for a machine whose kernel runs no
 # 32-bit code and so no 32-bit Wine: its Windows tests and programs run there.
-windows64: deps
-	cmake -S . -B $(BUILD)/windows64 -DCMAKE_BUILD_TYPE=Release \
+CONFIGURE_WINDOWS64 = cmake -S . -B $(BUILD)/windows64 -DCMAKE_BUILD_TYPE=Release \
 	  -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-x86_64.cmake
+windows64: deps
+	$(CONFIGURE_WINDOWS64)
 	cmake --build $(BUILD)/windows64 -j$(JOBS)
+
+# Only the programs and the help of the 64-bit build, which the Debian
+# package carries for systems whose Wine runs no 32-bit programs.
+windows64-programs: deps
+	$(CONFIGURE_WINDOWS64)
+	cmake --build $(BUILD)/windows64 -j$(JOBS) --target programs
 
 sanitize: deps
 	cmake -S . -B $(BUILD)/sanitize -DCMAKE_BUILD_TYPE=Debug -DPROLEXA_SANITIZE=ON
@@ -58,8 +65,8 @@ test: host sanitize fuzz
 
 # The shipped programs are built either way; on a machine without 32-bit
 # support their size budget is checked there, and everything else runs on
-# the 64-bit build.
-windows-tests: $(WINDOWS_BUILD) $(if $(filter win64,$(WINE_ARCH)),windows-programs)
+# the 64-bit build. The Debian package's tests take the programs of both.
+windows-tests: $(WINDOWS_BUILD) windows-programs windows64-programs
 	@[ "$(WINE_ARCH)" = win32 ] || echo "This machine runs no 32-bit programs:" \
 	  "the Windows tests run on the 64-bit build of the same sources."
 	ctest --test-dir $(BUILD)/$(WINDOWS_BUILD) --output-on-failure
@@ -93,6 +100,10 @@ bench-run: host $(WINDOWS_BUILD)
 # The Windows Installer package and the portable zip of the 32-bit programs.
 dist: windows
 	tools/make-dist.sh $(BUILD)/windows/bin dist x86
+
+# The Debian package of the same programs, 32-bit and 64-bit, run by Wine.
+deb: windows-programs windows64-programs
+	tools/make-deb.sh $(BUILD)/windows/bin $(BUILD)/windows64/bin dist
 
 clean:
 	rm -rf $(BUILD) dist

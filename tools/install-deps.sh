@@ -12,6 +12,7 @@ packages=(
   fonts-liberation fonts-wine
   fp-utils libchm-bin
   wixl msitools python3 unzip
+  lintian desktop-file-utils appstream
   valgrind
 )
 

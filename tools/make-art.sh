@@ -249,6 +249,14 @@ make_icon() {
     done
     convert "$TMP/icon_small.png" -filter Box -resize 16x16 "$TMP/icon16.png"
     convert "$TMP/icon48.png" "$TMP/icon32.png" "$TMP/icon16.png" "$out"
+    # The Linux package's icon theme takes the same two drawings at its own
+    # sizes (tools/make-deb.sh), named after the program's folder.
+    if [[ -n ${ICON_DRAWINGS:-} ]]; then
+        local name
+        name=$(basename "$(dirname "$(dirname "$out")")")
+        cp "$TMP/icon_large.png" "$ICON_DRAWINGS/$name-large.png"
+        cp "$TMP/icon_small.png" "$ICON_DRAWINGS/$name-small.png"
+    fi
 }
 
 # One 256 px icon picture: $1, $2 = tile colours, $3 = name of the array of

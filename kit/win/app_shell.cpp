@@ -177,11 +177,49 @@ std::wstring FindHelpFile() {
 
 namespace {
 std::wstring g_helpPage;
+
+// The folder beside the programs that holds the help file's pages as plain
+// HTML (trigona.html, style.css, img/), for systems without a help viewer.
+constexpr wchar_t kHelpPagesFolder[] = L"help\\";
+
+// Wine's own ntdll exports its version; Windows' ntdll has no such export.
+bool RunsUnderWine() {
+  const HMODULE ntdll = GetModuleHandleW(L"ntdll.dll");
+  return ntdll != nullptr && GetProcAddress(ntdll, "wine_get_version") != nullptr;
+}
+
+// The page as plain HTML in the help pages folder beside the program, or
+// empty where that folder does not hold it (a suite copied without it).
+std::wstring FindHelpPage(const std::wstring& page) {
+  const std::wstring folder = ProgramFolder();
+  if (folder.empty()) return {};
+  const std::wstring path = folder + kHelpPagesFolder + page;
+  const DWORD attributes = GetFileAttributesW(path.c_str());
+  if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY)) return {};
+  return path;
+}
 }  // namespace
 
 void SetHelpPage(std::string_view page) { g_helpPage = Widen(page); }
 
 void OpenHelp(HWND owner) {
+  // Wine's help viewer has no HTML engine on most systems and shows an empty
+  // window; its shell hands an .html file to the desktop's own browser.
+  // A prefix made without Wine's HTML engine knows no program for .html at
+  // all (the engine registers the type), so the page then goes to Wine's
+  // browser bridge by name.
+  if (RunsUnderWine()) {
+    const std::wstring page = FindHelpPage(g_helpPage.empty() ? L"index.html" : g_helpPage);
+    if (!page.empty()) {
+      const HINSTANCE opened = ShellExecuteW(owner, L"open", page.c_str(), nullptr, nullptr,
+                                             SW_SHOW);
+      if (reinterpret_cast<INT_PTR>(opened) <= 32) {
+        const std::wstring quoted = L"\"" + page + L"\"";
+        ShellExecuteW(owner, L"open", L"winebrowser.exe", quoted.c_str(), nullptr, SW_SHOW);
+      }
+      return;
+    }
+  }
   if (g_helpPage.empty()) {
     ShellExecuteW(owner, L"open", FindHelpFile().c_str(), L"", L"", SW_SHOW);
     return;
