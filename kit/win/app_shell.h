@@ -82,8 +82,9 @@ std::wstring FindHelpFile();
 // the file's own start page until a program names one.
 void SetHelpPage(std::string_view page);
 
-// Opens the help file on the program's page through the help viewer; a
-// missing file is ignored.
+// Opens the help file on the program's page through the help viewer; under
+// Wine, which has no engine for the viewer, the same page of the HTML help
+// beside the program in the desktop's browser. A missing file is ignored.
 void OpenHelp(HWND owner);
 
 // What the message loop needs to know about the main window's controls.
