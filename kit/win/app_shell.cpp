@@ -310,6 +310,14 @@ void InvalidateResult(HWND window, const RECT& rect) {
   RedrawWindow(window, &rect, nullptr, RDW_INVALIDATE | RDW_ERASE);
 }
 
+void NotifyWhenMouseLeaves(HWND window) {
+  TRACKMOUSEEVENT track{};
+  track.cbSize = sizeof track;
+  track.dwFlags = TME_LEAVE;
+  track.hwndTrack = window;
+  TrackMouseEvent(&track);
+}
+
 void ShowRefusal(HWND owner, const Refusal& refusal) {
   MessageBoxW(owner, Widen(refusal.text).c_str(), Widen(refusal.caption).c_str(),
               MB_OK | MB_ICONINFORMATION);
@@ -345,15 +353,7 @@ bool HandleCommonMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam
       if (state.palette.system) return false;
       const POINT mouse = state.scale.Unscaled({GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
       const HoverDrawn drawn = TrackHelpIcon(window, instance, state, mouse);
-      // A mouse that leaves the window straight from the icon sends no move
-      // outside it: the window asks to be told when the mouse has left.
-      if (drawn == HoverDrawn::Hover) {
-        TRACKMOUSEEVENT track{};
-        track.cbSize = sizeof track;
-        track.dwFlags = TME_LEAVE;
-        track.hwndTrack = window;
-        TrackMouseEvent(&track);
-      }
+      if (drawn == HoverDrawn::Hover) NotifyWhenMouseLeaves(window);
       return false;
     }
     case WM_MOUSELEAVE: {

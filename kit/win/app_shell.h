@@ -136,6 +136,11 @@ int RunMessageLoop(const KeyPolicy& policy);
 // nothing is painted now.
 void InvalidateResult(HWND window, const RECT& rect);
 
+// Asks the system to send the window WM_MOUSELEAVE once the mouse has left
+// it: a mouse that leaves straight from a hover picture sends no move
+// outside it.
+void NotifyWhenMouseLeaves(HWND window);
+
 // Shows a refused input as the modal information box owned by the window.
 void ShowRefusal(HWND owner, const Refusal& refusal);
 

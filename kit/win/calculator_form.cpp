@@ -783,13 +783,7 @@ LRESULT CALLBACK CalculatorWindowProc(HWND window, UINT message, WPARAM wParam, 
       self.preferences_ = ReadFormPreferences(self.form_);
       break;
     case WM_ERASEBKGND:
-      // The class's brush is white; the system's colours may be others.
-      if (self.common_.palette.system && self.common_.whiteBrush) {
-        RECT client{};
-        GetClientRect(window, &client);
-        FillRect(reinterpret_cast<HDC>(wParam), &client, self.common_.whiteBrush.Get());
-        return 1;
-      }
+      if (EraseInPalette(window, reinterpret_cast<HDC>(wParam), self.common_.palette)) return 1;
       break;
     case WM_SETTINGCHANGE:
     case WM_SYSCOLORCHANGE:

@@ -1,5 +1,7 @@
 #include "palette.h"
 
+#include "scoped.h"
+
 namespace prolexa {
 
 bool HighContrastOn() {
@@ -18,5 +20,14 @@ Palette SystemPalette() {
 }
 
 Palette CurrentPalette() { return HighContrastOn() ? SystemPalette() : Palette{}; }
+
+bool EraseInPalette(HWND window, HDC dc, const Palette& palette) {
+  if (!palette.system) return false;
+  RECT client{};
+  GetClientRect(window, &client);
+  const GdiBrush ground(CreateSolidBrush(palette.window));
+  FillRect(dc, &client, ground.Get());
+  return true;
+}
 
 }  // namespace prolexa

@@ -26,4 +26,10 @@ Palette SystemPalette();
 // The palette the system's settings ask for now.
 Palette CurrentPalette();
 
+// WM_ERASEBKGND of a window whose class brush is white: in the system's
+// colours the whole client area is filled with the window colour and true
+// comes back; in the suite's own look nothing is done (false), and the
+// class's white stays.
+bool EraseInPalette(HWND window, HDC dc, const Palette& palette);
+
 }  // namespace prolexa

@@ -372,13 +372,7 @@ void TrackMousePlain(State& launcher, Point mouse) {
   launcher.hotSpot = spot;
   launcher.hotSlot = slot;
   InvalidateItem(launcher, spot, slot);
-  if (spot >= 0 || slot >= 0) {
-    TRACKMOUSEEVENT track{};
-    track.cbSize = sizeof track;
-    track.dwFlags = TME_LEAVE;
-    track.hwndTrack = launcher.main;
-    TrackMouseEvent(&track);
-  }
+  if (spot >= 0 || slot >= 0) NotifyWhenMouseLeaves(launcher.main);
 }
 
 void TrackMouse(State& launcher, Point mouse) {
@@ -401,17 +395,11 @@ void TrackMouse(State& launcher, Point mouse) {
     f.TrackHover(ToRect(b), at, launcher.slotHover[slot].normalShown, launcher.slotHover[slot].hoverShown,
                  tile.normal, tile.hover, b.left, b.top, TileWidth, TileHeight);
   }
-  // A mouse that leaves the window straight from a tile or spot sends no
-  // move outside it: while one shows its hover picture, the window asks to
-  // be told when the mouse has left.
+  // While a tile or spot shows its hover picture.
   const auto hovered = [](const HoverFlags& h) { return h.hoverShown; };
   if (std::any_of(launcher.spotHover.begin(), launcher.spotHover.end(), hovered) ||
       std::any_of(launcher.slotHover.begin(), launcher.slotHover.end(), hovered)) {
-    TRACKMOUSEEVENT track{};
-    track.cbSize = sizeof track;
-    track.dwFlags = TME_LEAVE;
-    track.hwndTrack = launcher.main;
-    TrackMouseEvent(&track);
+    NotifyWhenMouseLeaves(launcher.main);
   }
   // The tabs' hover pictures are a column wider than their regions and
   // would cut into the frame.
@@ -612,14 +600,7 @@ LRESULT CALLBACK LauncherWindowProc(HWND window, UINT message, WPARAM wParam, LP
       ChangePalette(launcher, CurrentPalette());
       break;
     case WM_ERASEBKGND:
-      // The class's brush is white; the pupil's colours may be others.
-      if (launcher.palette.system) {
-        RECT client{};
-        GetClientRect(window, &client);
-        const GdiBrush ground(CreateSolidBrush(launcher.palette.window));
-        FillRect(reinterpret_cast<HDC>(wParam), &client, ground.Get());
-        return 1;
-      }
+      if (EraseInPalette(window, reinterpret_cast<HDC>(wParam), launcher.palette)) return 1;
       break;
     case WM_PAINT: {
       const PaintDC paint(window);
