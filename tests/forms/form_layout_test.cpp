@@ -4,7 +4,6 @@
 // scale, and a move to a screen of another DPI takes all of it along.
 #include <windows.h>
 #include <commctrl.h>
-#include <oleacc.h>
 
 #include <gtest/gtest.h>
 
@@ -17,6 +16,7 @@
 #include "mernika_form.h"
 #include "radixa_form.h"
 #include "rezeze_form.h"
+#include "screen_reader.h"
 #include "trigona_form.h"
 #include "wide.h"
 #include "zazozarozovuz_form.h"
@@ -24,6 +24,8 @@
 
 namespace prolexa {
 namespace {
+
+using e2e::AccessibleName;
 
 struct Program {
   const char* name;
@@ -200,25 +202,6 @@ TEST(FormLayout, NoScaleChangesWhetherASolutionFits) {
     }
     DestroyWindow(main);
   }
-}
-
-// The name a screen reader gives a control, through the system's
-// accessibility interface.
-std::string AccessibleName(HWND control) {
-  IAccessible* object = nullptr;
-  if (AccessibleObjectFromWindow(control, OBJID_CLIENT, __uuidof(IAccessible),
-                                 reinterpret_cast<void**>(&object)) != S_OK) {
-    return "(no object)";
-  }
-  VARIANT self{};
-  self.vt = VT_I4;
-  self.lVal = CHILDID_SELF;
-  BSTR name = nullptr;
-  object->get_accName(self, &name);
-  std::string named = Narrow(name != nullptr ? name : L"");
-  SysFreeString(name);
-  object->Release();
-  return named;
 }
 
 // A screen reader names each field, list and spinner by its label, the help

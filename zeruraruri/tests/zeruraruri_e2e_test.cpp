@@ -2,7 +2,6 @@
 // starts a calculator, the second page, a start that fails, and the settings
 // kept for the calculators.
 #include <gtest/gtest.h>
-#include <oleacc.h>
 
 #include <cstdlib>
 #include <memory>
@@ -14,6 +13,7 @@
 
 #include "display_scale.h"
 #include "driver.h"
+#include "screen_reader.h"
 #include "resource.h"
 #include "scoped.h"
 #include "wide.h"
@@ -334,59 +334,6 @@ TEST_F(LauncherTest, TheKeyboardAloneStartsACalculatorAndTurnsThePage) {
   EXPECT_EQ(launcher->PixelHash(kFourthSlot), secondPage) << "as the drag shows it";
 }
 
-// A screen reader's view of the launcher: its accessible object, asked from
-// this process as a screen reader asks it from its own.
-class ScreenReader {
- public:
-  explicit ScreenReader(HWND window) {
-    CoInitialize(nullptr);
-    // Not IID_IAccessible: a 64-bit link takes that data of oleacc.dll's for
-    // its import thunk, and asks for an interface of no such id.
-    AccessibleObjectFromWindow(window, OBJID_CLIENT, __uuidof(IAccessible),
-                               reinterpret_cast<void**>(&object));
-  }
-  ~ScreenReader() {
-    if (object != nullptr) object->Release();
-    CoUninitialize();
-  }
-  ScreenReader(const ScreenReader&) = delete;
-  ScreenReader& operator=(const ScreenReader&) = delete;
-
-  static VARIANT Child(long id) {
-    VARIANT v{};
-    v.vt = VT_I4;
-    v.lVal = id;
-    return v;
-  }
-  // What it says of each child, walking them as accNavigate leads: "name
-  // role default-action".
-  std::vector<std::string> Children() const {
-    std::vector<std::string> said;
-    VARIANT at = Child(CHILDID_SELF), next{};
-    for (long way = NAVDIR_FIRSTCHILD; said.size() < 20 &&
-                                       object->accNavigate(way, at, &next) == S_OK;
-         way = NAVDIR_NEXT, at = next) {
-      BSTR name = nullptr, action = nullptr;
-      VARIANT role{};
-      object->get_accName(next, &name);
-      object->get_accRole(next, &role);
-      object->get_accDefaultAction(next, &action);
-      said.push_back(Narrow(name ? name : L"") + " " + std::to_string(role.lVal) + " " +
-                     Narrow(action ? action : L""));
-      SysFreeString(name);
-      SysFreeString(action);
-    }
-    return said;
-  }
-  bool Focused(long child) const {
-    VARIANT state{};
-    object->get_accState(Child(child), &state);
-    return (state.lVal & STATE_SYSTEM_FOCUSED) != 0;
-  }
-
-  IAccessible* object = nullptr;
-};
-
 // Every tile and tab of the page shown is a push button ("43") that says
 // its words and is pressed, in the order Tab visits them; after Page Down,
 // those of the second page.
@@ -411,14 +358,6 @@ TEST_F(LauncherTest, AScreenReaderFindsEveryTileAndTabAsANamedButton) {
   }
 }
 
-// The focus events of the launcher's window, as a screen reader's hook gets
-// them from another process.
-std::vector<long> gFocusEvents;
-
-void CALLBACK OnFocusEvent(HWINEVENTHOOK, DWORD, HWND, LONG object, LONG child, DWORD, DWORD) {
-  if (object == OBJID_CLIENT) gFocusEvents.push_back(child);
-}
-
 // The keyboard's focus frame is the focus a screen reader follows: each
 // move is announced for the tile now framed, which alone says it has the
 // focus. A screen reader that moves the focus itself moves the frame.
@@ -426,11 +365,10 @@ TEST_F(LauncherTest, AScreenReaderHearsWhereTheKeysMoveTheFocus) {
   Start();
   const ScreenReader reader(launcher->Main());
   ASSERT_NE(reader.object, nullptr);
-  gFocusEvents.clear();
-  const HWINEVENTHOOK hook =
-      SetWinEventHook(EVENT_OBJECT_FOCUS, EVENT_OBJECT_FOCUS, nullptr, OnFocusEvent,
-                      launcher->ProcessId(), 0, WINEVENT_OUTOFCONTEXT);
-  ASSERT_NE(hook, nullptr);
+  // The focus events of the launcher's window, as a reader's hook gets them
+  // from another process.
+  WinEventLog events(launcher->ProcessId(), EVENT_OBJECT_FOCUS, EVENT_OBJECT_FOCUS);
+  ASSERT_TRUE(events.Hooked());
   // Tab onto Trigona, Down onto Radixa, Up back, Right onto Dromika beside
   // Trigona, Tab onto the settings tab; then (no key) the screen reader
   // onto Zazozarozovuz.
@@ -439,19 +377,12 @@ TEST_F(LauncherTest, AScreenReaderHearsWhereTheKeysMoveTheFocus) {
   for (const auto& [key, child] : steps) {
     if (key != 0) launcher->PressKey(launcher->Main(), key);
     if (key == 0) reader.object->accSelect(SELFLAG_TAKEFOCUS, ScreenReader::Child(child));
-    // The hook's events come in the test's own messages.
-    for (int waited = 0; waited < 2000 && (gFocusEvents.empty() || gFocusEvents.back() != child);
-         waited += 10) {
-      MSG message;
-      while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
-      Sleep(10);
-    }
-    EXPECT_EQ(gFocusEvents.empty() ? 0 : gFocusEvents.back(), child) << "the focus event";
+    events.WaitFor(EVENT_OBJECT_FOCUS, child);
+    EXPECT_EQ(events.LastChild(EVENT_OBJECT_FOCUS), child) << "the focus event";
     for (long other = 1; other <= 8; ++other) {
       EXPECT_EQ(reader.Focused(other), other == child) << other << " after the move to " << child;
     }
   }
-  UnhookWinEvent(hook);
 }
 
 // A screen reader's "press" does what Enter does: a tab opens its dialog, a

@@ -3,12 +3,12 @@
 // place. The same test runs on a 96-DPI screen, which holds the 96-DPI
 // figures below true.
 #include <gtest/gtest.h>
-#include <oleacc.h>
 
 #include <memory>
 
 #include "app_shell.h"
 #include "driver.h"
+#include "screen_reader.h"
 #include "scaled_screen.h"
 
 namespace prolexa::e2e {
@@ -86,20 +86,15 @@ TEST_F(LauncherScaleTest, TheFocusMarkStandsAroundItsTileAtTheScreensScale) {
 // A screen reader shows a tile where it stands on the screen, as large as
 // it is drawn.
 TEST_F(LauncherScaleTest, AScreenReaderFindsATileAtItsScaledPlace) {
-  CoInitialize(nullptr);
-  IAccessible* object = nullptr;
-  // Not IID_IAccessible: a 64-bit link takes that data of oleacc.dll's for
-  // its import thunk, and asks for an interface of no such id.
-  AccessibleObjectFromWindow(launcher->Main(), OBJID_CLIENT, __uuidof(IAccessible),
-                             reinterpret_cast<void**>(&object));
-  VARIANT trigona{};
-  trigona.vt = VT_I4;
-  trigona.lVal = 1;  // the first child, Trigona's tile
   long x = 0, y = 0, w = 0, h = 0;
-  const HRESULT located =
-      object != nullptr ? object->accLocation(&x, &y, &w, &h, trigona) : E_NOINTERFACE;
-  if (object != nullptr) object->Release();
-  CoUninitialize();
+  HRESULT located = E_NOINTERFACE;
+  {
+    const ScreenReader reader(launcher->Main());
+    // The first child, Trigona's tile.
+    if (reader.object != nullptr) {
+      located = reader.object->accLocation(&x, &y, &w, &h, ScreenReader::Child(1));
+    }
+  }
   ASSERT_EQ(located, S_OK);
   RECT tile = scale(kTrigonaSlot);
   MapWindowPoints(launcher->Main(), nullptr, reinterpret_cast<POINT*>(&tile), 2);
