@@ -267,7 +267,7 @@ bool CalculatorWindow::CreateControls() {
     const RoundingSelectorPlace at = RoundingPlace(form_.rounding, *places);
     if (!CreateRoundingSelector(f, rounding_,
                                 {AtScale(at.label), AtScale(at.edit), AtScale(at.places)},
-                                preferences_.places, form_.rounding.language)) {
+                                preferences_.places, form_.core.language)) {
       return false;
     }
     NameByLabel(rounding_.spinner, rounding_.label);
@@ -662,7 +662,7 @@ void CalculatorWindow::OnCommand(HWND sender, UINT notification) {
   } else if (sender == teach_ && notification == BN_CLICKED) {
     ShowTeachingDialog(instance_, main_, form_.teaching);
   } else if (sender == rounding_.edit && notification == EN_CHANGE) {
-    UpdatePlacesLabel(rounding_.edit, rounding_.places, form_.rounding.language);
+    UpdatePlacesLabel(rounding_.edit, rounding_.places, form_.core.language);
     // The shown results are written anew at the new count and drawn at once.
     if (shown_) {
       FollowPlaces();

@@ -84,13 +84,13 @@ struct FormControl {
 };
 
 // The rounding selector on one line: the count's edit (30 x 21) at its
-// place, its label (70 x 15) left of it, the places word (35 x 15) 3 pixels
-// right of it, the two texts lowered to read level with the edit's digit.
+// place, its label right-aligned left of it, the places word 3 pixels right
+// of it, the two texts lowered to read level with the edit's digit; the
+// words in the program's language.
 struct RoundingPreference {
   std::optional<POINT> edit{};  // none: the form has no rounding selector
   int labelGap = 3;             // from the label's right end to the edit
   int textDrop = 3;             // the texts' top below the edit's
-  PlacesLanguage language = PlacesLanguage::Czech;
   int defaultPlaces = 2;  // also stored when the spinner reports an error
   std::string_view caption{};  // the label's own wording; empty: the usual one
 };

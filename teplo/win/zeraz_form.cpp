@@ -59,7 +59,7 @@ const CalculatorForm kForm{
     .computeButton = {12, 262},
     .clearText = "Vymazať",
     .copyText = "Kopírovať riešenie",
-    .rounding = {.edit = POINT{323, 264}, .language = PlacesLanguage::Slovak},
+    .rounding = {.edit = POINT{323, 264}},
     .focusChain = {FormControl::Field(Heat), FormControl::List(HeatUnit),
                    FormControl::Field(Mass), FormControl::List(MassUnit),
                    FormControl::Field(Capacity), FormControl::Field(Start),
