@@ -36,11 +36,15 @@ std::wstring ModulePath() {
 
 // Hidden controls (the rows an exercise does not use) are passed over.
 // Whether a window is an edit control with some of its text selected.
-bool HoldsSelection(HWND window) {
+// Whether a window is of a system class, "Edit" or "Button".
+bool OfClass(HWND window, const wchar_t* className) {
   wchar_t name[16] = {};
-  if (window == nullptr || GetClassNameW(window, name, 16) == 0 || lstrcmpiW(name, L"Edit") != 0) {
-    return false;
-  }
+  return window != nullptr && GetClassNameW(window, name, 16) != 0 &&
+         lstrcmpiW(name, className) == 0;
+}
+
+bool HoldsSelection(HWND window) {
+  if (!OfClass(window, L"Edit")) return false;
   DWORD first = 0;
   DWORD last = 0;
   SendMessageW(window, EM_GETSEL, reinterpret_cast<WPARAM>(&first),
@@ -51,11 +55,7 @@ bool HoldsSelection(HWND window) {
 // Whether a window is a push button (one the program draws included), not a
 // check box or a radio button.
 bool IsPushButton(HWND window) {
-  wchar_t name[16] = {};
-  if (window == nullptr || GetClassNameW(window, name, 16) == 0 ||
-      lstrcmpiW(name, L"Button") != 0) {
-    return false;
-  }
+  if (!OfClass(window, L"Button")) return false;
   const LONG type = GetWindowLongW(window, GWL_STYLE) & BS_TYPEMASK;
   return type == BS_PUSHBUTTON || type == BS_DEFPUSHBUTTON || type == BS_OWNERDRAW;
 }
@@ -162,17 +162,25 @@ std::wstring ProgramFolder() {
   return slash == std::wstring::npos ? std::wstring() : program.substr(0, slash + 1);
 }
 
+namespace {
+
+// The full path of a file at a path below the program's folder, or empty
+// where there is no such file.
+std::wstring FileBesideProgram(const std::wstring& relative) {
+  const std::wstring folder = ProgramFolder();
+  if (folder.empty()) return {};
+  const std::wstring path = folder + relative;
+  const DWORD attributes = GetFileAttributesW(path.c_str());
+  if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY)) return {};
+  return path;
+}
+
+}  // namespace
+
 std::wstring FindHelpFile() {
   const std::wstring name = Widen(HelpFileName);
-  const std::wstring folder = ProgramFolder();
-  if (!folder.empty()) {
-    const std::wstring beside = folder + name;
-    const DWORD attributes = GetFileAttributesW(beside.c_str());
-    if (attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY)) {
-      return beside;
-    }
-  }
-  return name;
+  const std::wstring beside = FileBesideProgram(name);
+  return beside.empty() ? name : beside;
 }
 
 namespace {
@@ -191,12 +199,7 @@ bool RunsUnderWine() {
 // The page as plain HTML in the help pages folder beside the program, or
 // empty where that folder does not hold it (a suite copied without it).
 std::wstring FindHelpPage(const std::wstring& page) {
-  const std::wstring folder = ProgramFolder();
-  if (folder.empty()) return {};
-  const std::wstring path = folder + kHelpPagesFolder + page;
-  const DWORD attributes = GetFileAttributesW(path.c_str());
-  if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY)) return {};
-  return path;
+  return FileBesideProgram(kHelpPagesFolder + page);
 }
 }  // namespace
 
