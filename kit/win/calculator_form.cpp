@@ -492,7 +492,7 @@ void CalculatorWindow::Compute() {
   solution_ = Solve(form_.core, captured_, CurrentPlaces());
   // The state changes before the message box, whose modal loop repaints.
   shown_ = solution_.verdict.Accepted();
-  ShowLines(shown_ ? SolutionChange::Shown : SolutionChange::Cleared);
+  ShowLines(SolutionChange::Replaced);
   if (solution_.verdict.refusal) {
     refusing_ = true;
     form_.showRefusal(main_, *solution_.verdict.refusal);
@@ -596,7 +596,7 @@ void CalculatorWindow::FollowPlaces() {
 
 void CalculatorWindow::Clear() {
   shown_ = false;
-  ShowLines(SolutionChange::Cleared);
+  ShowLines(SolutionChange::Replaced);
   for (HWND field : fields_) SetWindowTextW(field, L"");
   InvalidateSolution();
 }
@@ -700,7 +700,7 @@ void CalculatorWindow::OnCommand(HWND sender, UINT notification) {
 
 void CalculatorWindow::SwitchMode(int mode, bool emptyFields) {
   shown_ = false;
-  ShowLines(SolutionChange::Cleared);
+  ShowLines(SolutionChange::Replaced);
   mode_ = mode;
   if (emptyFields) {
     for (HWND field : fields_) SetWindowTextW(field, L"");

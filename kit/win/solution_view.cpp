@@ -44,10 +44,7 @@ LRESULT CALLBACK SolutionViewProc(HWND window, UINT message, WPARAM wParam, LPAR
     case WM_SETFOCUS:
     case WM_KILLFOCUS:
       self.InvalidateLine(self.current_);
-      if (message == WM_SETFOCUS) {
-        if (self.current_ < 0 && !self.lines_.empty()) self.current_ = 0;
-        self.accessible_->Notify(EVENT_OBJECT_FOCUS, self.current_);
-      }
+      if (message == WM_SETFOCUS) self.accessible_->Notify(EVENT_OBJECT_FOCUS, self.current_);
       return 0;
     case WM_KEYDOWN: {
       const int last = static_cast<int>(self.lines_.size()) - 1;
@@ -141,7 +138,7 @@ void SolutionView::SetLines(std::vector<SolutionLine> lines, SolutionChange chan
   current_ = lines_.empty() ? -1 : 0;
   InvalidateLine(current_);
   accessible_->Notify(EVENT_OBJECT_REORDER, -1);
-  if (lines_.empty() || change == SolutionChange::Cleared) return;
+  if (lines_.empty()) return;
   // A reader follows the focus; a pupil still in a field hears the first
   // line as an alert.
   if (focused) {

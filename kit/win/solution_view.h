@@ -42,9 +42,8 @@ class SolutionHost {
 
 // How the lines changed, for what a screen reader is told.
 enum class SolutionChange {
-  Shown,      // a new solution: its first line is announced
-  Rewritten,  // the same lines with other digits (another rounding)
-  Cleared,
+  Replaced,   // a new solution, or none: a new one's first line is announced
+  Rewritten,  // the same lines with other digits or at another scale
 };
 
 class SolutionView final : public AccessibleSource {
